@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything, starts a local PostgreSQL
+# server for the data-store tests, and runs every test with ctest, headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-packages.sh
+build_dir=${RAZAZU_BUILD_DIR:-build}
+RAZAZU_BUILD_DIR=$build_dir scripts/build.sh -DRAZAZU_BUILD_TESTS=ON
+
+export QT_QPA_PLATFORM=offscreen
+if [ -z "${RAZAZU_TEST_PG:-}" ]; then
+  source scripts/start-postgres.sh
+fi
+
+ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)"
+
+if [ -x scripts/run-fuzzers.sh ]; then
+  scripts/run-fuzzers.sh
+fi

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+namespace db {
+
+class Table;
+
+// Links data-aware controls (and detail tables) to a dataset.
+class DataSource : public QObject
+{
+    Q_OBJECT
+public:
+    explicit DataSource(QObject *parent = nullptr);
+    explicit DataSource(Table *dataset, QObject *parent = nullptr);
+
+    void setDataSet(Table *dataset);
+    Table *dataSet() const;
+    void setEnabled(bool enabled);
+    bool enabled() const;
+    // When true, controls editing a field put the dataset into edit state.
+    bool autoEdit = true;
+
+signals:
+    void stateChanged();
+    void recordChanged();
+    void fieldChanged(int fieldIndex);
+    void layoutChanged();
+
+private:
+    Table *dataset_ = nullptr;
+    bool enabled_ = true;
+};
+
+} // namespace db

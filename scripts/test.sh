@@ -12,8 +12,10 @@ if [ -z "${RAZAZU_TEST_PG:-}" ]; then
   source scripts/start-postgres.sh
 fi
 
-ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)"
-
+# The file readers' fuzz targets run for a bounded time first, so that
+# ctest's summary is the last thing printed.
 if [ -x scripts/run-fuzzers.sh ]; then
   scripts/run-fuzzers.sh
 fi
+
+ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)"

@@ -26,6 +26,9 @@ signals:
     void recordChanged();
     void fieldChanged(int fieldIndex);
     void layoutChanged();
+    // The dataset's current record changed (also while its controls are
+    // disabled, and when another dataset is set): detail tables follow it.
+    void currentChanged();
 
 private:
     Table *dataset_ = nullptr;

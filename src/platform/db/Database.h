@@ -6,9 +6,16 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
 namespace db {
+
+class LockManager;
+namespace store {
+class Statement;
+struct StoredLayout;
+}
 
 // A database alias ("Z_Tavero", "Razazu") is a folder. The folder holds one
 // SQLite file named after the alias with every table of the alias, or, when
@@ -59,10 +66,40 @@ public:
     // Quotes an identifier in its schema spelling.
     QString quote(const QString &identifier) const;
 
+    // Table and record locks of this alias (one per Database).
+    LockManager &locks();
+    // The store's spelling of a table name ("einheit.db" -> "EINHEIT"); the
+    // normalized name when the store has no such table.
+    QString storeTableName(const QString &tableName);
+    void renameTable(const QString &from, const QString &to);
+    // Secondary indexes as createTable makes them (case-insensitive columns,
+    // the primary key appended so the index alone gives a total order).
+    void createIndex(const QString &tableName, const IndexDef &index);
+    void dropIndex(const QString &tableName, const QString &indexName);
+    // The column's SQL ("\"Name\" VARCHAR(35)") for CREATE or ALTER TABLE here.
+    QString columnDefinition(const FieldDef &field) const;
+    // Tables without primary key carry this hidden, store-assigned row
+    // number; it gives their records an identity and their natural order.
+    static QString rowIdColumn();
+    bool hasRowIdColumn(const QString &tableName);
+    // Drops cached layouts after structural changes made with execute().
+    void forgetLayouts();
+
+    // --- inside platform/db
+    // A prepared statement on this connection: the native SQLite handle on
+    // SQLite, Qt Sql on PostgreSQL.
+    std::unique_ptr<store::Statement> prepare(const QString &sql);
+    // Runs a write so that, inside a transaction, its failure undoes only
+    // itself (PostgreSQL would otherwise refuse the rest of the transaction).
+    void guarded(const std::function<void()> &write);
+    int transactionDepth() const;
+
 signals:
     void aboutToClose();
 
 private:
+    store::StoredLayout storedLayout(const QString &tableName);
+
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -22,6 +22,9 @@ public:
     // Both throw LockError with a German message.
     void acquireTable(const QString &tableName, bool exclusive);
     void releaseTable(const QString &tableName, bool exclusive);
+    // This store (some cursor of this process) holds the table exclusively,
+    // so nobody else has it open.
+    bool holdsTableExclusively(const QString &tableName) const;
 
     // key: the record's primary-key values as text. Throws LockError with a
     // German message when another holder has the record.

@@ -56,6 +56,9 @@ public:
     void setIndexFieldNames(const QString &fieldNames);
     QString indexFieldNames() const;
     QStringList indexFields() const;               // fields of the current order
+    // Rows the cursor keeps around the current one; 0 (the default) chooses
+    // from the table's width. Small values let tests cross window edges.
+    void setWindowRows(int rows);
     // Adds a calculated field (type and size as given) filled by onCalcFields.
     void addCalculatedField(const FieldDef &def);
 
@@ -167,6 +170,15 @@ signals:
     void recordChanged();        // cursor moved or the record was reread
     void fieldChanged(int fieldIndex);
     void layoutChanged();        // opened, closed, order/filter/range changed
+    // The current record or its values changed; sent also while controls are
+    // disabled, so detail tables follow their master.
+    void currentChanged();
+
+protected:
+    // Signals nobody listens to are not sent: a bulk append would otherwise
+    // spend a good part of its time announcing changes.
+    void connectNotify(const QMetaMethod &signal) override;
+    void disconnectNotify(const QMetaMethod &signal) override;
 
 private:
     friend class Field;

@@ -1,0 +1,307 @@
+#include "BatchMove.h"
+
+#include "Database.h"
+#include "DatabaseError.h"
+#include "FieldConvert.h"
+#include "LockManager.h"
+#include "StoreStatement.h"
+#include "TableCopy.h"
+#include "Table.h"
+
+#include <QScopeGuard>
+
+namespace db {
+
+namespace {
+
+bool sameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// A destination field and the source field it is filled from.
+struct FieldPair
+{
+    FieldDef target;
+    int targetIndex = 0;     // in the destination's fields
+    FieldDef source;
+    int sourceIndex = 0;     // in the source table's fields
+    bool key = false;
+};
+
+class Mover
+{
+public:
+    Mover(Table &source, Database &destination, const TableDef &target, BatchMode mode)
+        : source_(source), database_(destination), target_(target), mode_(mode)
+    {
+        const bool keyed = mode != BatchMode::Append && mode != BatchMode::Copy;
+        for (int i = 0; i < target_.fields.size(); ++i) {
+            const FieldDef &field = target_.fields[i];
+            Field *from = source.findField(field.name);
+            if (!from || from->isCalculated())
+                continue;
+            FieldPair pair;
+            pair.target = field;
+            pair.targetIndex = i;
+            pair.source = from->def();
+            pair.sourceIndex = from->index();
+            for (const QString &key : target_.primaryKey)
+                pair.key = pair.key || sameName(key, field.name);
+            pairs_ << pair;
+        }
+        if (pairs_.isEmpty())
+            throw DatabaseError(QStringLiteral("Die Tabellen %1 und %2 haben kein gemeinsames Feld.")
+                                    .arg(source.tableName(), target_.name));
+        if (keyed) {
+            if (target_.primaryKey.isEmpty())
+                throw DatabaseError(QStringLiteral("Die Tabelle %1 hat keinen Primärschlüssel.").arg(target_.name));
+            for (const QString &key : target_.primaryKey) {
+                bool found = false;
+                for (const FieldPair &pair : pairs_)
+                    found = found || (pair.key && sameName(pair.target.name, key));
+                if (!found)
+                    throw DatabaseError(QStringLiteral("Das Schlüsselfeld %1 fehlt in der Tabelle %2.")
+                                            .arg(key, source.tableName()));
+            }
+        }
+        prepareStatements();
+    }
+
+    // One source record; returns the destination rows it changed.
+    int move()
+    {
+        QVariantList values;
+        values.reserve(pairs_.size());
+        for (const FieldPair &pair : pairs_) {
+            Field &field = source_.field(pair.sourceIndex);
+            const QVariant value = field.isNull()
+                                       ? QVariant()
+                                       : store::convertFieldValue(field.value(), pair.source, pair.target);
+            values << store::storedForm(target_, pair.targetIndex, value);
+        }
+        switch (mode_) {
+        case BatchMode::Append:
+        case BatchMode::Copy:
+            return insert(values);
+        case BatchMode::Update: {
+            RecordCheck check(*this, values);
+            return update(values);
+        }
+        case BatchMode::AppendUpdate: {
+            RecordCheck check(*this, values);
+            const int updated = update(values);
+            return updated > 0 ? updated : insert(values);
+        }
+        case BatchMode::Delete: {
+            RecordCheck check(*this, values);
+            return remove(values);
+        }
+        }
+        return 0;
+    }
+
+private:
+    // A record another workstation is editing is not overwritten behind its
+    // back: the move fails with the lock message instead. The lock is held
+    // only while the row is written; holding every one until the commit
+    // would exhaust PostgreSQL's lock table on a large move.
+    class RecordCheck
+    {
+    public:
+        RecordCheck(Mover &mover, const QVariantList &values)
+            : locks_(mover.database_.locks()), table_(mover.target_.name), key_(mover.keyText(values))
+        {
+            locks_.lockRecord(table_, key_);
+        }
+        ~RecordCheck() { locks_.unlockRecord(table_, key_); }
+        RecordCheck(const RecordCheck &) = delete;
+        RecordCheck &operator=(const RecordCheck &) = delete;
+
+    private:
+        LockManager &locks_;
+        QString table_;
+        QString key_;
+    };
+
+    // The key as an editing cursor names it to the lock manager.
+    QString keyText(const QVariantList &values) const
+    {
+        QStringList parts;
+        for (const QString &key : target_.primaryKey) {
+            for (int i = 0; i < pairs_.size(); ++i) {
+                if (sameName(pairs_[i].target.name, key))
+                    parts << detail::fieldText(pairs_[i].target, values[i]);
+            }
+        }
+        return parts.join(QLatin1Char(';'));
+    }
+
+    // AutoInc fields are numbered by the store on append; a copy keeps the
+    // numbers, since other tables may refer to them.
+    bool numberedByStore(const FieldDef &field) const
+    {
+        return field.type == FieldType::AutoInc && mode_ != BatchMode::Copy;
+    }
+
+    void prepareStatements()
+    {
+        const QString table = database_.quote(target_.name);
+        QStringList insertColumns;
+        QStringList insertValues;
+        for (const FieldPair &pair : pairs_) {
+            if (numberedByStore(pair.target))
+                continue;
+            insertColumns << database_.quote(pair.target.name);
+            insertValues << QStringLiteral("?");
+        }
+        if (database_.backend() == Database::Backend::SQLite) {
+            // SQLite has no identity columns: the next number follows the highest.
+            for (const FieldDef &field : target_.fields) {
+                if (!numberedByStore(field))
+                    continue;
+                insertColumns << database_.quote(field.name);
+                insertValues << QStringLiteral("(SELECT COALESCE(MAX(%1), 0) + 1 FROM %2)")
+                                    .arg(database_.quote(field.name), table);
+            }
+        }
+        if (mode_ != BatchMode::Update && mode_ != BatchMode::Delete)
+            insert_ = database_.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                            .arg(table, insertColumns.join(QLatin1String(", ")),
+                                                 insertValues.join(QLatin1String(", "))));
+        QStringList where;
+        QStringList assignments;
+        for (const FieldPair &pair : pairs_) {
+            if (pair.key)
+                where << database_.quote(pair.target.name) + QStringLiteral(" = ?");
+            else if (pair.target.type != FieldType::AutoInc)
+                assignments << database_.quote(pair.target.name) + QStringLiteral(" = ?");
+        }
+        // With nothing but the key in common an update changes nothing, yet
+        // tells which records exist.
+        if (assignments.isEmpty())
+            assignments << database_.quote(target_.primaryKey.first()) + QStringLiteral(" = ")
+                               + database_.quote(target_.primaryKey.first());
+        if (mode_ == BatchMode::Update || mode_ == BatchMode::AppendUpdate)
+            update_ = database_.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                                            .arg(table, assignments.join(QLatin1String(", ")),
+                                                 where.join(QLatin1String(" AND "))));
+        if (mode_ == BatchMode::Delete)
+            remove_ = database_.prepare(
+                QStringLiteral("DELETE FROM %1 WHERE %2").arg(table, where.join(QLatin1String(" AND "))));
+    }
+
+    int insert(const QVariantList &values)
+    {
+        int position = 0;
+        for (int i = 0; i < pairs_.size(); ++i) {
+            if (!numberedByStore(pairs_[i].target))
+                insert_->bind(position++, values[i]);
+        }
+        return run(*insert_);
+    }
+
+    int update(const QVariantList &values)
+    {
+        int position = 0;
+        for (int i = 0; i < pairs_.size(); ++i) {
+            if (!pairs_[i].key && pairs_[i].target.type != FieldType::AutoInc)
+                update_->bind(position++, values[i]);
+        }
+        for (int i = 0; i < pairs_.size(); ++i) {
+            if (pairs_[i].key)
+                update_->bind(position++, values[i]);
+        }
+        return run(*update_);
+    }
+
+    int remove(const QVariantList &values)
+    {
+        int position = 0;
+        for (int i = 0; i < pairs_.size(); ++i) {
+            if (pairs_[i].key)
+                remove_->bind(position++, values[i]);
+        }
+        return run(*remove_);
+    }
+
+    int run(store::Statement &statement)
+    {
+        // A failing row fails the whole move: no savepoint per row.
+        return statement.execute();
+    }
+
+    Table &source_;
+    Database &database_;
+    TableDef target_;
+    BatchMode mode_;
+    QList<FieldPair> pairs_;
+    std::unique_ptr<store::Statement> insert_;
+    std::unique_ptr<store::Statement> update_;
+    std::unique_ptr<store::Statement> remove_;
+};
+
+// The layout a copy gets: the source's stored fields, key and indexes.
+TableDef copyLayout(Table &source, const QString &name)
+{
+    TableDef layout = source.definition();
+    layout.name = name;
+    return layout;
+}
+
+} // namespace
+
+int batchMove(Table &source, Database &destination, const QString &destinationTable, BatchMode mode)
+{
+    const bool sourceWasOpen = source.isOpen();
+    if (!sourceWasOpen)
+        source.open();
+    auto closeSource = qScopeGuard([&] {
+        if (!sourceWasOpen)
+            source.close();
+    });
+    source.checkBrowseMode();
+    if (!destination.isOpen())
+        destination.open();
+
+    const QString name = normalizedTableName(destinationTable);
+    const bool exists = destination.tableExists(name);
+    const QString storeName = exists ? destination.storeTableName(name) : name;
+    if (source.database() == &destination
+        && sameName(destination.storeTableName(source.tableName()), storeName))
+        throw DatabaseError(QStringLiteral("Quelle und Ziel sind dieselbe Tabelle %1.").arg(storeName));
+    if (!exists && mode != BatchMode::Copy)
+        throw DatabaseError(QStringLiteral("Die Tabelle %1 existiert nicht.").arg(name));
+
+    // The destination is held for the whole move: shared while its rows
+    // change, exclusively while it is replaced. Taken before the
+    // transaction, so a refusal leaves nothing to undo.
+    std::optional<store::TableHold> use;
+    if (exists)
+        use.emplace(destination, storeName, mode == BatchMode::Copy);
+
+    source.disableControls();
+    auto enableControls = qScopeGuard([&] { source.enableControls(); });
+    const Bookmark position = source.bookmark();
+
+    int moved = 0;
+    {
+        Transaction transaction(destination);
+        if (mode == BatchMode::Copy) {
+            if (exists)
+                destination.dropTable(storeName);
+            destination.createTable(copyLayout(source, storeName));
+        }
+        Mover mover(source, destination, destination.tableDef(storeName), mode);
+        for (source.first(); !source.eof(); source.next())
+            moved += mover.move();
+        if (mode == BatchMode::Copy)
+            store::advanceIdentitySequences(destination, destination.tableDef(storeName));
+        transaction.commit();
+    }
+    if (!position.isEmpty())
+        source.gotoBookmark(position);
+    return moved;
+}
+
+} // namespace db

@@ -1,0 +1,567 @@
+#include "StoreStatement.h"
+
+#include "DatabaseError.h"
+
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <cstring>
+#include <set>
+#include <sqlite3.h>
+
+namespace db::store {
+
+int Statement::execute()
+{
+    while (step()) {
+    }
+    const int affected = rowsAffected();
+    reset();
+    return affected;
+}
+
+// --- SQLite
+
+class SqliteStatement;
+
+class SqliteRegistry
+{
+public:
+    sqlite3 *handle = nullptr;
+    std::set<SqliteStatement *> live;
+};
+
+namespace {
+
+ErrorKind sqliteErrorKind(int extended)
+{
+    switch (extended) {
+    case SQLITE_CONSTRAINT_PRIMARYKEY:
+    case SQLITE_CONSTRAINT_UNIQUE:
+    case SQLITE_CONSTRAINT_ROWID:
+        return ErrorKind::KeyViolation;
+    case SQLITE_CONSTRAINT_NOTNULL:
+        return ErrorKind::RequiredValue;
+    default:
+        break;
+    }
+    switch (extended & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return ErrorKind::Busy;
+    default:
+        return ErrorKind::General;
+    }
+}
+
+} // namespace
+
+class SqliteStatement : public Statement
+{
+public:
+    SqliteStatement(SqliteRegistry &registry, sqlite3_stmt *statement, const QString &sql)
+        : registry_(&registry), statement_(statement), sql_(sql)
+    {
+        registry.live.insert(this);
+    }
+
+    ~SqliteStatement() override
+    {
+        if (statement_)
+            sqlite3_finalize(statement_);
+        if (registry_)
+            registry_->live.erase(this);
+    }
+
+    void finalize()
+    {
+        if (statement_)
+            sqlite3_finalize(statement_);
+        statement_ = nullptr;
+    }
+    void detach() { registry_ = nullptr; }
+
+    void bind(int position, const QVariant &value) override
+    {
+        check();
+        bindAt(position + 1, value);
+    }
+
+    void bindCell(int position, const Row &row, int column, FieldType) override
+    {
+        check();
+        const Cell &cell = row.cells[column];
+        const int index = position + 1;
+        int rc = SQLITE_OK;
+        switch (cell.kind) {
+        case Cell::Null:
+            rc = sqlite3_bind_null(statement_, index);
+            break;
+        case Cell::Integer:
+            rc = sqlite3_bind_int64(statement_, index, cell.integer);
+            break;
+        case Cell::Real:
+            rc = sqlite3_bind_double(statement_, index, cell.real);
+            break;
+        case Cell::Text:
+            rc = sqlite3_bind_text64(statement_, index, row.bytes.constData() + cell.offset, cell.size,
+                                     SQLITE_STATIC, SQLITE_UTF8);
+            break;
+        case Cell::Bytes:
+            rc = sqlite3_bind_blob64(statement_, index, row.bytes.constData() + cell.offset, cell.size,
+                                     SQLITE_STATIC);
+            break;
+        }
+        if (rc != SQLITE_OK)
+            raise(ErrorKind::General, QString::fromUtf8(sqlite3_errmsg(registry_->handle)), sql_);
+    }
+
+    bool bindNamed(const QString &name, const QVariant &value) override
+    {
+        check();
+        const int index = sqlite3_bind_parameter_index(statement_, name.toUtf8().constData());
+        if (index <= 0)
+            return false;
+        bindAt(index, value);
+        return true;
+    }
+
+    bool step() override
+    {
+        check();
+        if (done_)
+            return false;
+        rowRead_ = false;
+        const int rc = sqlite3_step(statement_);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc == SQLITE_DONE) {
+            done_ = true;
+            changes_ = sqlite3_changes(registry_->handle);
+            return false;
+        }
+        const QString message = QString::fromUtf8(sqlite3_errmsg(registry_->handle));
+        const int extended = sqlite3_extended_errcode(registry_->handle);
+        sqlite3_reset(statement_);
+        raise(sqliteErrorKind(extended), message, sql_);
+    }
+
+    void reset() override
+    {
+        if (statement_)
+            sqlite3_reset(statement_);
+        done_ = false;
+        rowRead_ = false;
+    }
+
+    void clearBindings() override
+    {
+        if (statement_)
+            sqlite3_clear_bindings(statement_);
+    }
+
+    int columnCount() const override { return statement_ ? sqlite3_column_count(statement_) : 0; }
+
+    QString columnName(int column) const override
+    {
+        return statement_ ? QString::fromUtf8(sqlite3_column_name(statement_, column)) : QString();
+    }
+
+    void readRow(Row &row) override
+    {
+        check();
+        const int count = sqlite3_column_count(statement_);
+        row.cells.resize(count);
+        // Text and bytes are located first and copied in one go; a recycled
+        // row keeps its buffers, so scanning allocates nothing.
+        qsizetype total = 0;
+        for (int i = 0; i < count; ++i) {
+            Cell &cell = row.cells[i];
+            switch (sqlite3_column_type(statement_, i)) {
+            case SQLITE_INTEGER:
+                cell.kind = Cell::Integer;
+                cell.integer = sqlite3_column_int64(statement_, i);
+                break;
+            case SQLITE_FLOAT:
+                cell.kind = Cell::Real;
+                cell.real = sqlite3_column_double(statement_, i);
+                break;
+            case SQLITE_TEXT:
+                sqlite3_column_text(statement_, i);
+                cell.kind = Cell::Text;
+                cell.offset = quint32(total);
+                cell.size = quint32(sqlite3_column_bytes(statement_, i));
+                total += cell.size;
+                break;
+            case SQLITE_BLOB:
+                sqlite3_column_blob(statement_, i);
+                cell.kind = Cell::Bytes;
+                cell.offset = quint32(total);
+                cell.size = quint32(sqlite3_column_bytes(statement_, i));
+                total += cell.size;
+                break;
+            default:
+                cell = Cell();
+                break;
+            }
+        }
+        row.bytes.resize(total);
+        char *out = row.bytes.data();
+        for (int i = 0; i < count; ++i) {
+            const Cell &cell = row.cells[i];
+            if (cell.size == 0)
+                continue;
+            // Pointers asked for after the sizes stay valid: no conversion happens in between.
+            const void *data = cell.kind == Cell::Text ? static_cast<const void *>(sqlite3_column_text(statement_, i))
+                                                       : sqlite3_column_blob(statement_, i);
+            std::memcpy(out + cell.offset, data, cell.size);
+        }
+    }
+
+    QVariant value(int column) override
+    {
+        check();
+        if (!rowRead_) {
+            readRow(current_);
+            rowRead_ = true;
+        }
+        if (column < 0 || column >= int(current_.cells.size()))
+            return {};
+        const Cell &cell = current_.cells[column];
+        const char *declared = sqlite3_column_decltype(statement_, column);
+        if (declared && *declared)
+            return cellValue(current_, column, fieldTypeFromSql(QString::fromUtf8(declared)));
+        switch (cell.kind) {
+        case Cell::Integer:
+            return cell.integer;
+        case Cell::Real:
+            return cell.real;
+        case Cell::Text:
+            return current_.text(column);
+        case Cell::Bytes:
+            return current_.rawBytes(column);
+        case Cell::Null:
+            break;
+        }
+        return {};
+    }
+
+    int rowsAffected() const override { return changes_; }
+    QString sql() const override { return sql_; }
+    int parameterCount() const override
+    {
+        return statement_ ? sqlite3_bind_parameter_count(statement_) : 0;
+    }
+
+private:
+    void check() const
+    {
+        if (!statement_ || !registry_)
+            throw DatabaseError(QStringLiteral("Die Datenbankverbindung ist geschlossen."), sql_);
+    }
+
+    void bindAt(int index, const QVariant &value)
+    {
+        int rc = SQLITE_OK;
+        if (!value.isValid() || value.isNull()) {
+            rc = sqlite3_bind_null(statement_, index);
+        } else {
+            switch (value.typeId()) {
+            case QMetaType::Bool:
+                rc = sqlite3_bind_int64(statement_, index, value.toBool() ? 1 : 0);
+                break;
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::LongLong:
+            case QMetaType::ULongLong:
+            case QMetaType::Short:
+            case QMetaType::UShort:
+            case QMetaType::Long:
+            case QMetaType::ULong:
+                rc = sqlite3_bind_int64(statement_, index, value.toLongLong());
+                break;
+            case QMetaType::Double:
+            case QMetaType::Float:
+                rc = sqlite3_bind_double(statement_, index, value.toDouble());
+                break;
+            case QMetaType::QByteArray: {
+                const QByteArray data = value.toByteArray();
+                rc = sqlite3_bind_blob64(statement_, index, data.constData(), sqlite3_uint64(data.size()),
+                                         SQLITE_TRANSIENT);
+                break;
+            }
+            case QMetaType::QDate:
+                rc = bindText(index, storedDate(value.toDate()));
+                break;
+            case QMetaType::QTime:
+                rc = bindText(index, storedTime(value.toTime()));
+                break;
+            case QMetaType::QDateTime:
+                rc = bindText(index, storedDateTime(value.toDateTime()));
+                break;
+            default:
+                rc = bindText(index, value.toString());
+                break;
+            }
+        }
+        if (rc != SQLITE_OK)
+            raise(ErrorKind::General, QString::fromUtf8(sqlite3_errmsg(registry_->handle)), sql_);
+    }
+
+    int bindText(int index, const QString &text)
+    {
+        const QByteArray utf8 = text.toUtf8();
+        return sqlite3_bind_text64(statement_, index, utf8.constData(), sqlite3_uint64(utf8.size()),
+                                   SQLITE_TRANSIENT, SQLITE_UTF8);
+    }
+
+    SqliteRegistry *registry_;
+    sqlite3_stmt *statement_;
+    QString sql_;
+    bool done_ = false;
+    bool rowRead_ = false;
+    int changes_ = 0;
+    Row current_;
+};
+
+SqliteRegistryPointer makeSqliteRegistry(sqlite3 *handle)
+{
+    SqliteRegistryPointer registry(new SqliteRegistry);
+    registry->handle = handle;
+    return registry;
+}
+
+std::unique_ptr<Statement> prepareSqlite(SqliteRegistry &registry, const QString &sql)
+{
+    if (!registry.handle)
+        throw DatabaseError(QStringLiteral("Die Datenbankverbindung ist geschlossen."), sql);
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt *statement = nullptr;
+    const int rc = sqlite3_prepare_v3(registry.handle, utf8.constData(), int(utf8.size()),
+                                      SQLITE_PREPARE_PERSISTENT, &statement, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(registry.handle));
+        sqlite3_finalize(statement);
+        raise(sqliteErrorKind(sqlite3_extended_errcode(registry.handle)), message, sql);
+    }
+    if (!statement)   // only blanks or a comment
+        throw DatabaseError(QStringLiteral("Leere SQL-Anweisung."), sql);
+    return std::make_unique<SqliteStatement>(registry, statement, sql);
+}
+
+void finalizeAll(SqliteRegistry &registry)
+{
+    for (SqliteStatement *statement : registry.live)
+        statement->finalize();
+}
+
+void destroyRegistry(SqliteRegistry *registry)
+{
+    if (!registry)
+        return;
+    for (SqliteStatement *statement : registry->live) {
+        statement->finalize();
+        statement->detach();
+    }
+    delete registry;
+}
+
+namespace {
+
+void foldCase(sqlite3_context *context, int, sqlite3_value **arguments)
+{
+    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const bool upper = sqlite3_user_data(context) != nullptr;
+    const unsigned char *text = sqlite3_value_text(arguments[0]);
+    const int size = sqlite3_value_bytes(arguments[0]);
+    bool ascii = true;
+    for (int i = 0; i < size && ascii; ++i)
+        ascii = text[i] < 0x80;
+    if (ascii) {
+        std::string folded(reinterpret_cast<const char *>(text), size_t(size));
+        for (char &c : folded) {
+            if (upper && c >= 'a' && c <= 'z')
+                c = char(c - 'a' + 'A');
+            else if (!upper && c >= 'A' && c <= 'Z')
+                c = char(c - 'A' + 'a');
+        }
+        sqlite3_result_text(context, folded.data(), size, SQLITE_TRANSIENT);
+        return;
+    }
+    const QString value = QString::fromUtf8(reinterpret_cast<const char *>(text), size);
+    const QByteArray folded = (upper ? value.toUpper() : value.toLower()).toUtf8();
+    sqlite3_result_text(context, folded.constData(), int(folded.size()), SQLITE_TRANSIENT);
+}
+
+} // namespace
+
+void installSqliteFunctions(sqlite3 *handle)
+{
+    static int upperTag = 1;
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
+    sqlite3_create_function_v2(handle, "lower", 1, flags, nullptr, foldCase, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(handle, "upper", 1, flags, &upperTag, foldCase, nullptr, nullptr, nullptr);
+}
+
+// --- Qt Sql (PostgreSQL)
+
+namespace {
+
+ErrorKind qtErrorKind(const QSqlError &error)
+{
+    const QString code = error.nativeErrorCode();
+    if (code == QLatin1String("23505"))
+        return ErrorKind::KeyViolation;
+    if (code == QLatin1String("23502"))
+        return ErrorKind::RequiredValue;
+    if (code == QLatin1String("55P03") || code == QLatin1String("40P01"))
+        return ErrorKind::Busy;
+    return ErrorKind::General;
+}
+
+QString qtMessage(const QSqlError &error)
+{
+    QString message = error.databaseText().trimmed();
+    if (message.isEmpty())
+        message = error.text().trimmed();
+    return message;
+}
+
+// Dates and times go to PostgreSQL as plain text; the statement's context
+// gives them their type, and no time-zone conversion happens on the way.
+QVariant forPostgres(const QVariant &value)
+{
+    if (!value.isValid() || value.isNull())
+        return value;
+    switch (value.typeId()) {
+    case QMetaType::QDate:
+        return storedDate(value.toDate());
+    case QMetaType::QTime:
+        return storedTime(value.toTime());
+    case QMetaType::QDateTime: {
+        const QDateTime dateTime = value.toDateTime();
+        return storedDate(dateTime.date()) + QLatin1Char(' ') + storedTime(dateTime.time());
+    }
+    default:
+        return value;
+    }
+}
+
+class QtStatement : public Statement
+{
+public:
+    QtStatement(const QSqlDatabase &connection, const QString &sql) : query_(connection), sql_(sql)
+    {
+        query_.setForwardOnly(true);
+        query_.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+        parameters_ = countParameters(sql);
+        // Qt prepares on the server with PREPARE, which takes no SET, BEGIN,
+        // CREATE and the like: statements without parameters run directly.
+        direct_ = parameters_ == 0;
+        if (!direct_ && !query_.prepare(sql))
+            raise(qtErrorKind(query_.lastError()), qtMessage(query_.lastError()), sql);
+    }
+
+    void bind(int position, const QVariant &value) override
+    {
+        query_.bindValue(position, forPostgres(value));
+    }
+
+    void bindCell(int position, const Row &row, int column, FieldType type) override
+    {
+        bind(position, cellValue(row, column, type));
+    }
+
+    bool bindNamed(const QString &name, const QVariant &value) override
+    {
+        if (!sql_.contains(name))
+            return false;
+        query_.bindValue(name, forPostgres(value));
+        return true;
+    }
+
+    bool step() override
+    {
+        if (!started_) {
+            if (!(direct_ ? query_.exec(sql_) : query_.exec()))
+                raise(qtErrorKind(query_.lastError()), qtMessage(query_.lastError()), sql_);
+            started_ = true;
+            affected_ = query_.numRowsAffected();
+            if (!query_.isSelect())
+                return false;
+        }
+        if (!query_.isSelect())
+            return false;
+        return query_.next();
+    }
+
+    void reset() override
+    {
+        query_.finish();
+        started_ = false;
+    }
+
+    void clearBindings() override {}
+
+    int columnCount() const override { return query_.record().count(); }
+    QString columnName(int column) const override { return query_.record().fieldName(column); }
+
+    void readRow(Row &row) override
+    {
+        const int count = query_.record().count();
+        row.cells.assign(count, Cell());
+        row.bytes.clear();
+        for (int i = 0; i < count; ++i)
+            row.setValue(i, query_.value(i));
+    }
+
+    QVariant value(int column) override { return query_.value(column); }
+    int rowsAffected() const override { return affected_; }
+    QString sql() const override { return sql_; }
+    int parameterCount() const override { return parameters_; }
+
+private:
+    // '?' and ':name' outside quotes; "::type" is a cast.
+    static int countParameters(const QString &sql)
+    {
+        int count = 0;
+        QChar quote;
+        for (int i = 0; i < sql.size(); ++i) {
+            const QChar c = sql[i];
+            if (!quote.isNull()) {
+                if (c == quote)
+                    quote = QChar();
+            } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+                quote = c;
+            } else if (c == QLatin1Char('?')) {
+                ++count;
+            } else if (c == QLatin1Char(':') && i + 1 < sql.size() && sql[i + 1] != QLatin1Char(':')
+                       && (i == 0 || sql[i - 1] != QLatin1Char(':'))
+                       && (sql[i + 1].isLetter() || sql[i + 1] == QLatin1Char('_'))) {
+                ++count;
+            }
+        }
+        return count;
+    }
+
+    QSqlQuery query_;
+    QString sql_;
+    bool started_ = false;
+    bool direct_ = false;
+    int affected_ = 0;
+    int parameters_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<Statement> prepareQt(const QSqlDatabase &connection, const QString &sql)
+{
+    return std::make_unique<QtStatement>(connection, sql);
+}
+
+} // namespace db::store

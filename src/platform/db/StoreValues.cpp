@@ -1,0 +1,379 @@
+#include "StoreStatement.h"
+
+#include "DatabaseError.h"
+#include "TextFormat.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace db::store {
+
+void raise(ErrorKind kind, const QString &engineMessage, const QString &sql)
+{
+    switch (kind) {
+    case ErrorKind::KeyViolation:
+        throw DatabaseError(QStringLiteral("Schlüsselverletzung.\n") + engineMessage, sql);
+    case ErrorKind::RequiredValue:
+        throw DatabaseError(QStringLiteral("Feldwert erforderlich.\n") + engineMessage, sql);
+    case ErrorKind::Busy:
+        throw LockError(QStringLiteral("Die Daten sind gerade von einem anderen Arbeitsplatz gesperrt.\n")
+                            + engineMessage,
+                        sql);
+    case ErrorKind::General:
+        break;
+    }
+    throw DatabaseError(engineMessage, sql);
+}
+
+// --- rows and values
+
+QString Row::text(int column) const
+{
+    const Cell &cell = cells[column];
+    switch (cell.kind) {
+    case Cell::Null:
+        return {};
+    case Cell::Integer:
+        return QString::number(cell.integer);
+    case Cell::Real:
+        return QString::number(cell.real, 'g', 15);
+    case Cell::Text:
+    case Cell::Bytes:
+        return QString::fromUtf8(bytes.constData() + cell.offset, cell.size);
+    }
+    return {};
+}
+
+QByteArray Row::rawBytes(int column) const
+{
+    const Cell &cell = cells[column];
+    if (cell.kind == Cell::Text || cell.kind == Cell::Bytes)
+        return QByteArray(bytes.constData() + cell.offset, cell.size);
+    if (cell.kind == Cell::Null)
+        return {};
+    return text(column).toUtf8();
+}
+
+void Row::setValue(int column, const QVariant &value)
+{
+    if (column >= int(cells.size()))
+        cells.resize(column + 1);
+    Cell &cell = cells[column];
+    cell = Cell();
+    if (!value.isValid() || value.isNull())
+        return;
+    auto putBytes = [&](const QByteArray &data, Cell::Kind kind) {
+        cell.kind = kind;
+        cell.offset = quint32(bytes.size());
+        cell.size = quint32(data.size());
+        bytes.append(data);
+    };
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        cell.kind = Cell::Integer;
+        cell.integer = value.toBool() ? 1 : 0;
+        break;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+        cell.kind = Cell::Integer;
+        cell.integer = value.toLongLong();
+        break;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        cell.kind = Cell::Real;
+        cell.real = value.toDouble();
+        break;
+    case QMetaType::QByteArray:
+        putBytes(value.toByteArray(), Cell::Bytes);
+        break;
+    case QMetaType::QDate:
+        putBytes(storedDate(value.toDate()).toUtf8(), Cell::Text);
+        break;
+    case QMetaType::QTime:
+        putBytes(storedTime(value.toTime()).toUtf8(), Cell::Text);
+        break;
+    case QMetaType::QDateTime:
+        putBytes(storedDateTime(value.toDateTime()).toUtf8(), Cell::Text);
+        break;
+    default:
+        putBytes(value.toString().toUtf8(), Cell::Text);
+        break;
+    }
+}
+
+namespace {
+
+// Formatting by hand: QDate::toString goes through printf and showed up as
+// the largest single cost of bulk inserts.
+void putDigits(QChar *&out, int value, int digits)
+{
+    for (int i = digits - 1; i >= 0; --i) {
+        out[i] = QLatin1Char(char('0' + value % 10));
+        value /= 10;
+    }
+    out += digits;
+}
+
+int digitsAt(const QString &text, int position, int count, bool *ok)
+{
+    int value = 0;
+    for (int i = position; i < position + count; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9') {
+            *ok = false;
+            return 0;
+        }
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+} // namespace
+
+QString storedDate(const QDate &date)
+{
+    if (!date.isValid() || date.year() < 0 || date.year() > 9999)
+        return date.toString(Qt::ISODate);
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    QString text(10, Qt::Uninitialized);
+    QChar *out = text.data();
+    putDigits(out, year, 4);
+    *out++ = QLatin1Char('-');
+    putDigits(out, month, 2);
+    *out++ = QLatin1Char('-');
+    putDigits(out, day, 2);
+    return text;
+}
+
+QString storedTime(const QTime &time)
+{
+    if (!time.isValid())
+        return {};
+    QString text(12, Qt::Uninitialized);
+    QChar *out = text.data();
+    putDigits(out, time.hour(), 2);
+    *out++ = QLatin1Char(':');
+    putDigits(out, time.minute(), 2);
+    *out++ = QLatin1Char(':');
+    putDigits(out, time.second(), 2);
+    *out++ = QLatin1Char('.');
+    putDigits(out, time.msec(), 3);
+    return text;
+}
+
+QString storedDateTime(const QDateTime &dateTime)
+{
+    return storedDate(dateTime.date()) + QLatin1Char('T') + storedTime(dateTime.time());
+}
+
+namespace {
+
+// "2024-03-05" and longer ISO texts.
+QDate dateFromStored(const QString &text)
+{
+    if (text.size() >= 10 && text[4] == QLatin1Char('-') && text[7] == QLatin1Char('-')) {
+        bool ok = true;
+        const int year = digitsAt(text, 0, 4, &ok);
+        const int month = digitsAt(text, 5, 2, &ok);
+        const int day = digitsAt(text, 8, 2, &ok);
+        if (ok)
+            return QDate(year, month, day);
+    }
+    return QDate::fromString(text.left(10), Qt::ISODate);
+}
+
+// "14:05:09", "14:05:09.123".
+QTime timeFromStored(const QString &text)
+{
+    if (text.size() >= 8 && text[2] == QLatin1Char(':') && text[5] == QLatin1Char(':')) {
+        bool ok = true;
+        const int hour = digitsAt(text, 0, 2, &ok);
+        const int minute = digitsAt(text, 3, 2, &ok);
+        const int second = digitsAt(text, 6, 2, &ok);
+        int millisecond = 0;
+        if (text.size() >= 12 && (text[8] == QLatin1Char('.') || text[8] == QLatin1Char(',')))
+            millisecond = digitsAt(text, 9, 3, &ok);
+        if (ok)
+            return QTime(hour, minute, second, millisecond);
+    }
+    QTime time = QTime::fromString(text, Qt::ISODateWithMs);
+    if (!time.isValid())
+        time = QTime::fromString(text, Qt::ISODate);
+    return time;
+}
+
+} // namespace
+
+namespace {
+
+std::optional<qint64> integerOf(const Row &row, int column)
+{
+    const Cell &cell = row.cells[column];
+    switch (cell.kind) {
+    case Cell::Integer:
+        return cell.integer;
+    case Cell::Real:
+        return qint64(std::llround(cell.real));
+    case Cell::Text: {
+        bool ok = false;
+        const QString text = row.text(column).trimmed();
+        const qint64 value = text.toLongLong(&ok);
+        if (ok)
+            return value;
+        const double real = QLocale::c().toDouble(text, &ok);
+        if (ok)
+            return qint64(std::llround(real));
+        return std::nullopt;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<double> realOf(const Row &row, int column)
+{
+    const Cell &cell = row.cells[column];
+    switch (cell.kind) {
+    case Cell::Integer:
+        return double(cell.integer);
+    case Cell::Real:
+        return cell.real;
+    case Cell::Text: {
+        bool ok = false;
+        const double value = QLocale::c().toDouble(row.text(column).trimmed(), &ok);
+        if (ok)
+            return value;
+        return std::nullopt;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+QVariant cellValue(const Row &row, int column, FieldType type)
+{
+    const Cell &cell = row.cells[column];
+    if (cell.kind == Cell::Null)
+        return {};
+    switch (type) {
+    case FieldType::Alpha:
+    case FieldType::Memo:
+        return row.text(column);
+    case FieldType::Short:
+    case FieldType::Long:
+    case FieldType::AutoInc:
+        if (auto v = integerOf(row, column))
+            return int(*v);
+        return {};
+    case FieldType::Number:
+    case FieldType::Money:
+    case FieldType::BCD:
+        if (auto v = realOf(row, column))
+            return *v;
+        return {};
+    case FieldType::Logical:
+        if (cell.kind == Cell::Text) {
+            if (auto b = parseBoolean(row.text(column)))
+                return *b;
+            return {};
+        }
+        if (auto v = realOf(row, column))
+            return *v != 0;
+        return {};
+    case FieldType::Date: {
+        const QDate date = dateFromStored(row.text(column));
+        return date.isValid() ? QVariant(date) : QVariant();
+    }
+    case FieldType::Time: {
+        const QTime time = timeFromStored(row.text(column));
+        return time.isValid() ? QVariant(time) : QVariant();
+    }
+    case FieldType::Timestamp: {
+        const QString text = row.text(column);
+        const QDate date = dateFromStored(text);
+        if (!date.isValid())
+            return {};
+        const QTime time = text.size() > 11 ? timeFromStored(text.mid(11)) : QTime(0, 0);
+        return QDateTime(date, time.isValid() ? time : QTime(0, 0));
+    }
+    case FieldType::Graphic:
+    case FieldType::Blob:
+        return row.rawBytes(column);
+    }
+    return {};
+}
+
+FieldType fieldTypeFromSql(const QString &sqlType, int *size, int *precision)
+{
+    const QString t = sqlType.trimmed().toUpper();
+    auto numberIn = [&](int which) {
+        const int open = t.indexOf(QLatin1Char('('));
+        const int close = t.indexOf(QLatin1Char(')'), open);
+        if (open < 0 || close < 0)
+            return 0;
+        const QStringList parts = t.mid(open + 1, close - open - 1).split(QLatin1Char(','));
+        return which < parts.size() ? parts[which].trimmed().toInt() : 0;
+    };
+    if (size)
+        *size = 0;
+    if (precision)
+        *precision = 0;
+    if (t.contains(QLatin1String("CHAR"))) {
+        const int n = numberIn(0);
+        if (n <= 0)
+            return FieldType::Memo;
+        if (size)
+            *size = n;
+        return FieldType::Alpha;
+    }
+    if (t.contains(QLatin1String("TEXT")) || t.contains(QLatin1String("CLOB"))
+        || t.contains(QLatin1String("MEMO")))
+        return FieldType::Memo;
+    if (t.contains(QLatin1String("TIMESTAMP")) || t.contains(QLatin1String("DATETIME")))
+        return FieldType::Timestamp;
+    if (t.contains(QLatin1String("DATE")))
+        return FieldType::Date;
+    if (t.contains(QLatin1String("TIME")))
+        return FieldType::Time;
+    if (t.contains(QLatin1String("BOOL")) || t.contains(QLatin1String("LOGICAL")))
+        return FieldType::Logical;
+    if (t.contains(QLatin1String("AUTOINC")) || t.contains(QLatin1String("SERIAL")))
+        return FieldType::AutoInc;
+    if (t.contains(QLatin1String("SMALLINT")) || t.contains(QLatin1String("SHORT")))
+        return FieldType::Short;
+    if (t.contains(QLatin1String("INT")))
+        return FieldType::Long;
+    if (t.contains(QLatin1String("MONEY")) || t.contains(QLatin1String("CURRENCY")))
+        return FieldType::Money;
+    if (t.contains(QLatin1String("DEC")) || t.contains(QLatin1String("NUMERIC"))
+        || t.contains(QLatin1String("BCD"))) {
+        // numeric(19,4) is how money is held on PostgreSQL.
+        if (numberIn(0) == 19 && numberIn(1) == 4)
+            return FieldType::Money;
+        if (!t.contains(QLatin1Char('(')))
+            return FieldType::Number;
+        if (precision)
+            *precision = numberIn(1);
+        return FieldType::BCD;
+    }
+    if (t.contains(QLatin1String("DOUB")) || t.contains(QLatin1String("FLOA"))
+        || t.contains(QLatin1String("REAL")))
+        return FieldType::Number;
+    if (t.contains(QLatin1String("GRAPHIC")) || t.contains(QLatin1String("IMAGE")))
+        return FieldType::Graphic;
+    if (t.contains(QLatin1String("BLOB")) || t.contains(QLatin1String("BYTEA"))
+        || t.contains(QLatin1String("BINARY")))
+        return FieldType::Blob;
+    return FieldType::Memo;
+}
+
+} // namespace db::store

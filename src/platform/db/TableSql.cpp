@@ -1,0 +1,272 @@
+#include "FieldConvert.h"
+#include "TablePrivate.h"
+
+namespace db {
+
+store::Statement &Table::Private::statement(const QString &sql)
+{
+    auto it = statements.find(sql);
+    if (it == statements.end())
+        it = statements.emplace(sql, database->prepare(sql)).first;
+    return *it->second;
+}
+
+QString Table::Private::orderBy(bool forward) const
+{
+    QStringList parts;
+    for (const OrderColumn &column : order) {
+        const bool descending = column.descending == forward;
+        QString part = column.expression + (descending ? QLatin1String(" DESC") : QLatin1String(""));
+        // Nulls sort first in the index direction, as SQLite does on its own.
+        if (dialect == store::Dialect::PostgreSQL && column.nullable)
+            part += descending ? QLatin1String(" NULLS LAST") : QLatin1String(" NULLS FIRST");
+        parts << part;
+    }
+    return parts.join(QLatin1String(", "));
+}
+
+QString Table::Private::columnValueSql(const OrderColumn &column) const
+{
+    if (column.caseInsensitive && dialect == store::Dialect::PostgreSQL)
+        return QStringLiteral("lower(?)");
+    return QStringLiteral("?");
+}
+
+namespace {
+
+bool isNullValue(const QVariant &value)
+{
+    return !value.isValid() || value.isNull();
+}
+
+} // namespace
+
+// Null counts as the smallest value. Where no null takes part a row-value
+// comparison lets the store seek straight to the key; otherwise the
+// comparison is spelled out column by column, led by a bound on the first
+// column so that the store can still start near the key.
+Condition Table::Private::keyset(const QVariantList &values, bool after, bool inclusive) const
+{
+    Condition result;
+    const int count = std::min<int>(values.size(), order.size());
+    if (count == 0) {
+        if (!inclusive && after)
+            result.sql = QStringLiteral("1 = 0");
+        return result;
+    }
+    bool sameDirection = true;
+    bool anyNull = false;
+    bool anyNullable = false;
+    for (int i = 0; i < count; ++i) {
+        sameDirection = sameDirection && order[i].descending == order[0].descending;
+        anyNull = anyNull || isNullValue(values[i]);
+        anyNullable = anyNullable || order[i].nullable;
+    }
+    const bool greater = after != order[0].descending;
+    if (sameDirection && !anyNull && (greater || !anyNullable)) {
+        const QString op = greater ? (inclusive ? QStringLiteral(">=") : QStringLiteral(">"))
+                                   : (inclusive ? QStringLiteral("<=") : QStringLiteral("<"));
+        QStringList left;
+        QStringList right;
+        for (int i = 0; i < count; ++i) {
+            left << order[i].expression;
+            right << columnValueSql(order[i]);
+            result.params << values[i];
+        }
+        if (count == 1)
+            result.sql = QStringLiteral("%1 %2 %3").arg(left[0], op, right[0]);
+        else
+            result.sql = QStringLiteral("(%1) %2 (%3)").arg(left.join(QLatin1String(", ")), op,
+                                                         right.join(QLatin1String(", ")));
+        return result;
+    }
+
+    auto equal = [&](int i, Condition &into) {
+        const OrderColumn &column = order[i];
+        if (isNullValue(values[i])) {
+            into.sql = QStringLiteral("%1 IS NULL").arg(column.expression);
+        } else {
+            into.sql = QStringLiteral("%1 = %2").arg(column.expression, columnValueSql(column));
+            into.params << values[i];
+        }
+    };
+    auto beyond = [&](int i, Condition &into) {
+        const OrderColumn &column = order[i];
+        const bool up = after != column.descending;
+        const bool null = isNullValue(values[i]);
+        if (up) {
+            if (null) {
+                into.sql = QStringLiteral("%1 IS NOT NULL").arg(column.expression);
+            } else {
+                into.sql = QStringLiteral("%1 > %2").arg(column.expression, columnValueSql(column));
+                into.params << values[i];
+            }
+        } else if (null) {
+            into.sql = QStringLiteral("1 = 0");
+        } else {
+            into.sql = column.nullable
+                           ? QStringLiteral("(%1 < %2 OR %1 IS NULL)").arg(column.expression, columnValueSql(column))
+                           : QStringLiteral("%1 < %2").arg(column.expression, columnValueSql(column));
+            into.params << values[i];
+        }
+    };
+
+    QStringList alternatives;
+    QVariantList params;
+    for (int i = 0; i <= count; ++i) {
+        if (i == count && !inclusive)
+            break;
+        QStringList terms;
+        for (int j = 0; j < i; ++j) {
+            Condition c;
+            equal(j, c);
+            terms << c.sql;
+            params += c.params;
+        }
+        if (i < count) {
+            Condition c;
+            beyond(i, c);
+            terms << c.sql;
+            params += c.params;
+        }
+        alternatives << QLatin1Char('(') + terms.join(QLatin1String(" AND ")) + QLatin1Char(')');
+    }
+    QString expanded = alternatives.join(QLatin1String(" OR "));
+
+    // The leading bound: the first column at or beyond its value.
+    const OrderColumn &first = order[0];
+    const bool up = after != first.descending;
+    Condition bound;
+    if (up) {
+        if (!isNullValue(values[0])) {
+            bound.sql = QStringLiteral("%1 >= %2").arg(first.expression, columnValueSql(first));
+            bound.params << values[0];
+        }
+    } else if (isNullValue(values[0])) {
+        bound.sql = QStringLiteral("%1 IS NULL").arg(first.expression);
+    } else if (!first.nullable) {
+        bound.sql = QStringLiteral("%1 <= %2").arg(first.expression, columnValueSql(first));
+        bound.params << values[0];
+    }
+    result = bound;
+    result.add(Condition{expanded, params});
+    return result;
+}
+
+Condition Table::Private::keyEquals(const QVariantList &values) const
+{
+    Condition result;
+    const int count = std::min<int>(values.size(), order.size());
+    for (int i = 0; i < count; ++i) {
+        const OrderColumn &column = order[i];
+        Condition c;
+        if (isNullValue(values[i])) {
+            c.sql = QStringLiteral("%1 IS NULL").arg(column.expression);
+        } else {
+            c.sql = QStringLiteral("%1 = %2").arg(column.expression, columnValueSql(column));
+            c.params << values[i];
+        }
+        result.add(c);
+    }
+    return result;
+}
+
+Condition Table::Private::identityEquals(const QVariantList &identity) const
+{
+    Condition result;
+    for (int i = 0; i < identityCells.size() && i < identity.size(); ++i) {
+        const int cell = identityCells[i];
+        const QString column = cell < def.fields.size() ? store::quoteIdentifier(def.fields[cell].name)
+                                                        : identityExpression;
+        result.add(Condition{QStringLiteral("%1 = ?").arg(column), {identity[i]}});
+    }
+    return result;
+}
+
+Condition Table::Private::baseCondition() const
+{
+    Condition result;
+    if (rangeSet) {
+        result.add(keyset(rangeStart, true, true));
+        result.add(keyset(rangeEnd, false, true));
+    }
+    if (master) {
+        if (!linkValues) {
+            result.add(Condition{QStringLiteral("1 = 0"), {}});
+        } else {
+            for (int i = 0; i < detailFields.size(); ++i) {
+                const int fieldIndex = def.fieldIndex(detailFields[i]);
+                const QString column = store::quoteIdentifier(def.fields[fieldIndex].name);
+                const QVariant value = i < linkValues->size() ? linkValues->at(i) : QVariant();
+                if (isNullValue(value))
+                    result.add(Condition{QStringLiteral("%1 IS NULL").arg(column), {}});
+                else
+                    result.add(Condition{QStringLiteral("%1 = ?").arg(column), {value}});
+            }
+        }
+    }
+    if (filtered && filterCondition && !filterCondition->sql.isEmpty())
+        result.add(Condition{filterCondition->sql, filterCondition->params});
+    return result;
+}
+
+QVariantList Table::Private::orderValues(const store::Row &row) const
+{
+    QVariantList values;
+    for (const OrderColumn &column : order) {
+        if (column.cell >= def.fields.size())
+            values << row.cells[column.cell].integer;
+        else
+            values << store::cellValue(row, column.cell, column.type);
+    }
+    return values;
+}
+
+QVariantList Table::Private::identityOf(const store::Row &row) const
+{
+    QVariantList values;
+    for (int cell : identityCells) {
+        if (cell >= def.fields.size())
+            values << row.cells[cell].integer;
+        else
+            values << store::cellValue(row, cell, def.fields[cell].type);
+    }
+    return values;
+}
+
+QString Table::Private::identityText(const QVariantList &identity) const
+{
+    QStringList parts;
+    for (int i = 0; i < identity.size(); ++i) {
+        const int cell = identityCells.value(i, -1);
+        if (cell >= 0 && cell < def.fields.size())
+            parts << detail::fieldText(def.fields[cell], identity[i]);
+        else
+            parts << identity[i].toString();
+    }
+    return parts.join(QLatin1Char(';'));
+}
+
+QVariant Table::Private::convertKeyValue(int cell, const QVariant &value) const
+{
+    if (cell >= def.fields.size())
+        return value.toLongLong();
+    const FieldDef &field = def.fields[cell];
+    QVariant typed = detail::toFieldValue(field, value);
+    // Key text fields hold '' rather than null (a key part may not be null).
+    if (isNullValue(typed) && field.type == FieldType::Alpha && store::isKeyField(def, cell))
+        typed = QString(QLatin1String(""));
+    return typed;
+}
+
+QVariantList Table::Private::convertKeyValues(const QVariantList &values) const
+{
+    if (values.size() > order.size())
+        throw DatabaseError(QStringLiteral("Zu viele Schlüsselwerte für die Tabelle %1.").arg(storeName));
+    QVariantList result;
+    for (int i = 0; i < values.size(); ++i)
+        result << convertKeyValue(order[i].cell, values[i]);
+    return result;
+}
+
+} // namespace db

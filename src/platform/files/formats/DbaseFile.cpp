@@ -1,0 +1,496 @@
+#include "DbaseFile.h"
+
+#include "FileError.h"
+#include "FileReading.h"
+#include "ReplacingFile.h"
+#include "TextCodec.h"
+#include "ValueText.h"
+
+#include <QLocale>
+#include <QSet>
+#include <cstring>
+#include <shapefil.h>
+
+namespace files {
+
+namespace {
+
+using db::FieldType;
+
+// shapelib opens files through hooks without a context pointer, so the
+// in-memory files of the current call are found through this thread's
+// volume.
+struct MemoryVolume
+{
+    QByteArray dbf;
+    QByteArray cpg;
+    bool hasCpg = false;
+    QByteArray lastError;
+};
+
+thread_local MemoryVolume *currentVolume = nullptr;
+
+struct MemoryStream
+{
+    QByteArray *bytes;
+    qint64 position = 0;
+};
+
+MemoryStream *streamOf(SAFile file)
+{
+    return reinterpret_cast<MemoryStream *>(file);
+}
+
+SAFile memoryOpen(const char *fileName, const char *)
+{
+    if (!currentVolume)
+        return nullptr;
+    const QByteArray name = QByteArray(fileName).toLower();
+    if (name.endsWith(".dbf"))
+        return reinterpret_cast<SAFile>(new MemoryStream{&currentVolume->dbf});
+    if (name.endsWith(".cpg") && currentVolume->hasCpg)
+        return reinterpret_cast<SAFile>(new MemoryStream{&currentVolume->cpg});
+    return nullptr;
+}
+
+SAOffset memoryRead(void *buffer, SAOffset size, SAOffset count, SAFile file)
+{
+    MemoryStream *stream = streamOf(file);
+    if (size == 0)
+        return 0;
+    const qint64 available = std::max<qint64>(0, stream->bytes->size() - stream->position);
+    const SAOffset whole = std::min<SAOffset>(count, SAOffset(available) / size);
+    std::memcpy(buffer, stream->bytes->constData() + stream->position, whole * size);
+    stream->position += qint64(whole * size);
+    return whole;
+}
+
+SAOffset memoryWrite(void *buffer, SAOffset size, SAOffset count, SAFile file)
+{
+    MemoryStream *stream = streamOf(file);
+    const qint64 end = stream->position + qint64(size * count);
+    if (end > stream->bytes->size())
+        stream->bytes->resize(end, '\0');
+    std::memcpy(stream->bytes->data() + stream->position, buffer, size * count);
+    stream->position = end;
+    return count;
+}
+
+SAOffset memorySeek(SAFile file, SAOffset offset, int whence)
+{
+    MemoryStream *stream = streamOf(file);
+    qint64 base = 0;
+    if (whence == SEEK_CUR)
+        base = stream->position;
+    else if (whence == SEEK_END)
+        base = stream->bytes->size();
+    const qint64 target = base + qint64(offset);
+    if (target < 0)
+        return SAOffset(-1);
+    stream->position = target;
+    return 0;
+}
+
+SAOffset memoryTell(SAFile file)
+{
+    return SAOffset(streamOf(file)->position);
+}
+
+int memoryFlush(SAFile)
+{
+    return 0;
+}
+
+int memoryClose(SAFile file)
+{
+    delete streamOf(file);
+    return 0;
+}
+
+int memoryRemove(const char *)
+{
+    return 0;
+}
+
+void memoryError(const char *message)
+{
+    if (currentVolume)
+        currentVolume->lastError = message;
+}
+
+double memoryAtof(const char *text)
+{
+    return QLocale::c().toDouble(QByteArray(text).trimmed());
+}
+
+SAHooks memoryHooks()
+{
+    SAHooks hooks{};
+    hooks.FOpen = memoryOpen;
+    hooks.FRead = memoryRead;
+    hooks.FWrite = memoryWrite;
+    hooks.FSeek = memorySeek;
+    hooks.FTell = memoryTell;
+    hooks.FFlush = memoryFlush;
+    hooks.FClose = memoryClose;
+    hooks.Remove = memoryRemove;
+    hooks.Error = memoryError;
+    hooks.Atof = memoryAtof;
+    return hooks;
+}
+
+class VolumeScope
+{
+public:
+    explicit VolumeScope(MemoryVolume &volume) : previous_(currentVolume) { currentVolume = &volume; }
+    ~VolumeScope() { currentVolume = previous_; }
+
+private:
+    MemoryVolume *previous_;
+};
+
+struct DbfHandle
+{
+    DBFHandle handle = nullptr;
+    ~DbfHandle()
+    {
+        if (handle)
+            DBFClose(handle);
+    }
+};
+
+struct FieldLayout
+{
+    QByteArray name;
+    char type;
+    int width;
+    int decimals;
+    int offset;
+};
+
+unsigned readLittleEndian(const QByteArray &bytes, int at, int size)
+{
+    unsigned value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+// The header as the bytes say it, checked so that every field and record
+// lies inside the file.
+QList<FieldLayout> checkedLayout(const QByteArray &bytes, const QString &fileName, int &recordCount,
+                                 int &headerLength, int &recordLength)
+{
+    auto corrupt = [&](const QString &detail) { return FileError::corrupt(fileName, detail); };
+    if (bytes.size() < 32)
+        throw corrupt(QStringLiteral("Der Dateikopf ist unvollständig."));
+    const auto version = static_cast<unsigned char>(bytes[0]);
+    const unsigned level = version & 0x07;
+    if (level < 2 || level > 5)
+        throw corrupt(QStringLiteral("Die Datei ist keine dBase-Datei."));
+    const unsigned records = readLittleEndian(bytes, 4, 4);
+    headerLength = int(readLittleEndian(bytes, 8, 2));
+    recordLength = int(readLittleEndian(bytes, 10, 2));
+    if (headerLength < 33 || headerLength > bytes.size() || recordLength < 1)
+        throw corrupt(QStringLiteral("Der Dateikopf ist ungültig."));
+
+    QList<FieldLayout> fields;
+    int offset = 1;
+    int at = 32;
+    for (; at + 32 <= headerLength && bytes[at] != '\x0D'; at += 32) {
+        FieldLayout field;
+        const QByteArray rawName = bytes.mid(at, 11);
+        field.name = rawName.left(rawName.indexOf('\0') < 0 ? 11 : rawName.indexOf('\0')).trimmed();
+        field.type = bytes[at + 11];
+        field.width = static_cast<unsigned char>(bytes[at + 16]);
+        field.decimals = static_cast<unsigned char>(bytes[at + 17]);
+        field.offset = offset;
+        if (field.width < 1)
+            throw corrupt(QStringLiteral("Feld %1 hat die Breite 0.").arg(fields.size() + 1));
+        offset += field.width;
+        fields.append(field);
+    }
+    if (at >= headerLength || bytes[at] != '\x0D')
+        throw corrupt(QStringLiteral("Das Ende der Feldbeschreibungen fehlt."));
+    if (fields.isEmpty())
+        throw corrupt(QStringLiteral("Die Datei beschreibt keine Felder."));
+    if (offset > recordLength)
+        throw corrupt(QStringLiteral("Die Felder sind breiter als ein Datensatz."));
+    if (records > unsigned(bytes.size() - headerLength) / unsigned(recordLength))
+        throw corrupt(QStringLiteral("Die Datei ist unvollständig: %1 Datensätze angekündigt, %2 vorhanden.")
+                          .arg(records)
+                          .arg((bytes.size() - headerLength) / recordLength));
+    recordCount = int(records);
+    return fields;
+}
+
+QByteArray codePageOf(DBFHandle handle)
+{
+    const char *name = DBFGetCodePage(handle);
+    if (!name)
+        return "CP1252";
+    const QByteArray upper = QByteArray(name).trimmed().toUpper();
+    if (upper.startsWith("LDID/")) {
+        switch (upper.mid(5).toInt()) {
+        case 1: return "CP437";
+        case 2: return "CP850";
+        case 100: return "CP852";
+        case 200: return "CP1250";
+        case 201: return "CP1251";
+        default: return "CP1252";
+        }
+    }
+    if (upper.contains("UTF-8") || upper.contains("UTF8") || upper == "65001")
+        return "UTF-8";
+    bool numeric = false;
+    const int number = upper.toInt(&numeric);
+    if (numeric)
+        return TextCodec::codePageForNumber(number);
+    if (upper.contains("1252"))
+        return "CP1252";
+    return "CP1252";
+}
+
+db::FieldDef fieldDefOf(const FieldLayout &layout, const QString &name, const QString &fileName)
+{
+    db::FieldDef def;
+    def.name = name;
+    switch (layout.type) {
+    case 'C':
+        def.type = FieldType::Alpha;
+        def.size = layout.width;
+        break;
+    case 'N':
+    case 'F':
+        def.type = layout.decimals == 0 && layout.width <= 9 ? FieldType::Long : FieldType::Number;
+        break;
+    case 'L': def.type = FieldType::Logical; break;
+    case 'D': def.type = FieldType::Date; break;
+    case 'M':
+        throw FileError::cannotRead(
+            fileName, QStringLiteral("Das Memofeld '%1' einer dBase-Datei kann nicht gelesen werden.").arg(name));
+    default:
+        throw FileError::cannotRead(fileName, QStringLiteral("Das Feld '%1' hat den unbekannten dBase-Typ '%2'.")
+                                                  .arg(name, QString(QChar::fromLatin1(layout.type))));
+    }
+    return def;
+}
+
+QVariant valueOf(const char *field, const FieldLayout &layout, FieldType type, const TextCodec &codec,
+                 bool &ok)
+{
+    ok = true;
+    QByteArrayView raw(field, layout.width);
+    if (type == FieldType::Alpha) {
+        qsizetype end = raw.size();
+        while (end > 0 && (raw[end - 1] == ' ' || raw[end - 1] == '\0'))
+            --end;
+        return end == 0 ? QVariant() : QVariant(codec.decode(raw.first(end)));
+    }
+    const QByteArray text = raw.toByteArray().trimmed();
+    if (text.isEmpty() || text.startsWith('*') || text.startsWith('?'))
+        return QVariant();
+    if (type == FieldType::Date) {
+        if (text == "00000000")
+            return QVariant();
+        const QDate date = QDate::fromString(QString::fromLatin1(text), QStringLiteral("yyyyMMdd"));
+        ok = date.isValid();
+        return date;
+    }
+    const auto value = valuetext::parse(QString::fromLatin1(text), type);
+    ok = value.has_value();
+    return value.value_or(QVariant());
+}
+
+} // namespace
+
+ForeignData readDbase(const QByteArray &bytes, const QString &fileName, const QByteArray &codePageFile)
+{
+    int recordCount = 0, headerLength = 0, recordLength = 0;
+    const QList<FieldLayout> layout = checkedLayout(bytes, fileName, recordCount, headerLength, recordLength);
+
+    MemoryVolume volume;
+    volume.dbf = bytes;
+    volume.cpg = codePageFile;
+    volume.hasCpg = !codePageFile.isEmpty();
+    VolumeScope scope(volume);
+    SAHooks hooks = memoryHooks();
+    DbfHandle dbf;
+    dbf.handle = DBFOpenLL("memory.dbf", "rb", &hooks);
+    if (!dbf.handle || DBFGetFieldCount(dbf.handle) < layout.size()
+        || DBFGetRecordCount(dbf.handle) != recordCount)
+        throw FileError::corrupt(fileName, QString::fromLatin1(volume.lastError));
+
+    const TextCodec codec(codePageOf(dbf.handle));
+    ForeignData data;
+    for (const FieldLayout &field : layout)
+        data.definition.fields.append(fieldDefOf(field, codec.decode(field.name), fileName));
+
+    data.rows.reserve(recordCount);
+    for (int record = 0; record < recordCount; ++record) {
+        const char *tuple = DBFReadTuple(dbf.handle, record);
+        if (!tuple)
+            throw FileError::corrupt(fileName, QStringLiteral("Datensatz %1 fehlt.").arg(record + 1));
+        if (tuple[0] == '*')
+            continue;
+        QVariantList row;
+        row.reserve(layout.size());
+        for (qsizetype i = 0; i < layout.size(); ++i) {
+            bool ok = true;
+            row.append(valueOf(tuple + layout[i].offset, layout[i], data.definition.fields[i].type, codec, ok));
+            if (!ok)
+                throw FileError::corrupt(fileName, QStringLiteral("Datensatz %1, Feld '%2': '%3' ist kein gültiger Wert.")
+                                                       .arg(record + 1)
+                                                       .arg(data.definition.fields[i].name,
+                                                            QString::fromLatin1(QByteArray(tuple + layout[i].offset,
+                                                                                           layout[i].width))
+                                                                .trimmed()));
+        }
+        data.rows.push_back(std::move(row));
+    }
+    return data;
+}
+
+ForeignData readDbaseFile(const QString &path)
+{
+    const QString codePageFile = siblingWithExtension(path, QStringLiteral("CPG"));
+    return readDbase(readWholeFile(path), path, codePageFile.isEmpty() ? QByteArray() : readWholeFile(codePageFile));
+}
+
+QStringList shortenedFieldNames(const QStringList &names, int maximumLength)
+{
+    QStringList result;
+    QSet<QString> taken;
+    for (const QString &name : names) {
+        QString candidate = name.left(maximumLength);
+        for (int suffix = 2; taken.contains(candidate.toUpper()); ++suffix) {
+            const QString tail = QStringLiteral("_%1").arg(suffix);
+            candidate = name.left(maximumLength - tail.size()) + tail;
+        }
+        taken.insert(candidate.toUpper());
+        result.append(candidate);
+    }
+    return result;
+}
+
+QByteArray writeDbase(const ForeignData &data, const QString &fileName)
+{
+    const TextCodec codec("CP1252");
+    const QList<db::FieldDef> &fields = data.definition.fields;
+    QStringList names;
+    for (const db::FieldDef &field : fields)
+        names.append(field.name);
+    names = shortenedFieldNames(names, 10);
+
+    // Values as the bytes each field will hold, so widths follow the data.
+    std::vector<std::vector<QByteArray>> cells(data.rows.size(), std::vector<QByteArray>(fields.size()));
+    std::vector<FieldLayout> layout(fields.size());
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const db::FieldDef &field = fields[i];
+        FieldLayout &l = layout[i];
+        l.decimals = 0;
+        switch (field.type) {
+        case FieldType::Alpha:
+        case FieldType::Memo:
+        case FieldType::Time:
+        case FieldType::Timestamp:
+            l.type = 'C';
+            l.width = field.type == FieldType::Alpha ? std::clamp(field.size, 1, 254) : 1;
+            break;
+        case FieldType::Short: l.type = 'N'; l.width = 6; break;
+        case FieldType::Long:
+        case FieldType::AutoInc: l.type = 'N'; l.width = 11; break;
+        case FieldType::Number:
+        case FieldType::Money:
+        case FieldType::BCD:
+            l.type = 'N';
+            l.width = 20;
+            l.decimals = field.type == FieldType::Money ? 2 : field.type == FieldType::BCD ? field.precision : 0;
+            for (const QVariantList &row : data.rows) {
+                const QVariant &value = row.value(i);
+                if (value.isValid() && !value.isNull())
+                    l.decimals = std::max(l.decimals, valuetext::decimalsOf(value.toDouble()));
+            }
+            break;
+        case FieldType::Logical: l.type = 'L'; l.width = 1; break;
+        case FieldType::Date: l.type = 'D'; l.width = 8; break;
+        case FieldType::Graphic:
+        case FieldType::Blob:
+            throw FileError::cannotWrite(
+                fileName, QStringLiteral("Das Feld '%1' enthält Binärdaten, die eine dBase-Datei nicht aufnehmen kann.")
+                              .arg(field.name));
+        }
+        for (size_t r = 0; r < data.rows.size(); ++r) {
+            const QVariant &value = data.rows[r].value(i);
+            if (!value.isValid() || value.isNull())
+                continue;
+            QByteArray &cell = cells[r][i];
+            QChar bad;
+            switch (l.type) {
+            case 'C':
+                if (!codec.encode(valuetext::format(value, field.type), cell, &bad))
+                    throw FileError::unencodable(fileName, bad, QStringLiteral("Satz %1, Feld '%2'")
+                                                                    .arg(r + 1)
+                                                                    .arg(field.name));
+                break;
+            case 'N':
+                cell = field.type == FieldType::Short || field.type == FieldType::Long
+                        || field.type == FieldType::AutoInc
+                    ? QByteArray::number(value.toLongLong())
+                    : QByteArray::number(value.toDouble(), 'f', l.decimals);
+                break;
+            case 'L': cell = value.toBool() ? "T" : "F"; break;
+            case 'D': cell = value.toDate().toString(QStringLiteral("yyyyMMdd")).toLatin1(); break;
+            }
+            l.width = std::max(l.width, int(cell.size()));
+        }
+        if (l.width > 254)
+            throw FileError::cannotWrite(
+                fileName, QStringLiteral("Ein Wert des Feldes '%1' ist länger als die 254 Zeichen eines dBase-Feldes.")
+                              .arg(field.name));
+    }
+
+    MemoryVolume volume;
+    VolumeScope scope(volume);
+    SAHooks hooks = memoryHooks();
+    DbfHandle dbf;
+    dbf.handle = DBFCreateLL("memory.dbf", "LDID/87", &hooks);
+    if (!dbf.handle)
+        throw FileError::cannotWrite(fileName, QString::fromLatin1(volume.lastError));
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const FieldLayout &l = layout[i];
+        QByteArray name;
+        QChar bad;
+        if (!codec.encode(names[i], name, &bad))
+            throw FileError::unencodable(fileName, bad, QStringLiteral("Feldname '%1'").arg(names[i]));
+        if (DBFAddNativeFieldType(dbf.handle, name.left(10).constData(), l.type, l.width, l.decimals) < 0)
+            throw FileError::cannotWrite(fileName, QStringLiteral("Das Feld '%1' kann nicht angelegt werden. %2")
+                                                       .arg(fields[i].name, QString::fromLatin1(volume.lastError)));
+    }
+    for (size_t r = 0; r < data.rows.size(); ++r) {
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            const FieldLayout &l = layout[i];
+            const QByteArray &cell = cells[r][i];
+            int written;
+            if (cell.isEmpty()) {
+                written = DBFWriteNULLAttribute(dbf.handle, int(r), int(i));
+            } else {
+                const QByteArray padded = l.type == 'N' ? cell.rightJustified(l.width, ' ')
+                                                        : cell.leftJustified(l.width, ' ');
+                written = DBFWriteAttributeDirectly(dbf.handle, int(r), int(i), const_cast<char *>(padded.constData()));
+            }
+            if (!written)
+                throw FileError::cannotWrite(fileName, QString::fromLatin1(volume.lastError));
+        }
+    }
+    DBFClose(dbf.handle);
+    dbf.handle = nullptr;
+    return volume.dbf;
+}
+
+void writeDbaseFile(const ForeignData &data, const QString &path)
+{
+    ReplacingFile::write(path, writeDbase(data, path));
+}
+
+} // namespace files

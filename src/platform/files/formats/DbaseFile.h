@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ForeignData.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace files {
+
+// dBase tables (".DBF") through shapelib's DBF functions. Character fields,
+// numbers, logical values and dates; the code page comes from the file's
+// language driver byte or a ".CPG" file beside it (Windows-1252 when neither
+// names one). Deleted records are skipped.
+//
+// Every size in the header is checked against the bytes before the library
+// sees them, so a truncated or corrupt file gives a FileError naming fileName.
+ForeignData readDbase(const QByteArray &bytes, const QString &fileName, const QByteArray &codePageFile = {});
+ForeignData readDbaseFile(const QString &path);
+
+// A new dBase file with the fields of data and all its rows, in Windows-1252.
+// Field names are cut to the ten characters dBase allows; memo text goes into
+// a character field as wide as its longest value (at most 254 characters).
+QByteArray writeDbase(const ForeignData &data, const QString &fileName);
+void writeDbaseFile(const ForeignData &data, const QString &path);
+
+// The ten-character names dBase (or another format's limit) leaves of the
+// given field names, made unique without regard to case.
+QStringList shortenedFieldNames(const QStringList &names, int maximumLength);
+
+} // namespace files

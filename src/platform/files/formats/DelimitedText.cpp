@@ -1,0 +1,203 @@
+#include "DelimitedText.h"
+
+#include "FileError.h"
+#include "FileReading.h"
+#include "ReplacingFile.h"
+#include "TextCodec.h"
+
+namespace files {
+
+namespace {
+
+QString unquoted(QStringView value, QChar quote)
+{
+    if (value.size() >= 2 && value.front() == quote && value.back() == quote) {
+        QString inner = value.mid(1, value.size() - 2).toString();
+        inner.replace(QString(2, quote), QString(quote));
+        return inner;
+    }
+    return value.toString();
+}
+
+bool isLineBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r';
+}
+
+} // namespace
+
+namespace {
+
+QString takeValue(QStringView &rest, QChar quote, QChar separator, bool &separatorFound)
+{
+    bool insideQuotes = false;
+    for (qsizetype i = 0; i < rest.size(); ++i) {
+        const QChar c = rest[i];
+        if (c == quote) {
+            insideQuotes = !insideQuotes;
+        } else if (c == separator && !insideQuotes) {
+            const QStringView value = rest.left(i);
+            rest = rest.mid(i + 1);
+            separatorFound = true;
+            return unquoted(value, quote);
+        }
+    }
+    const QStringView value = rest;
+    rest = QStringView();
+    separatorFound = false;
+    return unquoted(value, quote);
+}
+
+} // namespace
+
+QString takeDelimitedValue(QStringView &rest, QChar quote, QChar separator)
+{
+    bool separatorFound = false;
+    return takeValue(rest, quote, separator, separatorFound);
+}
+
+QStringList splitDelimitedRecord(QStringView record, QChar quote, QChar separator)
+{
+    QStringList values;
+    bool separatorFound = true;
+    while (separatorFound)
+        values.append(takeValue(record, quote, separator, separatorFound));
+    return values;
+}
+
+DelimitedReader::DelimitedReader(const QString &path, const DelimitedFormat &format)
+    : fileName_(path), format_(format)
+{
+    load(readWholeFile(path));
+}
+
+DelimitedReader::DelimitedReader(const QByteArray &bytes, const QString &fileName,
+                                 const DelimitedFormat &format)
+    : fileName_(fileName), format_(format)
+{
+    load(bytes);
+}
+
+void DelimitedReader::load(QByteArray bytes)
+{
+    const bool utf8 = TextCodec::stripUtf8Bom(bytes);
+    // A DOS end-of-file mark is no part of the last record.
+    while (bytes.endsWith('\x1A'))
+        bytes.chop(1);
+    text_ = TextCodec(utf8 ? QByteArray("UTF-8") : format_.codePage).decode(bytes);
+}
+
+QString DelimitedReader::readRecordText()
+{
+    qsizetype end = position_;
+    while (end < text_.size() && !isLineBreak(text_[end]))
+        ++end;
+    QString record = text_.mid(position_, end - position_);
+    if (end < text_.size() && text_[end] == u'\r' && end + 1 < text_.size() && text_[end + 1] == u'\n')
+        ++end;
+    position_ = end + 1;
+    ++line_;
+    return record;
+}
+
+QStringList DelimitedReader::readRecord()
+{
+    const QString record = readRecordText();
+    return splitDelimitedRecord(record, format_.quote, format_.separator);
+}
+
+DelimitedWriter::DelimitedWriter(const QString &path, const DelimitedFormat &format)
+    : path_(path), format_(format)
+{
+}
+
+void DelimitedWriter::writeHeader(const QStringList &names)
+{
+    QList<DelimitedValue> values;
+    for (const QString &name : names)
+        values.append({name, true});
+    writeRecord(values);
+}
+
+void DelimitedWriter::writeRecord(const QList<DelimitedValue> &values)
+{
+    ++record_;
+    const QString quote(format_.quote);
+    const QString doubledQuote(2, format_.quote);
+    QString line;
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const QString &text = values[i].text;
+        for (const QChar c : text) {
+            if (isLineBreak(c))
+                throw FileError::cannotWrite(
+                    path_, QStringLiteral("Satz %1, Wert %2 enthält einen Zeilenumbruch, den eine Zeile der "
+                                          "Textdatei nicht aufnehmen kann.")
+                               .arg(record_)
+                               .arg(i + 1));
+        }
+        if (i > 0)
+            line += format_.separator;
+        const bool quoted = values[i].isText || text.contains(format_.separator) || text.contains(format_.quote);
+        if (quoted) {
+            line += quote;
+            line += QString(text).replace(quote, doubledQuote);
+            line += quote;
+        } else {
+            line += text;
+        }
+    }
+    line += QStringLiteral("\r\n");
+    QByteArray encoded;
+    QChar bad;
+    if (!TextCodec(format_.codePage).encode(line, encoded, &bad))
+        throw FileError::unencodable(path_, bad, QStringLiteral("Satz %1").arg(record_));
+    bytes_ += encoded;
+}
+
+void DelimitedWriter::commit()
+{
+    ReplacingFile::write(path_, bytes_);
+}
+
+ForeignData readDelimitedTable(const QByteArray &bytes, const QString &fileName,
+                               const DelimitedFormat &format, bool hasHeader)
+{
+    DelimitedReader reader(bytes, fileName, format);
+    ForeignData data;
+    QStringList names;
+    if (hasHeader && !reader.atEnd())
+        names = reader.readRecord();
+    QList<int> widths;
+    while (!reader.atEnd()) {
+        const QString record = reader.readRecordText();
+        if (record.isEmpty())
+            continue;
+        const QStringList values = splitDelimitedRecord(record, format.quote, format.separator);
+        QVariantList row;
+        row.reserve(values.size());
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            if (i >= widths.size())
+                widths.append(1);
+            widths[i] = std::max(widths[i], int(values[i].size()));
+            row.append(values[i].isEmpty() ? QVariant() : QVariant(values[i]));
+        }
+        data.rows.push_back(std::move(row));
+    }
+    const qsizetype fieldCount = std::max(names.size(), widths.size());
+    for (qsizetype i = 0; i < fieldCount; ++i) {
+        db::FieldDef field;
+        field.name = i < names.size() ? names[i].trimmed() : QString();
+        if (field.name.isEmpty())
+            field.name = QStringLiteral("Feld%1").arg(i + 1);
+        field.type = db::FieldType::Alpha;
+        field.size = i < widths.size() ? widths[i] : 1;
+        data.definition.fields.append(field);
+    }
+    for (QVariantList &row : data.rows) {
+        while (row.size() < fieldCount)
+            row.append(QVariant());
+    }
+    return data;
+}
+
+} // namespace files

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "ForeignData.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace files {
+
+struct DelimitedFormat
+{
+    QChar separator = u';';
+    QChar quote = u'"';
+    // Code page of the file. Reading takes a UTF-8 byte-order mark before it.
+    QByteArray codePage = "CP1252";
+};
+
+// Takes the next value off the front of rest and leaves rest after its
+// separator. A quote character toggles "inside quotes"; the first separator
+// outside quotes ends the value. A value that begins and ends with the quote
+// character loses them and its doubled quote characters become one; any
+// other value is taken as it stands. Without a separator outside quotes the
+// value is the whole rest, and rest becomes empty.
+QString takeDelimitedValue(QStringView &rest, QChar quote, QChar separator);
+QStringList splitDelimitedRecord(QStringView record, QChar quote, QChar separator);
+
+// Reads a delimited text file record by record. A record is a line; a quoted
+// value that holds line breaks continues the record on the next lines, as far
+// as its closing quote. A quote that never closes affects only its own line.
+class DelimitedReader
+{
+public:
+    // Reads the whole file (throws FileError).
+    DelimitedReader(const QString &path, const DelimitedFormat &format = {});
+    DelimitedReader(const QByteArray &bytes, const QString &fileName, const DelimitedFormat &format = {});
+
+    bool atEnd() const { return position_ >= text_.size(); }
+    QStringList readRecord();
+    // The raw text of the next record without splitting it.
+    QString readRecordText();
+    // The line the next record starts on, from 1.
+    int lineNumber() const { return line_; }
+    QString fileName() const { return fileName_; }
+
+private:
+    void load(QByteArray bytes);
+    qsizetype recordEnd(qsizetype from) const;
+
+    QString fileName_;
+    DelimitedFormat format_;
+    QString text_;
+    qsizetype position_ = 0;
+    int line_ = 1;
+};
+
+// One value of a record to write: text values go between quote characters,
+// others (numbers, dates, logical values) stand bare unless they hold the
+// separator, the quote character or a line break.
+struct DelimitedValue
+{
+    QString text;
+    bool isText = true;
+};
+
+// Writes a delimited text file: lines end in CR LF; a quote character inside
+// a value is doubled, so every file written here reads back to the same
+// values. The file replaces one of that name only on commit().
+class DelimitedWriter
+{
+public:
+    DelimitedWriter(const QString &path, const DelimitedFormat &format = {});
+
+    // Field names, each between quote characters.
+    void writeHeader(const QStringList &names);
+    void writeRecord(const QList<DelimitedValue> &values);
+    // The bytes written so far, for a caller that does not want a file.
+    QByteArray bytes() const { return bytes_; }
+    void commit();
+
+private:
+    QString path_;
+    DelimitedFormat format_;
+    QByteArray bytes_;
+    int record_ = 0;
+};
+
+// A delimited file as a table: with a header line its values name the
+// fields, otherwise they are "Feld1", "Feld2", ... Every field is Alpha, as
+// wide as its longest value.
+ForeignData readDelimitedTable(const QByteArray &bytes, const QString &fileName,
+                               const DelimitedFormat &format, bool hasHeader);
+
+} // namespace files

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QTime>
+#include <optional>
+
+// Number and date text in the program's regional settings, which are German
+// whatever the machine's locale: decimal comma, dates dd.mm.yyyy, German day
+// and month names.
+namespace sys::german {
+
+// "1234,5"; with decimals >= 0 exactly that many places ("1234,50").
+// grouping adds thousands dots ("1.234,50").
+QString formatNumber(double value, int decimals = -1, bool grouping = false);
+// Accepts "1234,5", "-0,25", "1.234,50" (dots only in groups of three when
+// grouping is allowed), "1,5E3"; surrounding blanks are ignored. nullopt for
+// anything else, also for an empty text.
+std::optional<double> parseNumber(const QString &text, bool allowGrouping = true);
+std::optional<qint64> parseInteger(const QString &text);
+
+// Two-digit years are read in the hundred-year span that begins this many
+// years before the current year (10: in 2026 the span is 2016..2115).
+void setTwoDigitYearWindow(int yearsBack);
+int twoDigitYearWindow();
+// The full year for a two-digit year, relative to the given current year.
+int expandTwoDigitYear(int twoDigitYear, int currentYear);
+
+// "dd.mm.yyyy"; empty for an invalid date.
+QString formatDate(const QDate &date);
+// "dd.mm.yyyy hh:mm:ss"
+QString formatDateTime(const QDateTime &dateTime);
+// "hh:mm:ss"
+QString formatTime(const QTime &time);
+
+// "1.2.2026", "01.02.26", "1.2." (current year), also "/" or "-" between the
+// parts; two-digit years through the window above. nullopt for text that is no
+// valid date.
+std::optional<QDate> parseDate(const QString &text);
+std::optional<QTime> parseTime(const QString &text);
+// A date, optionally followed by a blank and a time.
+std::optional<QDateTime> parseDateTime(const QString &text);
+
+QString dayName(int dayOfWeek);          // 1 = "Montag"
+QString shortDayName(int dayOfWeek);     // 1 = "Mo"
+QString monthName(int month);            // 1 = "Januar"
+QString shortMonthName(int month);       // 1 = "Jan"
+
+// The old library's date-time patterns, as the forms give them:
+// d dd ddd dddd, m mm mmm mmmm (minutes right after h/hh), yy yyyy, h hh,
+// n nn, s ss, z zzz, "ddddd" (short date), '...' and "..." literal text,
+// '/' date separator ('.'), ':' time separator. Letters are case-insensitive.
+// Example: "dddd 'den' dd. mmmm yyyy, hh:nn:ss".
+QString formatPattern(const QString &pattern, const QDateTime &dateTime);
+
+} // namespace sys::german

@@ -1,0 +1,35 @@
+#include "QuietCursor.h"
+
+#include "Guard.h"
+
+namespace ui {
+
+QuietCursor::QuietCursor(db::Table &table)
+    : table_(table), blocker_(&table), beforeScroll_(std::move(table.beforeScroll)),
+      afterScroll_(std::move(table.afterScroll)), home_(table.bookmark()), bof_(table.bof()), eof_(table.eof())
+{
+    table.beforeScroll = nullptr;
+    table.afterScroll = nullptr;
+}
+
+QuietCursor::~QuietCursor()
+{
+    guard([this] {
+        if (!home_.isEmpty() && !table_.gotoBookmark(home_))
+            table_.first();
+        // Stepping over an end sets the flag and leaves the record alone.
+        if (eof_)
+            table_.moveBy(1);
+        if (bof_)
+            table_.moveBy(-1);
+    }, QStringLiteral("Datensatzzeiger"));
+    table_.beforeScroll = std::move(beforeScroll_);
+    table_.afterScroll = std::move(afterScroll_);
+}
+
+bool QuietCursor::possible(const db::Table &table)
+{
+    return table.isOpen() && table.state() == db::DatasetState::Browse;
+}
+
+} // namespace ui

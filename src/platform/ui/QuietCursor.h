@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/db/Table.h"
+
+#include <QSignalBlocker>
+#include <functional>
+
+namespace ui {
+
+// Lets a control read records around the current one without anybody
+// noticing: the dataset's signals are blocked (no control redraws, no detail
+// table follows), its scroll handlers are held back, and when the object
+// goes the cursor is back on its record with its bof and eof as they were.
+// Only for a dataset in browse state: moving would post a pending edit.
+class QuietCursor
+{
+public:
+    explicit QuietCursor(db::Table &table);
+    ~QuietCursor();
+    QuietCursor(const QuietCursor &) = delete;
+    QuietCursor &operator=(const QuietCursor &) = delete;
+
+    static bool possible(const db::Table &table);
+
+private:
+    db::Table &table_;
+    QSignalBlocker blocker_;
+    std::function<void(db::Table &)> beforeScroll_;
+    std::function<void(db::Table &)> afterScroll_;
+    db::Bookmark home_;
+    bool bof_;
+    bool eof_;
+};
+
+} // namespace ui

@@ -1,0 +1,97 @@
+#include "TestStore.h"
+
+#include "dbupdate/WarenNrIndizes.h"
+
+#include "platform/db/DatabaseError.h"
+#include "platform/db/Table.h"
+
+#include <gtest/gtest.h>
+
+using dbupdate::WarenNrIndizesNeuAufbauen;
+
+namespace {
+
+// The goods-number table as the master data declares it, with indexes the
+// update must put right: one on the wrong field, one case-sensitive, two
+// missing, and one of its own that stays.
+db::TableDef warenTabelle()
+{
+    db::TableDef def;
+    def.name = QStringLiteral("S_WARENN");
+    for (const char *name : {"waren", "bez1", "bez2", "bez3", "bez4"})
+        def.fields << field(QLatin1String(name), db::FieldType::Alpha, name[0] == 'w' ? 8 : 40);
+    def.fields << field(QStringLiteral("Land"), db::FieldType::Alpha, 3);
+    for (const char *name : {"bez5", "bez6"})
+        def.fields << field(QLatin1String(name), db::FieldType::Alpha, 40);
+    def.indexes = {{QStringLiteral("iBez"), {QStringLiteral("bez2")}, false, true, false},
+                   {QStringLiteral("iware"), {QStringLiteral("waren")}, false, false, false},
+                   {QStringLiteral("iEigen"), {QStringLiteral("bez6")}, false, false, false}};
+    return def;
+}
+
+QString describe(const db::IndexDef &index)
+{
+    return QStringLiteral("%1: %2%3").arg(index.name, index.fields.join(u';'),
+                                          index.caseInsensitive ? QStringLiteral(" (ci)") : QString());
+}
+
+QStringList indexes(db::Database &database)
+{
+    QStringList list;
+    for (const db::IndexDef &index : database.tableDef(QStringLiteral("S_WARENN")).indexes)
+        list << describe(index);
+    list.sort(Qt::CaseInsensitive);
+    return list;
+}
+
+class WarenNrIndizes : public testing::TestWithParam<Backend>
+{
+protected:
+    void SetUp() override
+    {
+        if (!TestStore::available(GetParam()))
+            GTEST_SKIP() << "RAZAZU_TEST_PG is not set";
+        store = std::make_unique<TestStore>(GetParam());
+    }
+    std::unique_ptr<TestStore> store;
+};
+
+TEST_P(WarenNrIndizes, TheFourIndexesAreBuiltAgain)
+{
+    db::Database &database = store->db();
+    database.createTable(warenTabelle());
+    database.execute(QStringLiteral("INSERT INTO \"S_WARENN\" (\"waren\", \"bez1\", \"Land\") VALUES "
+                                    "('84713000', 'Laptop', 'CN'), ('84713000', 'laptop', 'cn')"));
+    WarenNrIndizesNeuAufbauen(database);
+    EXPECT_EQ(indexes(database),
+              (QStringList{QStringLiteral("ibez: bez1 (ci)"), QStringLiteral("iEigen: bez6"),
+                           QStringLiteral("iFind: waren;bez1;bez2;bez3;bez4;bez5;Land (ci)"),
+                           QStringLiteral("iLand: Land (ci)"), QStringLiteral("iware: waren (ci)")}));
+    EXPECT_EQ(store->count(QStringLiteral("S_WARENN")), 2);
+
+    // Running again (the update offered at the next start) gives the same.
+    WarenNrIndizesNeuAufbauen(database);
+    EXPECT_EQ(indexes(database).size(), 5);
+}
+
+TEST_P(WarenNrIndizes, ATableInUseKeepsItsIndexes)
+{
+    db::Database &database = store->db();
+    database.createTable(warenTabelle());
+    const QStringList before = indexes(database);
+    {
+        db::Table open(database, QStringLiteral("S_WARENN"));
+        open.open();
+        EXPECT_THROW(WarenNrIndizesNeuAufbauen(database), db::DatabaseError);
+    }
+    EXPECT_EQ(indexes(database), before);
+}
+
+TEST_P(WarenNrIndizes, AMissingTableIsAnError)
+{
+    EXPECT_THROW(WarenNrIndizesNeuAufbauen(store->db()), db::DatabaseError);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, WarenNrIndizes, testing::Values(Backend::SQLite, Backend::PostgreSQL), backendName);
+
+} // namespace

@@ -1,0 +1,212 @@
+#include "StoreFixture.h"
+
+#include "platform/db/BatchMove.h"
+#include "platform/db/Query.h"
+
+using namespace db;
+
+namespace {
+
+// Archiv: a narrower relative of Belege: fewer fields, a shorter name, the
+// amount as text.
+TableDef archivDef()
+{
+    TableDef def;
+    def.name = QStringLiteral("Archiv");
+    def.fields = {
+        {QStringLiteral("BELEGNR"), FieldType::Long},
+        {QStringLiteral("Name"), FieldType::Alpha, 5},
+        {QStringLiteral("Betrag"), FieldType::Alpha, 12},
+        {QStringLiteral("Notiz"), FieldType::Alpha, 20},
+    };
+    def.primaryKey = {QStringLiteral("BelegNr")};
+    return def;
+}
+
+} // namespace
+
+class BatchMoveTest : public StoreTest
+{
+protected:
+    void SetUp() override
+    {
+        StoreTest::SetUp();
+        if (IsSkipped())
+            return;
+        database().createTable(belegeDef());
+        for (int nr = 1; nr <= 5; ++nr)
+            insertBeleg(nr, QStringLiteral("Kunde %1").arg(nr), nr * 10.5);
+    }
+
+    int count(Database &store, const QString &table)
+    {
+        return Query::scalar(store, QStringLiteral("SELECT COUNT(*) FROM %1").arg(store.quote(table))).toInt();
+    }
+
+    // "nr=text" for each record of the table in key order, one field.
+    QStringList contents(Database &store, const QString &table, const QString &field)
+    {
+        Table cursor(store, table);
+        cursor.open();
+        QStringList result;
+        for (cursor.first(); !cursor.eof(); cursor.next())
+            result << QStringLiteral("%1=%2").arg(cursor.field(0).asString(), cursor.fieldByName(field).asString());
+        return result;
+    }
+
+    void createArchiv(const QList<std::pair<int, QString>> &rows)
+    {
+        database().createTable(archivDef());
+        for (const auto &[nr, notiz] : rows)
+            database().execute(QStringLiteral("INSERT INTO \"Archiv\" (\"BELEGNR\", \"Notiz\") VALUES (?, ?)"), {nr, notiz});
+    }
+};
+
+TEST_P(BatchMoveTest, CopyReplacesDestinationWithSourceLayoutAndRows)
+{
+    createArchiv({{99, QStringLiteral("alt")}});
+    Table belege(database(), QStringLiteral("Belege"));
+    belege.open();
+    EXPECT_EQ(batchMove(belege, database(), QStringLiteral("Archiv.DB"), BatchMode::Copy), 5);
+
+    const TableDef copied = secondConnection()->tableDef(QStringLiteral("Archiv"));
+    const TableDef source = belegeDef();
+    ASSERT_EQ(copied.fields.size(), source.fields.size());
+    for (int i = 0; i < source.fields.size(); ++i) {
+        EXPECT_EQ(copied.fields[i].name, source.fields[i].name);
+        EXPECT_EQ(copied.fields[i].type, source.fields[i].type);
+    }
+    EXPECT_EQ(copied.primaryKey, source.primaryKey);
+    ASSERT_EQ(copied.indexes.size(), 1);
+    EXPECT_EQ(copied.indexes[0].name, QStringLiteral("iName"));
+    EXPECT_EQ(contents(database(), QStringLiteral("Archiv"), QStringLiteral("Betrag")),
+              (QStringList{QStringLiteral("1=10,5"), QStringLiteral("2=21"), QStringLiteral("3=31,5"),
+                           QStringLiteral("4=42"), QStringLiteral("5=52,5")}));
+}
+
+TEST_P(BatchMoveTest, CopyToAnotherAliasTakesOnlyTheRecordsTheCursorShows)
+{
+    TempFolder otherFolder;
+    prepareFolder(otherFolder.path(), QStringLiteral("Export"));
+    Database exportStore(QStringLiteral("Export"));
+    exportStore.setPath(otherFolder.path());
+    exportStore.open();
+
+    Table belege(database(), QStringLiteral("Belege"));
+    belege.setFilter(QStringLiteral("BelegNr >= 2"));
+    belege.setFiltered(true);
+    belege.open();
+    belege.setRange({1}, {4});
+    ASSERT_TRUE(belege.findKey({3}));
+
+    EXPECT_EQ(batchMove(belege, exportStore, QStringLiteral("Belege"), BatchMode::Copy), 3);
+    EXPECT_EQ(contents(exportStore, QStringLiteral("Belege"), QStringLiteral("Name")),
+              (QStringList{QStringLiteral("2=Kunde 2"), QStringLiteral("3=Kunde 3"), QStringLiteral("4=Kunde 4")}));
+    // The source cursor is back where it was.
+    EXPECT_EQ(belege.fieldByName(QStringLiteral("BelegNr")).asInteger(), 3);
+}
+
+// Fields go by name whatever their case; values are converted and cut to
+// the destination's fields.
+TEST_P(BatchMoveTest, AppendConvertsByNameAndFailsAsAWhole)
+{
+    createArchiv({});
+    Table belege(database(), QStringLiteral("Belege"));
+    belege.open();
+    EXPECT_EQ(batchMove(belege, database(), QStringLiteral("Archiv"), BatchMode::Append), 5);
+    EXPECT_EQ(contents(database(), QStringLiteral("Archiv"), QStringLiteral("Name")).first(), QStringLiteral("1=Kunde"));
+    EXPECT_EQ(contents(database(), QStringLiteral("Archiv"), QStringLiteral("Betrag")).first(), QStringLiteral("1=10,5"));
+
+    // Record 6 is new, 1..5 are there already: nothing may be appended.
+    insertBeleg(6, QStringLiteral("Kunde 6"));
+    EXPECT_THROW(batchMove(belege, database(), QStringLiteral("Archiv"), BatchMode::Append), DatabaseError);
+    EXPECT_EQ(count(database(), QStringLiteral("Archiv")), 5);
+}
+
+// Reading the source and writing the destination take turns on one
+// connection, far past the cursor's first portion of rows.
+TEST_P(BatchMoveTest, MovesMoreRecordsThanTheCursorReadsAtOnce)
+{
+    database().execute(QStringLiteral("INSERT INTO \"Belege\" (\"BelegNr\", \"Name\")"
+                                      " WITH RECURSIVE n(i) AS (SELECT 6 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)"
+                                      " SELECT i, 'Kunde ' || i FROM n"));
+    createArchiv({});
+    Table belege(database(), QStringLiteral("Belege"));
+    belege.open();
+    EXPECT_EQ(batchMove(belege, database(), QStringLiteral("Archiv"), BatchMode::Append), 3000);
+    EXPECT_EQ(count(database(), QStringLiteral("Archiv")), 3000);
+    EXPECT_EQ(Query::scalar(database(), QStringLiteral("SELECT SUM(\"BELEGNR\") FROM \"Archiv\"")).toLongLong(),
+              3000LL * 3001 / 2);
+}
+
+TEST_P(BatchMoveTest, UpdateAppendUpdateAndDeleteGoByKey)
+{
+    struct Case
+    {
+        BatchMode mode;
+        int moved;
+        QStringList notes;       // Archiv afterwards: BelegNr=Notiz
+        QStringList names;       // Archiv afterwards: BelegNr=Name
+    };
+    const QList<Case> cases = {
+        {BatchMode::Update, 2,
+         {QStringLiteral("2=zwei"), QStringLiteral("4=vier"), QStringLiteral("9=neun")},
+         {QStringLiteral("2=Kunde"), QStringLiteral("4=Kunde"), QStringLiteral("9=")}},
+        {BatchMode::AppendUpdate, 5,
+         {QStringLiteral("1="), QStringLiteral("2=zwei"), QStringLiteral("3="), QStringLiteral("4=vier"),
+          QStringLiteral("5="), QStringLiteral("9=neun")},
+         {QStringLiteral("1=Kunde"), QStringLiteral("2=Kunde"), QStringLiteral("3=Kunde"), QStringLiteral("4=Kunde"),
+          QStringLiteral("5=Kunde"), QStringLiteral("9=")}},
+        {BatchMode::Delete, 2, {QStringLiteral("9=neun")}, {QStringLiteral("9=")}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(int(c.mode));
+        if (database().tableExists(QStringLiteral("Archiv")))
+            database().dropTable(QStringLiteral("Archiv"));
+        createArchiv({{2, QStringLiteral("zwei")}, {4, QStringLiteral("vier")}, {9, QStringLiteral("neun")}});
+        Table belege(database(), QStringLiteral("Belege"));
+        belege.open();
+        EXPECT_EQ(batchMove(belege, database(), QStringLiteral("Archiv"), c.mode), c.moved);
+        EXPECT_EQ(contents(database(), QStringLiteral("Archiv"), QStringLiteral("Notiz")), c.notes);
+        EXPECT_EQ(contents(database(), QStringLiteral("Archiv"), QStringLiteral("Name")), c.names);
+    }
+}
+
+TEST_P(BatchMoveTest, RefusesWhatWouldLoseOrOverwriteOthersWork)
+{
+    createArchiv({{2, QStringLiteral("zwei")}});
+    auto workstation = secondConnection();
+    Table belege(database(), QStringLiteral("Belege"));
+    belege.open();
+
+    // A record in edit elsewhere is not overwritten behind the clerk's back.
+    Table theirs(*workstation, QStringLiteral("Archiv"));
+    theirs.open();
+    ASSERT_TRUE(theirs.findKey({2}));
+    theirs.edit();
+    try {
+        batchMove(belege, database(), QStringLiteral("Archiv"), BatchMode::AppendUpdate);
+        FAIL() << "overwrote a record in edit";
+    } catch (const LockError &error) {
+        EXPECT_EQ(error.message(), QStringLiteral("Der Datensatz wird gerade von einem anderen Arbeitsplatz bearbeitet."));
+    }
+    EXPECT_EQ(count(database(), QStringLiteral("Archiv")), 1);
+    // Nor is a table replaced while it is open elsewhere.
+    EXPECT_THROW(batchMove(belege, database(), QStringLiteral("Archiv"), BatchMode::Copy), LockError);
+    theirs.cancel();
+    theirs.close();
+    EXPECT_EQ(contents(database(), QStringLiteral("Archiv"), QStringLiteral("Notiz")), QStringList{QStringLiteral("2=zwei")});
+
+    // A copy onto the source itself would drop what it reads.
+    EXPECT_THROW(batchMove(belege, database(), QStringLiteral("BELEGE"), BatchMode::Copy), DatabaseError);
+    EXPECT_EQ(count(database(), QStringLiteral("Belege")), 5);
+    // Keyed modes need the destination's key among the source's fields.
+    TableDef keyless = archivDef();
+    keyless.name = QStringLiteral("Ohne");
+    keyless.primaryKey = {QStringLiteral("Notiz")};
+    database().createTable(keyless);
+    EXPECT_THROW(batchMove(belege, database(), QStringLiteral("Ohne"), BatchMode::Update), DatabaseError);
+    EXPECT_THROW(batchMove(belege, database(), QStringLiteral("Fehlt"), BatchMode::Append), DatabaseError);
+}
+
+RAZAZU_STORE_TESTS(BatchMoveTest);

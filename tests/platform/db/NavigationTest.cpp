@@ -1,0 +1,224 @@
+#include "StoreFixture.h"
+
+#include "platform/db/Query.h"
+
+using namespace db;
+
+class NavigationTest : public StoreTest
+{
+};
+
+TEST_P(NavigationTest, WalksAThousandRowsInKeyOrderBothWays)
+{
+    createBelege(1000);
+    for (int windowRows : {0, 7}) {
+        SCOPED_TRACE(windowRows);
+        Table table(database(), QStringLiteral("Belege"));
+        table.setWindowRows(windowRows);
+        table.open();
+        EXPECT_TRUE(table.bof());
+        int expected = 1;
+        while (!table.eof()) {
+            ASSERT_EQ(table.fieldByName(QStringLiteral("belegnr")).asInteger(), expected);
+            ++expected;
+            table.next();
+        }
+        EXPECT_EQ(expected, 1001);
+        EXPECT_EQ(table["BelegNr"].asInteger(), 1000) << "next at the end stays on the last record";
+
+        table.last();
+        EXPECT_TRUE(table.eof());
+        expected = 1000;
+        while (!table.bof()) {
+            ASSERT_EQ(table["BelegNr"].asInteger(), expected);
+            --expected;
+            table.prior();
+        }
+        EXPECT_EQ(expected, 0);
+        EXPECT_EQ(table.recordCount(), 1000);
+    }
+}
+
+TEST_P(NavigationTest, MovesAcrossWindowsFromAFoundRecord)
+{
+    createBelege(1000);
+    Table table(database(), QStringLiteral("Belege"));
+    table.setWindowRows(10);
+    table.open();
+    ASSERT_TRUE(table.findKey({500}));
+    EXPECT_EQ(table.moveBy(-300), -300);
+    EXPECT_EQ(table["BelegNr"].asInteger(), 200);
+    EXPECT_EQ(table.moveBy(700), 700);
+    EXPECT_EQ(table["BelegNr"].asInteger(), 900);
+    EXPECT_EQ(table.moveBy(500), 100);
+    EXPECT_TRUE(table.eof());
+    EXPECT_EQ(table.recNo(), 1000);
+    table.findKey({37});
+    EXPECT_EQ(table.recNo(), 37);
+    EXPECT_FALSE(table.bof());
+    EXPECT_EQ(table.moveBy(-100), -36);
+    EXPECT_TRUE(table.bof());
+    // Back and forth around a window edge, reading the same records again.
+    for (int round = 0; round < 3; ++round) {
+        EXPECT_EQ(table.moveBy(25), 25);
+        EXPECT_EQ(table["BelegNr"].asInteger(), 26);
+        EXPECT_EQ(table.moveBy(-25), -25);
+        EXPECT_EQ(table["BelegNr"].asInteger(), 1);
+    }
+}
+
+TEST_P(NavigationTest, EmptyTableIsBofAndEof)
+{
+    createBelege(0);
+    Table table(database(), QStringLiteral("Belege"));
+    table.open();
+    EXPECT_TRUE(table.isEmpty());
+    EXPECT_TRUE(table.bof());
+    EXPECT_TRUE(table.eof());
+    EXPECT_TRUE(table["Name"].isNull());
+    EXPECT_EQ(table["BelegNr"].asInteger(), 0);
+    table.next();
+    table.last();
+    EXPECT_EQ(table.recordCount(), 0);
+}
+
+TEST_P(NavigationTest, SecondaryIndexOrderWithEmptyValuesAndCase)
+{
+    createBelege(0);
+    // Names with blanks (null), equal names in different case: the key
+    // decides among equal names, blanks come first.
+    const QList<QPair<int, QString>> rows = {{1, "beta"}, {2, QString()}, {3, "Alpha"}, {4, "BETA"},
+                                             {5, QString()}, {6, "alpha"}, {7, "Gamma"}};
+    for (const auto &row : rows)
+        insertBeleg(row.first, row.second);
+    Table table(database(), QStringLiteral("Belege"));
+    table.setIndexName(QStringLiteral("iname"));
+    table.setWindowRows(2);
+    table.open();
+    EXPECT_EQ(table.indexFields(), QStringList{QStringLiteral("Name")});
+    const QList<int> expected = {2, 5, 3, 6, 1, 4, 7};
+    QList<int> forward;
+    for (; !table.eof(); table.next())
+        forward << table["BelegNr"].asInteger();
+    EXPECT_EQ(forward, expected);
+    QList<int> backward;
+    for (table.last(); !table.bof(); table.prior())
+        backward.prepend(table["BelegNr"].asInteger());
+    EXPECT_EQ(backward, expected);
+
+    // Stepping from each record in turn, both ways, whatever was read before.
+    for (int i = 0; i < expected.size(); ++i) {
+        ASSERT_TRUE(table.locate(QStringLiteral("BelegNr"), {expected[i]}));
+        if (i + 1 < expected.size()) {
+            table.next();
+            EXPECT_EQ(table["BelegNr"].asInteger(), expected[i + 1]);
+            table.prior();
+        }
+        if (i > 0) {
+            table.prior();
+            EXPECT_EQ(table["BelegNr"].asInteger(), expected[i - 1]);
+        }
+    }
+    ASSERT_TRUE(table.findKey({QStringLiteral("ALPHA")}));
+    EXPECT_EQ(table["BelegNr"].asInteger(), 3);
+}
+
+TEST_P(NavigationTest, SwitchingTheIndexKeepsTheCurrentRecord)
+{
+    createBelege(0);
+    insertBeleg(1, QStringLiteral("Zacharias"));
+    insertBeleg(2, QStringLiteral("Anton"));
+    insertBeleg(3, QStringLiteral("Moritz"));
+    Table table(database(), QStringLiteral("Belege"));
+    table.open();
+    ASSERT_TRUE(table.findKey({3}));
+    table.setIndexName(QStringLiteral("iName"));
+    EXPECT_EQ(table["BelegNr"].asInteger(), 3);
+    table.next();
+    EXPECT_EQ(table["Name"].asString(), QStringLiteral("Zacharias"));
+    table.setIndexFieldNames(QStringLiteral("BelegNr"));
+    EXPECT_EQ(table["BelegNr"].asInteger(), 1);
+    table.prior();
+    EXPECT_TRUE(table.bof());
+    EXPECT_THROW(table.setIndexName(QStringLiteral("gibtsnicht")), DatabaseError);
+    EXPECT_EQ(table["BelegNr"].asInteger(), 1);
+}
+
+TEST_P(NavigationTest, CursorsSeeEachOthersPostsAfterRefresh)
+{
+    createBelege(3);
+    Table first(database(), QStringLiteral("Belege"));
+    Table second(database(), QStringLiteral("Belege"));
+    first.open();
+    second.open();
+    second.findKey({2});
+    first.findKey({2});
+    first["Name"].setAsString(QStringLiteral("geändert"));
+    first.post();
+    first.append();
+    first["BelegNr"].setAsInteger(4);
+    first.post();
+    EXPECT_EQ(second["Name"].asString(), QStringLiteral("Name2")) << "before refresh";
+    second.refresh();
+    EXPECT_EQ(second["Name"].asString(), QStringLiteral("geändert"));
+    EXPECT_EQ(second.recordCount(), 4);
+
+    // Another workstation: a connection of its own.
+    auto other = secondConnection();
+    Table remote(*other, QStringLiteral("Belege"));
+    remote.open();
+    remote.findKey({2});
+    remote.remove();
+    second.refresh();
+    EXPECT_EQ(second["BelegNr"].asInteger(), 3) << "a deleted record gives way to the next";
+}
+
+TEST_P(NavigationTest, BookmarksReturnToTheRecord)
+{
+    createBelege(100);
+    Table table(database(), QStringLiteral("Belege"));
+    table.open();
+    table.findKey({42});
+    const Bookmark mark = table.bookmark();
+    table.last();
+    ASSERT_TRUE(table.gotoBookmark(mark));
+    EXPECT_EQ(table["BelegNr"].asInteger(), 42);
+    table.next();
+    EXPECT_EQ(table["BelegNr"].asInteger(), 43);
+    table.findKey({42});
+    table.remove();
+    EXPECT_FALSE(table.gotoBookmark(mark));
+    EXPECT_EQ(table["BelegNr"].asInteger(), 43);
+}
+
+TEST_P(NavigationTest, TablesWithoutKeyKeepTheirInsertionOrder)
+{
+    TableDef def;
+    def.name = QStringLiteral("Protokoll");
+    def.fields = {{QStringLiteral("Zeile"), FieldType::Alpha, 40}};
+    database().createTable(def);
+    Table table(database(), QStringLiteral("Protokoll"));
+    table.open();
+    for (const char *line : {"c", "a", "b", "a"}) {
+        table.append();
+        table["Zeile"].setAsString(QString::fromLatin1(line));
+        table.post();
+    }
+    QStringList lines;
+    for (table.first(); !table.eof(); table.next())
+        lines << table["Zeile"].asString();
+    EXPECT_EQ(lines, (QStringList{"c", "a", "b", "a"}));
+    table.first();
+    table.next();
+    table.edit();
+    table["Zeile"].setAsString(QStringLiteral("x"));
+    table.post();
+    table.next();
+    table.remove();
+    lines.clear();
+    for (table.first(); !table.eof(); table.next())
+        lines << table["Zeile"].asString();
+    EXPECT_EQ(lines, (QStringList{"c", "x", "a"}));
+}
+
+RAZAZU_STORE_TESTS(NavigationTest);

@@ -1,0 +1,266 @@
+#include "platform/files/formats/AccessFile.h"
+#include "platform/files/formats/DbaseFile.h"
+#include "platform/files/formats/FileError.h"
+#include "platform/files/formats/ForeignFile.h"
+#include "platform/files/formats/ParadoxFile.h"
+
+#include "support/TempFolder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <shapefil.h>
+
+using namespace files;
+using db::FieldType;
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QStringList namesOf(const ForeignData &data)
+{
+    QStringList names;
+    for (const db::FieldDef &field : data.definition.fields)
+        names.append(field.name);
+    return names;
+}
+
+// A customer table as the masters hold it, with what trips formats up:
+// umlauts, the euro sign, nulls, a long field name, negative and fractional
+// numbers.
+ForeignData customers()
+{
+    ForeignData data;
+    data.definition.name = QStringLiteral("S_KUNDEN");
+    data.definition.fields = {{QStringLiteral("Nummer"), FieldType::Long},
+                              {QStringLiteral("Name1"), FieldType::Alpha, 35},
+                              {QStringLiteral("Umsatz"), FieldType::Number},
+                              {QStringLiteral("Kredit"), FieldType::Money},
+                              {QStringLiteral("Aktiv"), FieldType::Logical},
+                              {QStringLiteral("Seit"), FieldType::Date},
+                              {QStringLiteral("Besuchsintervall"), FieldType::Short}};
+    data.rows = {
+        {4711, QStringLiteral("Müller & Söhne GmbH"), 1234567.891, 2500.5, true, QDate(1999, 12, 31), 14},
+        {4712, QStringLiteral("Bäckerei Groß € Co."), -0.25, 0.0, false, QDate(2024, 2, 29), -3},
+        {4713, QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant()},
+    };
+    return data;
+}
+
+using Writer = void (*)(const ForeignData &, const QString &);
+using Reader = ForeignData (*)(const QString &);
+
+struct Format
+{
+    const char *name;
+    const char *fileName;
+    Writer write;
+    Reader read;
+    int nameLength;
+};
+
+const Format tableFormats[] = {
+    {"dBase", "KUNDEN.DBF", writeDbaseFile, readDbaseFile, 10},
+    {"Paradox", "KUNDEN.DB", writeParadoxFile, readParadoxFile, 25},
+};
+
+} // namespace
+
+TEST(TableFormats, CopiesReadBackWithTheirValues)
+{
+    const ForeignData data = customers();
+    for (const Format &format : tableFormats) {
+        TempFolder folder;
+        const QString path = folder.file(QString::fromLatin1(format.fileName));
+        format.write(data, path);
+        const ForeignData back = format.read(path);
+        QStringList expectedNames = namesOf(data);
+        expectedNames.last() = expectedNames.last().left(format.nameLength);
+        EXPECT_EQ(namesOf(back), expectedNames) << format.name;
+        ASSERT_EQ(back.rows.size(), data.rows.size()) << format.name;
+        for (size_t r = 0; r < data.rows.size(); ++r) {
+            for (qsizetype i = 0; i < data.rows[r].size(); ++i) {
+                const QVariant expected = data.rows[r][i];
+                const QVariant actual = back.rows[r][i];
+                if (expected.typeId() == QMetaType::Double)
+                    EXPECT_DOUBLE_EQ(actual.toDouble(), expected.toDouble()) << format.name << " " << r << "/" << i;
+                else
+                    EXPECT_EQ(actual.toString(), expected.toString()) << format.name << " " << r << "/" << i;
+            }
+        }
+    }
+}
+
+TEST(TableFormats, ReplaceAnOldFileOnlyWhenTheNewOneIsComplete)
+{
+    ForeignData refused = customers();
+    refused.rows[1][1] = QStringLiteral("Łódź Sp. z o.o.");
+    for (const Format &format : tableFormats) {
+        TempFolder folder;
+        const QString path = folder.file(QString::fromLatin1(format.fileName));
+        writeFile(path, "alte Datei");
+        try {
+            format.write(refused, path);
+            ADD_FAILURE() << format.name;
+        } catch (const FileError &error) {
+            EXPECT_TRUE(error.message().contains(QStringLiteral("'Ł'"))) << error.message().toStdString();
+        }
+        EXPECT_EQ(readFile(path), QByteArray("alte Datei")) << format.name;
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << format.name;
+
+        format.write(customers(), path);
+        EXPECT_EQ(format.read(path).rows.size(), 3u) << format.name;
+    }
+}
+
+TEST(TableFormats, ShortNamesStayDistinct)
+{
+    EXPECT_EQ(shortenedFieldNames({"Bezeichnung1", "Bezeichnung2", "bezeichnun", "Ort"}, 10),
+              (QStringList{"Bezeichnun", "Bezeichn_2", "bezeichn_3", "Ort"}));
+}
+
+TEST(TableFormats, CorruptOrTruncatedFilesGiveAnErrorNamingTheFile)
+{
+    const ForeignData data = customers();
+    for (const Format &format : tableFormats) {
+        TempFolder folder;
+        const QString good = folder.file(QString::fromLatin1(format.fileName));
+        format.write(data, good);
+        const QByteArray bytes = readFile(good);
+
+        QList<QByteArray> damaged;
+        damaged.append(QByteArray());
+        damaged.append(bytes.left(20));
+        damaged.append(bytes.left(bytes.size() - 40));
+        damaged.append(QByteArray(bytes.size(), 'x'));
+        for (int at : {0, 2, 4, 5, 8, 10, 0x21, 0x39, 32 + 16, 0x78}) {
+            QByteArray copy = bytes;
+            copy[at] = char(0xFF);
+            damaged.append(copy);
+        }
+        for (qsizetype i = 0; i < damaged.size(); ++i) {
+            const QString path = folder.file(QStringLiteral("kaputt%1.%2").arg(i).arg(QFileInfo(good).suffix()));
+            writeFile(path, damaged[i]);
+            // Some bytes carry no structure, and the file still reads; the others
+            // must give the error, never a crash.
+            try {
+                format.read(path);
+            } catch (const FileError &error) {
+                EXPECT_TRUE(error.message().contains(path)) << error.message().toStdString();
+            }
+        }
+    }
+}
+
+TEST(Dbase, ReadsAFileOfAnotherProgramWithItsCodePage)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("fremd.dbf"));
+    // Written directly with shapelib, as another program would: DOS code page 850.
+    DBFHandle handle = DBFCreateEx(QFile::encodeName(path).constData(), "LDID/2");
+    ASSERT_NE(handle, nullptr);
+    DBFAddField(handle, "NAME", FTString, 20, 0);
+    DBFAddField(handle, "MENGE", FTInteger, 5, 0);
+    DBFAddField(handle, "PREIS", FTDouble, 12, 3);
+    DBFWriteStringAttribute(handle, 0, 0, "M\x81ller");   // "ü" in code page 850
+    DBFWriteIntegerAttribute(handle, 0, 1, 12);
+    DBFWriteDoubleAttribute(handle, 0, 2, 3.125);
+    DBFWriteStringAttribute(handle, 1, 0, "gel\x94scht");
+    DBFWriteNULLAttribute(handle, 1, 1);
+    DBFWriteNULLAttribute(handle, 1, 2);
+    DBFMarkRecordDeleted(handle, 1, 1);
+    DBFWriteStringAttribute(handle, 2, 0, "  eingerueckt");
+    DBFWriteNULLAttribute(handle, 2, 1);
+    DBFWriteNULLAttribute(handle, 2, 2);
+    DBFClose(handle);
+
+    const ForeignData data = readDbaseFile(path);
+    EXPECT_EQ(namesOf(data), (QStringList{"NAME", "MENGE", "PREIS"}));
+    EXPECT_EQ(data.definition.fields[1].type, FieldType::Long);
+    EXPECT_EQ(data.definition.fields[2].type, FieldType::Number);
+    ASSERT_EQ(data.rows.size(), 2u);
+    EXPECT_EQ(data.rows[0], (QVariantList{QStringLiteral("Müller"), 12, 3.125}));
+    // Leading blanks are data; the deleted record is skipped.
+    EXPECT_EQ(data.rows[1][0], QStringLiteral("  eingerueckt"));
+    EXPECT_FALSE(data.rows[1][1].isValid());
+}
+
+TEST(Dbase, RefusesValuesLongerThanAField)
+{
+    ForeignData data;
+    data.definition.fields = {{QStringLiteral("Notiz"), FieldType::Memo}};
+    data.rows = {{QString(300, u'x')}};
+    TempFolder folder;
+    EXPECT_THROW(writeDbaseFile(data, folder.file(QStringLiteral("n.dbf"))), FileError);
+    EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("n.dbf"))));
+}
+
+TEST(Access, ReadsATableOfASampleDatabaseInKeyOrder)
+{
+    const QString path = QStringLiteral(RAZAZU_FILES_TEST_DATA "/fruit.mdb");
+    EXPECT_TRUE(accessTableNames(readFile(path), path).contains(QStringLiteral("Fruit")));
+    const ForeignData data = readAccessFile(path, QStringLiteral("fruit"));
+    EXPECT_EQ(namesOf(data).mid(0, 3), (QStringList{"Fruit", "Fiber", "Fat"}));
+    EXPECT_EQ(data.definition.fields[0].type, FieldType::Alpha);
+    EXPECT_EQ(data.definition.fields[1].type, FieldType::Long);
+    ASSERT_FALSE(data.rows.empty());
+    EXPECT_EQ(data.rows[0], (QVariantList{QStringLiteral("Apple"), 2, 0, 0, 12, 2, 15, 0, 0, 0, 0}));
+}
+
+TEST(Access, MissingTableAndDamagedFilesGiveAnErrorNamingTheFile)
+{
+    const QString sample = QStringLiteral(RAZAZU_FILES_TEST_DATA "/fruit.mdb");
+    try {
+        readAccessFile(sample, QStringLiteral("Logistik"));
+        FAIL();
+    } catch (const FileError &error) {
+        EXPECT_EQ(error.message(), QStringLiteral("Die Tabelle 'Logistik' ist in der Datei '%1' nicht vorhanden.")
+                                       .arg(sample));
+    }
+    const QByteArray bytes = readFile(sample);
+    TempFolder folder;
+    for (const QByteArray &damaged : {bytes.left(5000), QByteArray(8192, '\0'), bytes.left(4096 * 3)}) {
+        const QString path = folder.file(QStringLiteral("kaputt.mdb"));
+        writeFile(path, damaged);
+        try {
+            readAccessFile(path, QStringLiteral("Fruit"));
+            ADD_FAILURE();
+        } catch (const FileError &error) {
+            EXPECT_TRUE(error.message().contains(path)) << error.message().toStdString();
+        }
+    }
+}
+
+TEST(ForeignFile, PicksTheReaderByExtensionOrAsTold)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("pos.DBF"));
+    writeFile(path, "    1Menge\r\n");
+    writeFile(folder.file(QStringLiteral("pos.SCH")), "[pos]\r\nField1=Nr,LONGINT,5,0,0\r\nField2=Feld,CHAR,5,0,5\r\n");
+    // The position file of the invoice export is a text table whatever its name.
+    OpenOptions asText;
+    asText.format = FileFormat::TextTable;
+    EXPECT_EQ(readForeignFile(path, asText).rows[0], (QVariantList{1, QStringLiteral("Menge")}));
+    EXPECT_THROW(readForeignFile(path), FileError);
+
+    const QString unknown = folder.file(QStringLiteral("liste.xyz"));
+    writeFile(unknown, "x");
+    try {
+        readForeignFile(unknown);
+        FAIL();
+    } catch (const FileError &error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("'xyz'"))) << error.message().toStdString();
+    }
+}

@@ -1,12 +1,26 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "Main.h"
+#include "Tabellen.h"
+
+#include "common/ExceptionDlg.h"
+#include "common/Util.h"
+
+#include "platform/print/PrinterSetupDialog.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
-    application.setApplicationName(QStringLiteral("Kandrel Razazu / Versand"));
-    QMainWindow window;
-    window.setWindowTitle(application.applicationName());
+    ui::Application application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("razazu"));
+    QGuiApplication::setApplicationDisplayName(TfrmMain::Titel);
+    FehlerDialogEinrichten();
+    ui::setPrinterSetupHandler([](const QString &drucker) { return print::runPrinterSetupDialog(drucker); });
+    alleTabellenAnmelden();
+
+    TfrmMain window;
+    if (ProgrammEndeAngefordert())
+        return 0;
     window.show();
-    return application.exec();
+    const int ergebnis = application.exec();
+    return ergebnis;
 }

@@ -1,0 +1,32 @@
+#include "Datenmodul.h"
+
+#include <utility>
+
+namespace {
+
+DatenmodulSchritte &schritte()
+{
+    static DatenmodulSchritte installiert;
+    return installiert;
+}
+
+} // namespace
+
+DatenmodulSchritte setDatenmodulSchritte(DatenmodulSchritte neu)
+{
+    DatenmodulSchritte vorher = std::move(schritte());
+    schritte() = std::move(neu);
+    return vorher;
+}
+
+void DatenmodulFreigeben()
+{
+    if (schritte().freigeben)
+        schritte().freigeben();
+}
+
+void DatenmodulErzeugen()
+{
+    if (schritte().erzeugen)
+        schritte().erzeugen();
+}

@@ -1,0 +1,218 @@
+#include "common/Druckeinstellungen.h"
+
+#include "common/TfrmDrucker.h"
+#include "platform/db/Database.h"
+#include "platform/db/Table.h"
+#include "platform/print/Canvas.h"
+#include "platform/print/PrintJob.h"
+#include "platform/print/PrinterBackend.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/PostErrors.h"
+
+#include <utility>
+
+namespace {
+
+DruckerListeQuelle &listeQuelle()
+{
+    static DruckerListeQuelle quelle;
+    return quelle;
+}
+
+DruckerAnschluss &anschluss()
+{
+    static DruckerAnschluss anschluss;
+    return anschluss;
+}
+
+std::unique_ptr<print::PrintBackend> geraet(const QString &drucker)
+{
+    if (anschluss())
+        return anschluss()(drucker);
+    return std::make_unique<print::PrinterBackend>(drucker);
+}
+
+} // namespace
+
+print::PrinterList installierteDrucker()
+{
+    return listeQuelle() ? listeQuelle()() : print::PrinterList::installed();
+}
+
+DruckerListeQuelle setDruckerListeQuelle(DruckerListeQuelle quelle)
+{
+    return std::exchange(listeQuelle(), std::move(quelle));
+}
+
+DruckerAnschluss setDruckerAnschluss(DruckerAnschluss neuerAnschluss)
+{
+    return std::exchange(anschluss(), std::move(neuerAnschluss));
+}
+
+Druckeinstellungen::Druckeinstellungen(const QStringList &seitenarten)
+    : Druckeinstellungen(seitenarten, db::Database::alias(QStringLiteral("Razazu")))
+{
+}
+
+Druckeinstellungen::Druckeinstellungen(const QStringList &seitenarten, db::Database &benutzer)
+    : seitenarten_(seitenarten)
+    , benutzer_(benutzer)
+{
+}
+
+Druckeinstellungen::~Druckeinstellungen() = default;
+
+QString Druckeinstellungen::keinDrucker()
+{
+    return QStringLiteral("-1");
+}
+
+bool Druckeinstellungen::keinerGewaehlt(const QString &gespeichert)
+{
+    const QString text = gespeichert.trimmed();
+    return text.isEmpty() || text == keinDrucker() || text.compare(QLatin1String("LPT1"), Qt::CaseInsensitive) == 0;
+}
+
+db::Table &Druckeinstellungen::tabelle()
+{
+    if (!tabelle_) {
+        auto tabelle = std::make_unique<db::Table>(benutzer_, QStringLiteral("S_BENUTZ"));
+        ui::showPostErrors(*tabelle);
+        tabelle->open();
+        tabelle_ = std::move(tabelle);
+    }
+    return *tabelle_;
+}
+
+QString Druckeinstellungen::seiteOderErste(const QString &seitenart) const
+{
+    if (!seitenart.isEmpty() || seitenarten_.isEmpty())
+        return seitenart;
+    return seitenarten_.first();
+}
+
+bool Druckeinstellungen::zeileSuchen(const QString &seitenart)
+{
+    return tabelle().findKey({seitenart});
+}
+
+// A page kind without its row would otherwise take another kind's printer.
+void Druckeinstellungen::zeilenAnlegen()
+{
+    db::Table &t = tabelle();
+    for (const QString &seitenart : std::as_const(seitenarten_)) {
+        if (zeileSuchen(seitenart))
+            continue;
+        t.append();
+        t.fieldByName(QStringLiteral("name")).setAsString(seitenart);
+        t.fieldByName(QStringLiteral("schnittst")).setAsString(keinDrucker());
+        t.fieldByName(QStringLiteral("spalte")).setAsInteger(0);
+        t.fieldByName(QStringLiteral("zeile")).setAsInteger(0);
+        t.fieldByName(QStringLiteral("Anzahl_Kopien")).setAsInteger(1);
+        t.post();
+    }
+}
+
+bool Druckeinstellungen::oeffnen()
+{
+    zeilenAnlegen();
+    const QString erste = seiteOderErste({});
+    if (!einstellung(erste).drucker.isEmpty())
+        return true;
+    return nachDruckerFragen(erste);
+}
+
+QString Druckeinstellungen::statusText()
+{
+    return QStringLiteral("Drucker: ") + einstellung().drucker;
+}
+
+SeitenEinstellung Druckeinstellungen::einstellung(const QString &seitenart)
+{
+    SeitenEinstellung einstellung;
+    einstellung.seitenart = seiteOderErste(seitenart);
+    if (!zeileSuchen(einstellung.seitenart))
+        return einstellung;
+    db::Table &t = tabelle();
+    einstellung.gespeichert = t.fieldByName(QStringLiteral("schnittst")).asString();
+    einstellung.drucker = installierteDrucker().resolve(einstellung.gespeichert);
+    einstellung.spalte = t.fieldByName(QStringLiteral("spalte")).asInteger();
+    einstellung.zeile = t.fieldByName(QStringLiteral("zeile")).asInteger();
+    einstellung.kopien = t.fieldByName(QStringLiteral("Anzahl_Kopien")).asInteger();
+    return einstellung;
+}
+
+void Druckeinstellungen::druckerSpeichern(const QString &seitenart, const QString &drucker)
+{
+    if (!zeileSuchen(seitenart))
+        zeilenAnlegen();
+    if (!zeileSuchen(seitenart))
+        return;
+    db::Table &t = tabelle();
+    t.edit();
+    t.fieldByName(QStringLiteral("schnittst")).setAsString(drucker);
+    t.post();
+}
+
+// The set-up dialog opens on the default printer; cancelling it keeps that
+// one, as printing then would.
+bool Druckeinstellungen::nachDruckerFragen(const QString &seitenart)
+{
+    ui::showInformation(QStringLiteral("Es wurde kein Drucker ausgewählt!"));
+    const print::PrinterList drucker = installierteDrucker();
+    const std::optional<QString> gewaehlt = ui::dialogs().printerSetup(drucker.defaultName);
+    const QString name = drucker.resolve(gewaehlt ? *gewaehlt : drucker.defaultName);
+    if (name.isEmpty())
+        return false;
+    druckerSpeichern(seitenart, name);
+    return true;
+}
+
+bool Druckeinstellungen::druckerEinrichten(const QString &seitenart)
+{
+    const QString seite = seiteOderErste(seitenart);
+    const print::PrinterList drucker = installierteDrucker();
+    const QString jetzt = einstellung(seite).drucker;
+    const std::optional<QString> gewaehlt = ui::dialogs().printerSetup(jetzt.isEmpty() ? drucker.defaultName : jetzt);
+    if (!gewaehlt)
+        return false;
+    const QString name = drucker.resolve(*gewaehlt);
+    if (name.isEmpty())
+        return false;
+    druckerSpeichern(seite, name);
+    return true;
+}
+
+void Druckeinstellungen::parameterEinstellen(const QString &praefix, QWidget *parent)
+{
+    {
+        TfrmDrucker editor(benutzer_, db::Database::alias(QStringLiteral("Z_Tavero")), parent);
+        editor.nurSeitenarten(praefix);
+        editor.showModal();
+    }
+    // The editor wrote through a table of its own.
+    tabelle().refresh();
+}
+
+int Druckeinstellungen::drucken(const QString &seitenart, const QString &belegName,
+                               const std::function<void(print::PrintJob &job)> &zeichnen,
+                               print::JobOptions optionen)
+{
+    SeitenEinstellung seite = einstellung(seitenart);
+    if (seite.drucker.isEmpty()) {
+        if (!nachDruckerFragen(seite.seitenart))
+            return 0;
+        seite = einstellung(seite.seitenart);
+    }
+    // Each copy is printed as a job of its own.
+    optionen.copies = 1;
+    for (int kopie = 0; kopie < seite.kopien; ++kopie) {
+        const std::unique_ptr<print::PrintBackend> backend = geraet(seite.drucker);
+        print::Canvas canvas(*backend);
+        print::PrintJob job(canvas, print::jobTitle(belegName), optionen);
+        canvas.setPageShift(seite.spalte, seite.zeile);
+        zeichnen(job);
+        job.end();
+    }
+    return std::max(seite.kopien, 0);
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "platform/print/PageGeometry.h"
+#include "platform/print/PaintOperations.h"
+#include "platform/print/Printers.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace db {
+class Database;
+class Table;
+}
+namespace print {
+class PrintBackend;
+class PrintJob;
+}
+
+// The printers the program sees. Tests put a list of their own in place.
+using DruckerListeQuelle = std::function<print::PrinterList()>;
+print::PrinterList installierteDrucker();
+// Returns the previous source; an empty one brings back the installed printers.
+DruckerListeQuelle setDruckerListeQuelle(DruckerListeQuelle quelle);
+
+// The device a print goes to, by printer name. Tests put a recording in place.
+using DruckerAnschluss = std::function<std::unique_ptr<print::PrintBackend>(const QString &druckerName)>;
+DruckerAnschluss setDruckerAnschluss(DruckerAnschluss anschluss);
+
+// What the user's print settings (S_BENUTZ) say about one page kind.
+struct SeitenEinstellung
+{
+    QString seitenart;
+    QString gespeichert;   // schnittst as stored
+    QString drucker;       // the installed printer it names; empty: none chosen
+    int spalte = 0;        // 0.1 mm; a larger value moves the print left
+    int zeile = 0;         // 0.1 mm; a larger value moves the print down
+    int kopien = 1;
+};
+
+// The protocol every print form follows with its page kinds' rows in the
+// logged-in user's S_BENUTZ: printer, offsets and copies per page kind.
+// Printers are remembered by name; a name no longer installed counts as no
+// printer chosen.
+//
+//   Druckeinstellungen einstellungen({"CMR"});
+//   einstellungen.oeffnen();                       // when the print form is made
+//   statusBar->setPanelText(0, einstellungen.statusText());
+//   einstellungen.drucken("CMR", "CMR 4711", [&](print::PrintJob &job) { ... });
+class Druckeinstellungen
+{
+public:
+    // seitenarten: the form's page kinds, the first one shown in the status
+    // bar. benutzer: the user's database (alias "Razazu").
+    explicit Druckeinstellungen(const QStringList &seitenarten);
+    Druckeinstellungen(const QStringList &seitenarten, db::Database &benutzer);
+    ~Druckeinstellungen();
+    Druckeinstellungen(const Druckeinstellungen &) = delete;
+    Druckeinstellungen &operator=(const Druckeinstellungen &) = delete;
+
+    // Opens the rows (a page kind without one gets it: no printer, no
+    // offsets, one copy). When the first page kind has no printer, says "Es
+    // wurde kein Drucker ausgewählt!", offers the printer set-up and stores
+    // the choice. Answers whether a printer is chosen now.
+    bool oeffnen();
+
+    // "Drucker: " and the printer of the first page kind.
+    QString statusText();
+    // The row of a page kind as it stands in the table now (empty: the first).
+    SeitenEinstellung einstellung(const QString &seitenart = {});
+
+    // The printer menu's "... einrichten": the printer set-up dialog; the
+    // chosen printer is stored for the page kind. Answers whether one was.
+    bool druckerEinrichten(const QString &seitenart = {});
+    // The printer menu's "... parameter einstellen": the print-settings
+    // editor on the page kinds beginning with the prefix.
+    void parameterEinstellen(const QString &praefix, QWidget *parent = nullptr);
+
+    // Prints a document on the page kind's printer, shifted by its offsets,
+    // once per copy (0 copies print nothing), each copy its own job titled
+    // "Razazu / Versand: " + belegName. With no printer chosen the clerk is
+    // asked for one first; without one nothing is printed. Answers the
+    // number of copies printed. Print errors pass on; a job that fails is
+    // dropped whole.
+    int drucken(const QString &seitenart, const QString &belegName,
+                const std::function<void(print::PrintJob &job)> &zeichnen, print::JobOptions optionen = {});
+
+    db::Table &tabelle();
+
+    // The text S_BENUTZ's schnittst holds for "no printer chosen".
+    static QString keinDrucker();
+    // empty, "-1" or "LPT1" (any case)
+    static bool keinerGewaehlt(const QString &gespeichert);
+
+private:
+    QString seiteOderErste(const QString &seitenart) const;
+    bool zeileSuchen(const QString &seitenart);
+    void zeilenAnlegen();
+    bool nachDruckerFragen(const QString &seitenart);
+    void druckerSpeichern(const QString &seitenart, const QString &drucker);
+
+    QStringList seitenarten_;
+    db::Database &benutzer_;
+    std::unique_ptr<db::Table> tabelle_;
+};

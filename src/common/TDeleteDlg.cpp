@@ -1,0 +1,18 @@
+#include "common/TDeleteDlg.h"
+
+#include "platform/ui/Dialogs.h"
+
+TDeleteDlg::TDeleteDlg(QWidget *parent)
+    : NummernDialog(QStringLiteral("Löschen"), QStringLiteral("von"), QStringLiteral("bis"), true, parent)
+{
+    setObjectName(QStringLiteral("DeleteDlg"));
+}
+
+int TDeleteDlg::pruefen(qint64 von, qint64 bis)
+{
+    if (von >= masterFormularNr || bis >= masterFormularNr) {
+        ui::showInformation(QStringLiteral("Masterformular kann nicht gelöscht werden !"));
+        return ui::ModalResult::Cancel;
+    }
+    return ui::ModalResult::Ok;
+}

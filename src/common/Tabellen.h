@@ -1,0 +1,10 @@
+#pragma once
+
+namespace common {
+
+// Registers the tables of this folder with the schema catalogue (the
+// parameter record, users, languages and the print-settings template), so a
+// new data store gets them. Registering twice is harmless.
+void tabellenAnmelden();
+
+} // namespace common

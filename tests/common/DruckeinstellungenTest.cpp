@@ -1,0 +1,268 @@
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+
+#include "common/Druckeinstellungen.h"
+#include "common/Tabelle_S_BENUTZ.h"
+#include "common/Tabelle_S_FelderJust.h"
+#include "common/TfrmDrucker.h"
+#include "platform/db/Database.h"
+#include "platform/db/Query.h"
+#include "platform/db/Table.h"
+#include "platform/print/PrintJob.h"
+#include "platform/print/RecordingBackend.h"
+#include "platform/ui/StatusBar.h"
+
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Three installed printers; the print settings of one user and the data
+// directory in temporary folders.
+class DruckeinstellungenTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        vorherigeListe = setDruckerListeQuelle([] {
+            return print::PrinterList{{QStringLiteral("Laser"), QStringLiteral("Nadel"), QStringLiteral("Farbe")},
+                                      QStringLiteral("Laser")};
+        });
+        vorherigerAnschluss = setDruckerAnschluss([this](const QString &drucker) {
+            benutzteDrucker << drucker;
+            return std::make_unique<RecordingWeitergabe>(aufnahme);
+        });
+        benutzer.setPath(benutzerOrdner.path());
+        benutzer.open();
+        benutzer.createTable(Tabelle_S_BENUTZ());
+        daten.setPath(datenOrdner.path());
+        daten.open();
+        daten.createTable(Tabelle_S_FelderJust());
+    }
+    void TearDown() override
+    {
+        setDruckerListeQuelle(vorherigeListe);
+        setDruckerAnschluss(vorherigerAnschluss);
+    }
+
+    void zeile(const QString &name, const QString &drucker, int spalte = 0, int zeile = 0, int kopien = 1)
+    {
+        benutzer.execute(QStringLiteral("INSERT INTO \"S_BENUTZ\" VALUES (?, ?, ?, ?, ?)"),
+                         {name, drucker.isNull() ? QVariant() : QVariant(drucker), spalte, zeile, kopien});
+    }
+    QString gespeichert(const QString &name)
+    {
+        return db::Query::scalar(benutzer, QStringLiteral("SELECT \"schnittst\" FROM \"S_BENUTZ\" WHERE \"name\" = ?"),
+                                 {name})
+            .toString();
+    }
+
+    // Hands everything to the test's recording, which outlives each job's device.
+    class RecordingWeitergabe : public print::PrintBackend
+    {
+    public:
+        explicit RecordingWeitergabe(print::RecordingBackend &ziel) : ziel_(ziel) {}
+        QSize printableArea(print::Orientation o) const override { return ziel_.printableArea(o); }
+        void beginJob(const QString &t, const print::JobOptions &o) override { ziel_.beginJob(t, o); }
+        void newPage() override { ziel_.newPage(); }
+        void endJob() override { ziel_.endJob(); }
+        void abortJob() override { ziel_.abortJob(); }
+        void drawText(const print::TextOperation &o) override { ziel_.drawText(o); }
+        void drawLine(const print::LineOperation &o) override { ziel_.drawLine(o); }
+        void drawShape(const print::ShapeOperation &o) override { ziel_.drawShape(o); }
+        void drawImage(const print::ImageOperation &o) override { ziel_.drawImage(o); }
+
+    private:
+        print::RecordingBackend &ziel_;
+    };
+
+    DruckerListeQuelle vorherigeListe;
+    DruckerAnschluss vorherigerAnschluss;
+    print::RecordingBackend aufnahme;
+    QStringList benutzteDrucker;
+    TempFolder benutzerOrdner;
+    TempFolder datenOrdner;
+    db::Database benutzer{QStringLiteral("DruckTestBenutzer")};
+    db::Database daten{QStringLiteral("DruckTestDaten")};
+};
+
+// No printer chosen: an empty entry, the old "-1" and "LPT1", a printer
+// that is no longer installed, or no row at all.
+TEST_F(DruckeinstellungenTest, WithoutAPrinterTheClerkIsAskedAndTheChoiceStored)
+{
+    const QList<QVariant> eintraege = {QString(), QStringLiteral("-1"), QStringLiteral("lpt1"),
+                                       QStringLiteral("Alter Drucker"), QStringLiteral("2"), QVariant()};
+    for (const QVariant &eintrag : eintraege) {
+        SCOPED_TRACE(eintrag.isValid() ? eintrag.toString().toStdString() : std::string("keine Zeile"));
+        benutzer.execute(QStringLiteral("DELETE FROM \"S_BENUTZ\""));
+        if (eintrag.isValid())
+            zeile(QStringLiteral("CMR"), eintrag.toString());
+        ScriptedDialogs dialoge;
+        dialoge.answerMessage(QStringLiteral("Es wurde kein Drucker ausgewählt!"), ui::ModalResult::Ok)
+            .answerPrinterSetup(QStringLiteral("Nadel"));
+        Druckeinstellungen einstellungen({QStringLiteral("CMR")}, benutzer);
+        EXPECT_TRUE(einstellungen.oeffnen());
+        EXPECT_EQ(gespeichert(QStringLiteral("CMR")), "Nadel");
+        EXPECT_EQ(einstellungen.statusText(), "Drucker: Nadel");
+    }
+}
+
+TEST_F(DruckeinstellungenTest, AnInstalledPrinterIsTakenWithoutAQuestion)
+{
+    zeile(QStringLiteral("CMR"), QStringLiteral("nadel"), 10, 20, 2);
+    ScriptedDialogs dialoge;
+    Druckeinstellungen einstellungen({QStringLiteral("CMR")}, benutzer);
+    EXPECT_TRUE(einstellungen.oeffnen());
+    EXPECT_EQ(einstellungen.statusText(), "Drucker: Nadel");
+    const SeitenEinstellung seite = einstellungen.einstellung();
+    EXPECT_EQ(seite.spalte, 10);
+    EXPECT_EQ(seite.zeile, 20);
+    EXPECT_EQ(seite.kopien, 2);
+    EXPECT_TRUE(dialoge.shown().empty());
+}
+
+TEST_F(DruckeinstellungenTest, CancellingTheSetUpKeepsTheDefaultPrinter)
+{
+    zeile(QStringLiteral("CMR"), QStringLiteral("-1"));
+    ScriptedDialogs dialoge;
+    dialoge.answerMessage(QStringLiteral("Es wurde kein Drucker ausgewählt!"), ui::ModalResult::Ok)
+        .answerPrinterSetup(std::nullopt);
+    Druckeinstellungen einstellungen({QStringLiteral("CMR")}, benutzer);
+    EXPECT_TRUE(einstellungen.oeffnen());
+    EXPECT_EQ(gespeichert(QStringLiteral("CMR")), "Laser");
+}
+
+TEST_F(DruckeinstellungenTest, PrintsEachCopyAsAJobShiftedByTheOffsets)
+{
+    zeile(QStringLiteral("CMR"), QStringLiteral("Farbe"), 10, 10, 2);
+    zeile(QStringLiteral("CMR - RÜCKSEITE"), QStringLiteral("Farbe"), 0, 0, 0);
+    ScriptedDialogs dialoge;
+    Druckeinstellungen einstellungen({QStringLiteral("CMR"), QStringLiteral("CMR - RÜCKSEITE")}, benutzer);
+    ASSERT_TRUE(einstellungen.oeffnen());
+
+    const int kopien = einstellungen.drucken(QStringLiteral("CMR"), QStringLiteral("CMR 4711"), [](print::PrintJob &job) {
+        job.canvas().textOut(500, 300, QStringLiteral("Absender"));
+    });
+    EXPECT_EQ(kopien, 2);
+    ASSERT_EQ(aufnahme.jobs().size(), 2);
+    for (const auto &job : aufnahme.jobs()) {
+        EXPECT_EQ(job.title, "Razazu / Versand: CMR 4711");
+        EXPECT_TRUE(job.ended);
+    }
+    EXPECT_EQ(benutzteDrucker, QStringList({"Farbe", "Farbe"}));
+    const auto text = aufnahme.findText(QStringLiteral("Absender"));
+    ASSERT_TRUE(text);
+    // A larger spalte moves the print left, a larger zeile down: 1 mm each.
+    EXPECT_EQ(text->device, QPoint(490, 310));
+
+    EXPECT_EQ(einstellungen.drucken(QStringLiteral("CMR - RÜCKSEITE"), QStringLiteral("CMR 4711"),
+                                    [](print::PrintJob &) { FAIL() << "0 copies print nothing"; }),
+              0);
+    EXPECT_EQ(aufnahme.jobs().size(), 2);
+}
+
+TEST_F(DruckeinstellungenTest, APrinterThatVanishedIsAskedForAgainAtPrintTime)
+{
+    zeile(QStringLiteral("CMR"), QStringLiteral("Nadel"));
+    Druckeinstellungen einstellungen({QStringLiteral("CMR")}, benutzer);
+    ASSERT_TRUE(einstellungen.oeffnen());
+    benutzer.execute(QStringLiteral("UPDATE \"S_BENUTZ\" SET \"schnittst\" = 'Weg'"));
+    einstellungen.tabelle().refresh();
+
+    ScriptedDialogs dialoge;
+    dialoge.answerMessage(QStringLiteral("Es wurde kein Drucker ausgewählt!"), ui::ModalResult::Ok)
+        .answerPrinterSetup(QStringLiteral("Farbe"));
+    EXPECT_EQ(einstellungen.drucken(QStringLiteral("CMR"), QStringLiteral("CMR 1"), [](print::PrintJob &) {}), 1);
+    EXPECT_EQ(benutzteDrucker, QStringList({"Farbe"}));
+}
+
+TEST_F(DruckeinstellungenTest, EditorShowsEachRowsPrinter)
+{
+    const print::PrinterList drucker{{QStringLiteral("Laser"), QStringLiteral("Nadel")}, QStringLiteral("Laser")};
+    struct Fall
+    {
+        const char *gespeichert;
+        const char *text;
+    };
+    for (const Fall &fall : {Fall{"-1", "Kein Drucker zugeordnet"}, Fall{"", "Kein Drucker zugeordnet"},
+                             Fall{"LPT1", "Kein Drucker zugeordnet"}, Fall{"nadel", "Nadel"},
+                             Fall{"Weg", "Druckerzuordnung fehlerhaft!"}, Fall{"2", "Druckerzuordnung fehlerhaft!"}}) {
+        SCOPED_TRACE(fall.gespeichert);
+        EXPECT_EQ(TfrmDrucker::druckerText(QString::fromUtf8(fall.gespeichert), drucker), QString::fromUtf8(fall.text));
+    }
+}
+
+TEST_F(DruckeinstellungenTest, EditorCountsTheRowsOfItsPageKinds)
+{
+    zeile(QStringLiteral("CMR"), QStringLiteral("Nadel"));
+    zeile(QStringLiteral("CMR2"), QStringLiteral("Weg"));
+    zeile(QStringLiteral("Cmr3"), QStringLiteral("LPT1"));
+    zeile(QStringLiteral("IMO"), QStringLiteral("Laser"));
+    zeile(QStringLiteral("EUR1"), QStringLiteral("Fort"));
+
+    struct Fall
+    {
+        const char *praefix;
+        const char *texte[3];
+    };
+    const Fall faelle[] = {
+        {"CMR*",
+         {" 1 Drucker zugeordnet", " 1 Drucker nicht zugeordnet", " 1 Druckerzuordnung Falsch!"}},
+        {"",
+         {" 2 Drucker zugeordnet", " 1 Drucker nicht zugeordnet", " 2 Druckerzuordnungen Falsch!"}},
+        {"IMO",
+         {" 1 Drucker zugeordnet", " 0 Drucker nicht zugeordnet", " 0 Druckerzuordnungen Falsch!"}},
+    };
+    ScriptedDialogs dialoge;
+    for (const Fall &fall : faelle) {
+        SCOPED_TRACE(fall.praefix);
+        TfrmDrucker editor(benutzer, daten);
+        editor.nurSeitenarten(QString::fromUtf8(fall.praefix));
+        editor.show();
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(editor.StatusBar1->panelText(i), QString::fromUtf8(fall.texte[i]));
+        editor.BitBtn1->click();
+    }
+    // Opening the editor stored the old "LPT1" as no printer.
+    EXPECT_EQ(gespeichert(QStringLiteral("Cmr3")), "-1");
+}
+
+TEST_F(DruckeinstellungenTest, EditorDoubleClickAssignsAPrinter)
+{
+    zeile(QStringLiteral("CMR"), QStringLiteral("-1"));
+    ScriptedDialogs dialoge;
+    TfrmDrucker editor(benutzer, daten);
+    editor.show();
+    dialoge.answerPrinterSetup(QStringLiteral("Nadel")).answerPrinterSetup(std::nullopt);
+    editor.druckerZuordnen();
+    EXPECT_EQ(gespeichert(QStringLiteral("CMR")), "Nadel");
+    EXPECT_EQ(editor.StatusBar1->panelText(0), " 1 Drucker zugeordnet");
+    editor.druckerZuordnen();
+    EXPECT_EQ(gespeichert(QStringLiteral("CMR")), "Nadel") << "cancelling changes nothing";
+}
+
+TEST_F(DruckeinstellungenTest, FieldAdjustmentOnlyForFormsThatHaveIt)
+{
+    zeile(QStringLiteral("CMR"), QStringLiteral("-1"));
+    zeile(QStringLiteral("IMO"), QStringLiteral("-1"));
+    daten.execute(QStringLiteral("INSERT INTO \"S_FelderJust\" (\"Name\") VALUES ('IMO')"));
+    ScriptedDialogs dialoge;
+    TfrmDrucker editor(benutzer, daten);
+    editor.show();
+    editor.Table1->findKey({QStringLiteral("CMR")});
+    EXPECT_FALSE(editor.btnFelderJustieren->isVisible());
+    editor.Table1->findKey({QStringLiteral("IMO")});
+    EXPECT_TRUE(editor.btnFelderJustieren->isVisible());
+}
+
+TEST_F(DruckeinstellungenTest, HelpSaysALargerColumnOffsetMovesThePrintLeft)
+{
+    const QStringList zeilen = TfrmDrucker::hilfeZeilen();
+    ASSERT_EQ(zeilen.size(), 9);
+    EXPECT_TRUE(zeilen[1].contains(QStringLiteral("erhöht")));
+    EXPECT_TRUE(zeilen[1].endsWith(QStringLiteral("nach links.")));
+    EXPECT_TRUE(zeilen[2].endsWith(QStringLiteral("nach rechts.")));
+    EXPECT_TRUE(zeilen[5].endsWith(QStringLiteral("nach unten.")));
+}
+
+} // namespace

@@ -1,0 +1,166 @@
+#include "RegisterTestbasis.h"
+
+#include "common/Datensatzsperre.h"
+#include "common/Formhelfer.h"
+#include "common/TExDBEdit.h"
+#include "common/TSR_dbGrid.h"
+#include "platform/ui/Appearance.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/SpeedButton.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Formhelfer, ScrollDelta)
+{
+    struct Fall
+    {
+        int oben, hoehe, ergebnis;
+    };
+    for (const Fall &fall : {Fall{300, 400, 0}, Fall{301, 400, 300}, Fall{10, 3, 3}, Fall{0, 0, 0}, Fall{76, 101, 0}, Fall{77, 101, 76}}) {
+        SCOPED_TRACE(testing::Message() << fall.oben << ", " << fall.hoehe);
+        EXPECT_EQ(ScrollDelta(fall.oben, fall.hoehe), fall.ergebnis);
+    }
+}
+
+TEST(Formhelfer, DialogTopNearButton)
+{
+    struct Fall
+    {
+        int knopf, dialog, ergebnis;
+    };
+    for (const Fall &fall : {Fall{300, 200, 144}, Fall{100, 200, 175}, Fall{205, 200, 49}, Fall{204, 200, 279}}) {
+        SCOPED_TRACE(testing::Message() << fall.knopf << ", " << fall.dialog);
+        EXPECT_EQ(DialogTopNearButton(fall.knopf, fall.dialog), fall.ergebnis);
+    }
+}
+
+TEST(Formhelfer, FeldgruppeMarkierenSkipsMissingEdits)
+{
+    ui::Appearance aussehen = ui::userAppearance();
+    const ui::Appearance vorher = aussehen;
+    aussehen.inputFields.color = Qt::darkBlue;
+    aussehen.inputFields.font.setItalic(true);
+    ui::setUserAppearance(aussehen);
+
+    QLineEdit dritte;
+    FeldgruppeMarkieren(nullptr, nullptr, &dritte, 1);
+    EXPECT_EQ(dritte.palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_TRUE(dritte.font().bold());
+    FeldgruppeMarkieren(nullptr, nullptr, &dritte, 2);
+    EXPECT_TRUE(dritte.font().bold()) << "another mark changes nothing";
+    FeldgruppeMarkieren(nullptr, nullptr, &dritte, 0);
+    EXPECT_EQ(dritte.palette().color(QPalette::Text), QColor(Qt::darkBlue));
+    EXPECT_FALSE(dritte.font().bold());
+    EXPECT_TRUE(dritte.font().italic());
+    ui::setUserAppearance(vorher);
+}
+
+TEST(Datensatzsperre, NoDocumentIsEverLocked)
+{
+    DatensatzSperren(QStringLiteral("EINHEIT"), QStringLiteral("5"));
+    DatensatzSperren(QStringLiteral("EINHEIT"), QStringLiteral("5"));
+    EXPECT_FALSE(IstDatensatzGesperrt(QStringLiteral("EINHEIT"), QStringLiteral("5")));
+    DatensatzFreigeben(QStringLiteral("EINHEIT"), QStringLiteral("5"));
+    DatensatzFreigeben(QStringLiteral("EINHEIT"), QStringLiteral("6"));
+    EXPECT_FALSE(IstDatensatzGesperrt(QStringLiteral("EINHEIT"), QStringLiteral("6")));
+}
+
+// One wheel message moves the grid's dataset one record, however far the
+// wheel went; towards the user (negative) to the next one.
+class GridTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (int i = 1; i <= 5; ++i)
+            familie.kopfAnlegen(i, QStringLiteral("Kunde %1").arg(i));
+        familie.oeffnen();
+        gitter.resize(400, 300);
+        gitter.show();
+    }
+
+    void rad(int weite)
+    {
+        const QPointF mitte(gitter.width() / 2.0, gitter.height() / 2.0);
+        QWheelEvent ereignis(mitte, gitter.mapToGlobal(mitte), QPoint(), QPoint(0, weite), Qt::NoButton,
+                             Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(gitter.viewport(), &ereignis);
+    }
+    int beleg() { return familie.kopf->field(0).asInteger(); }
+
+    Testfamilie familie;
+    TSR_dbGrid gitter;
+};
+
+TEST_F(GridTest, WheelMovesOneRecordPerMessage)
+{
+    rad(120);
+    EXPECT_EQ(beleg(), 1) << "without a data source nothing moves";
+    gitter.setDataSource(familie.kopfQuelle.get());
+    rad(-120);
+    EXPECT_EQ(beleg(), 2);
+    rad(-360);
+    EXPECT_EQ(beleg(), 3) << "three notches in one message move one record";
+    rad(120);
+    EXPECT_EQ(beleg(), 2);
+    familie.kopf->last();
+    rad(-120);
+    EXPECT_EQ(beleg(), 5) << "the last record stays";
+}
+
+// The hot key clicks the linked button on release.
+TEST(TExDBEdit, HotKeyClicksTheLinkedButtonOnRelease)
+{
+    ui::Form form;
+    auto *edit = new TExDBEdit(form.body());
+    auto *knopf = new ui::SpeedButton(QStringLiteral("sbLand"), QStringLiteral("..."), form.body());
+    auto *beschriftung = new QLabel(QStringLiteral("Land"), form.body());
+    beschriftung->setObjectName(QStringLiteral("lblLand"));
+    auto *layout = new QVBoxLayout(form.body());
+    layout->addWidget(edit);
+    layout->addWidget(knopf);
+    layout->addWidget(beschriftung);
+    int klicks = 0;
+    QObject::connect(knopf, &QAbstractButton::clicked, [&] { ++klicks; });
+    QList<int> losgelassen;
+    edit->OnKeyUp = [&](TExDBEdit &, int taste, Qt::KeyboardModifiers) { losgelassen << taste; };
+
+    form.show();
+    QApplication::setActiveWindow(&form);
+    edit->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    auto taste = [&](QEvent::Type art, bool wiederholt = false) {
+        QKeyEvent ereignis(art, Qt::Key_F9, Qt::NoModifier, QString(), wiederholt);
+        QApplication::sendEvent(edit, &ereignis);
+    };
+
+    taste(QEvent::KeyPress);
+    taste(QEvent::KeyRelease);
+    EXPECT_EQ(klicks, 0) << "no hot key set";
+    EXPECT_EQ(losgelassen, QList<int>({Qt::Key_F9}));
+
+    edit->setHotKey(120);
+    edit->setLinkedComponent(QStringLiteral("sbLand"));
+    EXPECT_EQ(edit->HotKey(), 120);
+    taste(QEvent::KeyPress);
+    EXPECT_EQ(klicks, 0) << "pressing does nothing";
+    taste(QEvent::KeyRelease, true);
+    EXPECT_EQ(klicks, 0) << "holding the key clicks once, on release";
+    taste(QEvent::KeyRelease);
+    EXPECT_EQ(klicks, 1);
+
+    edit->setLinkedComponent(QStringLiteral("lblLand"));
+    taste(QEvent::KeyRelease);
+    EXPECT_EQ(klicks, 1) << "a label is no button";
+    EXPECT_EQ(losgelassen.size(), 4);
+}
+
+} // namespace

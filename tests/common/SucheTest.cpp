@@ -1,0 +1,166 @@
+#include "RegisterTestbasis.h"
+#include "support/ScriptedDialogs.h"
+
+#include "common/RadioGroup.h"
+#include "common/TSR_dbGrid.h"
+#include "common/TSearchDlg.h"
+#include "common/TfrmSuche.h"
+#include "platform/ui/SpeedButton.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SucheTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        familie.kopfAnlegen(5, QStringLiteral("Müller"));
+        familie.kopfAnlegen(12, QStringLiteral("O'Brien"));
+        familie.kopfAnlegen(20, QStringLiteral("Oberhuber"));
+        familie.kopfAnlegen(2000000000, QStringLiteral("Master"));
+        familie.oeffnen();
+        // The register hides its master record.
+        familie.kopf->setFilter(QStringLiteral("BelegNr < 2000000000"));
+        familie.kopf->setFiltered(true);
+    }
+
+    const QList<Suchkriterium> kriterien = {
+        {QStringLiteral("BelegNr."), QStringLiteral("BelegNr"), false, 11},
+        {QStringLiteral("Empfänger"), QStringLiteral("Empfaenger"), true},
+    };
+    Testfamilie familie;
+};
+
+TEST_F(SucheTest, FilterTextQuotesTheApostrophe)
+{
+    EXPECT_EQ(suchFilter(kriterien[1], QStringLiteral("O'B")), QStringLiteral("Empfaenger = 'O''B*'"));
+    EXPECT_EQ(suchFilter(kriterien[0], QStringLiteral("123456789012345")), QStringLiteral("BelegNr = '12345678901'"));
+}
+
+TEST_F(SucheTest, SearchByRecipientWithAnApostropheTakesTheRecord)
+{
+    int gefunden = -1;
+    wennModal([&](QWidget *fenster) {
+        auto *dialog = qobject_cast<TfrmSuche *>(fenster);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Stammdaten-Suche");
+        EXPECT_EQ(dialog->RadioGroup1->items(), QStringList({"BelegNr.", "Empfänger"}));
+        dialog->RadioGroup1->setItemIndex(1);
+        dialog->Edit1->setText(QStringLiteral("o'b"));
+        dialog->SpeedButton3->click();
+        gefunden = familie.kopf->recordCount();
+        dialog->SpeedButton1->click();
+    });
+    EXPECT_TRUE(StammdatenSuchen(*familie.kopf, *familie.kopfQuelle, kriterien));
+    EXPECT_EQ(gefunden, 1);
+    EXPECT_EQ(familie.kopf->field(0).asInteger(), 12);
+    EXPECT_TRUE(familie.kopf->filtered()) << "the register's own filter is back";
+    EXPECT_EQ(familie.kopf->filter(), "BelegNr < 2000000000");
+    EXPECT_EQ(familie.kopf->recordCount(), 3);
+}
+
+TEST_F(SucheTest, SearchByNumberFindsOnlyThatNumberAndNeverTheMaster)
+{
+    struct Fall
+    {
+        const char *text;
+        int treffer;
+    };
+    for (const Fall &fall : {Fall{"12", 1}, Fall{"1", 0}, Fall{"2000000000", 0}, Fall{"zwölf", 0}}) {
+        SCOPED_TRACE(fall.text);
+        int gefunden = -1;
+        wennModal([&](QWidget *fenster) {
+            auto *dialog = qobject_cast<TfrmSuche *>(fenster);
+            dialog->RadioGroup1->setItemIndex(0);
+            dialog->Edit1->setText(QString::fromUtf8(fall.text));
+            dialog->SpeedButton3->click();
+            gefunden = familie.kopf->recordCount();
+            dialog->SpeedButton2->click();
+        });
+        EXPECT_FALSE(StammdatenSuchen(*familie.kopf, *familie.kopfQuelle, kriterien));
+        EXPECT_EQ(gefunden, fall.treffer);
+        EXPECT_EQ(familie.kopf->recordCount(), 3);
+    }
+}
+
+TEST_F(SucheTest, SearchWithAnEmptyTextLeavesTheListAsItIs)
+{
+    int gefunden = -1;
+    wennModal([&](QWidget *fenster) {
+        auto *dialog = qobject_cast<TfrmSuche *>(fenster);
+        dialog->RadioGroup1->setItemIndex(1);
+        dialog->SpeedButton3->click();
+        gefunden = familie.kopf->recordCount();
+        dialog->SpeedButton2->click();
+    });
+    StammdatenSuchen(*familie.kopf, *familie.kopfQuelle, kriterien);
+    EXPECT_EQ(gefunden, 3);
+}
+
+TEST_F(SucheTest, TypingBeforeChoosingACriterionIsRefused)
+{
+    ScriptedDialogs dialoge;
+    dialoge.answerMessage(QStringLiteral("Sie müßen erst angeben, nach was"), ui::ModalResult::Ok);
+    TfrmSuche dialog;
+    dialog.RadioGroup1->addItem(QStringLiteral("BelegNr."));
+    QKeyEvent taste(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QApplication::sendEvent(dialog.Edit1, &taste);
+    EXPECT_EQ(dialog.Edit1->text(), "");
+    ASSERT_EQ(dialoge.shown().size(), 1u);
+    EXPECT_EQ(dialoge.shown().front().type, ui::MessageType::Error);
+
+    dialog.RadioGroup1->setItemIndex(0);
+    QApplication::sendEvent(dialog.Edit1, &taste);
+    EXPECT_EQ(dialog.Edit1->text(), "a");
+}
+
+TEST_F(SucheTest, IncrementalSearchGoesToTheNearestDocument)
+{
+    familie.kopf->setFiltered(false);
+    struct Fall
+    {
+        bool nachName;
+        const char *text;
+        int beleg;
+    };
+    for (const Fall &fall : {Fall{false, "12", 12}, Fall{false, "13", 20}, Fall{false, "6", 12},
+                             Fall{true, "o'b", 12}, Fall{true, "OBE", 20}, Fall{true, "mü", 5}}) {
+        SCOPED_TRACE(fall.text);
+        int stand = -1;
+        wennModal([&](QWidget *fenster) {
+            auto *dialog = qobject_cast<TSearchDlg *>(fenster);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_TRUE(dialog->RadioButton1->isChecked());
+            if (fall.nachName)
+                dialog->RadioButton2->setChecked(true);
+            dialog->Edit1->setText(QString::fromUtf8(fall.text));
+            stand = familie.kopf->field(0).asInteger();
+            dialog->SpeedButton2->click();
+        });
+        EXPECT_TRUE(BelegSuchen(*familie.kopf, *familie.kopfQuelle, QStringLiteral("Empfaenger")));
+        EXPECT_EQ(stand, fall.beleg);
+        EXPECT_EQ(familie.kopf->field(0).asInteger(), fall.beleg);
+        EXPECT_EQ(familie.kopf->indexName(), "") << "numbers are found by number again";
+    }
+}
+
+TEST_F(SucheTest, IncrementalSearchOnTheMasterRecordSaysItIsNotShown)
+{
+    familie.kopf->setFiltered(false);
+    ScriptedDialogs dialoge;
+    dialoge.answerMessage(QStringLiteral("Masterformular wird nicht angezeigt !"), ui::ModalResult::Ok);
+    wennModal([&](QWidget *fenster) {
+        auto *dialog = qobject_cast<TSearchDlg *>(fenster);
+        dialog->Edit1->setText(QStringLiteral("1999999999"));
+        dialog->SpeedButton2->click();
+    });
+    EXPECT_TRUE(BelegSuchen(*familie.kopf, *familie.kopfQuelle, QStringLiteral("Empfaenger")));
+    EXPECT_EQ(familie.kopf->field(0).asInteger(), 2000000000);
+}
+
+} // namespace

@@ -7,8 +7,12 @@
 #include "StoreStatement.h"
 #include "TableCopy.h"
 #include "Table.h"
+#include "TablePrivate.h"
 
+#include <QDate>
 #include <QScopeGuard>
+#include <cmath>
+#include <limits>
 
 namespace db {
 
@@ -19,6 +23,43 @@ bool sameName(const QString &a, const QString &b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// Values the destination takes exactly as the source's store delivered them,
+// when each cell passes its check (see bindsUnchanged()).
+enum class Unchanged { No, Integer, Real, Text, Logical, Date, Bytes };
+
+bool isInteger(FieldType type)
+{
+    return type == FieldType::Short || type == FieldType::Long || type == FieldType::AutoInc;
+}
+
+bool isReal(FieldType type)
+{
+    return type == FieldType::Number || type == FieldType::Money;
+}
+
+bool isBytes(FieldType type)
+{
+    return type == FieldType::Blob || type == FieldType::Graphic;
+}
+
+Unchanged unchangedKind(const FieldDef &from, const FieldDef &to)
+{
+    if (isInteger(from.type) && isInteger(to.type))
+        return Unchanged::Integer;
+    if (isReal(from.type) && isReal(to.type))
+        return Unchanged::Real;
+    if ((from.type == FieldType::Alpha || from.type == FieldType::Memo)
+        && (to.type == FieldType::Alpha || to.type == FieldType::Memo))
+        return Unchanged::Text;
+    if (from.type == FieldType::Logical && to.type == FieldType::Logical)
+        return Unchanged::Logical;
+    if (from.type == FieldType::Date && to.type == FieldType::Date)
+        return Unchanged::Date;
+    if (isBytes(from.type) && isBytes(to.type))
+        return Unchanged::Bytes;
+    return Unchanged::No;
+}
+
 // A destination field and the source field it is filled from.
 struct FieldPair
 {
@@ -27,7 +68,54 @@ struct FieldPair
     FieldDef source;
     int sourceIndex = 0;     // in the source table's fields
     bool key = false;
+    Unchanged unchanged = Unchanged::No;
+    qint64 low = 0;          // Integer: the destination's range
+    qint64 high = 0;
+    quint32 maxBytes = 0;    // Text into Alpha: longer cells may need cutting
 };
+
+// "2024-03-05" exactly as the store writes a valid date.
+bool isStoredDate(const char *text, quint32 size)
+{
+    if (size != 10 || text[4] != '-' || text[7] != '-')
+        return false;
+    int parts[3] = {0, 0, 0};
+    const int starts[3] = {0, 5, 8};
+    const int lengths[3] = {4, 2, 2};
+    for (int part = 0; part < 3; ++part) {
+        for (int i = starts[part]; i < starts[part] + lengths[part]; ++i) {
+            if (text[i] < '0' || text[i] > '9')
+                return false;
+            parts[part] = parts[part] * 10 + (text[i] - '0');
+        }
+    }
+    return QDate::isValid(parts[0], parts[1], parts[2]);
+}
+
+// The cell bound as it is gives what the field conversion would store.
+bool bindsUnchanged(const FieldPair &pair, const store::Row &row)
+{
+    const store::Cell &cell = row.cells[pair.sourceIndex];
+    switch (pair.unchanged) {
+    case Unchanged::No:
+        return false;
+    case Unchanged::Integer:
+        return cell.kind == store::Cell::Integer && cell.integer >= pair.low && cell.integer <= pair.high;
+    case Unchanged::Real:
+        return cell.kind == store::Cell::Real && std::isfinite(cell.real);
+    case Unchanged::Text:
+        // UTF-8 takes at least a byte per character: no more bytes than the
+        // field's size, nothing to cut. Empty text is null.
+        return cell.kind == store::Cell::Text && cell.size > 0 && cell.size <= pair.maxBytes;
+    case Unchanged::Logical:
+        return cell.kind == store::Cell::Integer && (cell.integer == 0 || cell.integer == 1);
+    case Unchanged::Date:
+        return cell.kind == store::Cell::Text && isStoredDate(row.bytes.constData() + cell.offset, cell.size);
+    case Unchanged::Bytes:
+        return cell.kind == store::Cell::Bytes && cell.size > 0;
+    }
+    return false;
+}
 
 class Mover
 {
@@ -48,6 +136,13 @@ public:
             pair.sourceIndex = from->index();
             for (const QString &key : target_.primaryKey)
                 pair.key = pair.key || sameName(key, field.name);
+            pair.unchanged = unchangedKind(pair.source, pair.target);
+            pair.low = field.type == FieldType::Short ? std::numeric_limits<qint16>::min()
+                                                      : std::numeric_limits<qint32>::min();
+            pair.high = field.type == FieldType::Short ? std::numeric_limits<qint16>::max()
+                                                       : std::numeric_limits<qint32>::max();
+            pair.maxBytes = field.type == FieldType::Alpha ? quint32(field.size > 0 ? field.size : 255)
+                                                           : std::numeric_limits<quint32>::max();
             pairs_ << pair;
         }
         if (pairs_.isEmpty())
@@ -66,20 +161,23 @@ public:
             }
         }
         prepareStatements();
+        // Appends on SQLite bind what they can straight from the source's
+        // rows; keyed modes need the converted key for the record locks.
+        bindCells_ = (mode == BatchMode::Append || mode == BatchMode::Copy)
+                     && destination.backend() == Database::Backend::SQLite;
     }
 
     // One source record; returns the destination rows it changed.
     int move()
     {
+        if (bindCells_) {
+            if (const store::Row *row = TableInternals::currentRow(source_))
+                return insertRow(*row);
+        }
         QVariantList values;
         values.reserve(pairs_.size());
-        for (const FieldPair &pair : pairs_) {
-            Field &field = source_.field(pair.sourceIndex);
-            const QVariant value = field.isNull()
-                                       ? QVariant()
-                                       : store::convertFieldValue(field.value(), pair.source, pair.target);
-            values << store::storedForm(target_, pair.targetIndex, value);
-        }
+        for (const FieldPair &pair : pairs_)
+            values << convertedValue(pair);
         switch (mode_) {
         case BatchMode::Append:
         case BatchMode::Copy:
@@ -191,6 +289,28 @@ private:
                 QStringLiteral("DELETE FROM %1 WHERE %2").arg(table, where.join(QLatin1String(" AND "))));
     }
 
+    QVariant convertedValue(const FieldPair &pair)
+    {
+        Field &field = source_.field(pair.sourceIndex);
+        const QVariant value = field.isNull() ? QVariant()
+                                              : store::convertFieldValue(field.value(), pair.source, pair.target);
+        return store::storedForm(target_, pair.targetIndex, value);
+    }
+
+    int insertRow(const store::Row &row)
+    {
+        int position = 0;
+        for (const FieldPair &pair : pairs_) {
+            if (numberedByStore(pair.target))
+                continue;
+            if (bindsUnchanged(pair, row))
+                insert_->bindCell(position++, row, pair.sourceIndex, pair.target.type);
+            else
+                insert_->bind(position++, convertedValue(pair));
+        }
+        return run(*insert_);
+    }
+
     int insert(const QVariantList &values)
     {
         int position = 0;
@@ -239,6 +359,7 @@ private:
     std::unique_ptr<store::Statement> insert_;
     std::unique_ptr<store::Statement> update_;
     std::unique_ptr<store::Statement> remove_;
+    bool bindCells_ = false;
 };
 
 // The layout a copy gets: the source's stored fields, key and indexes.
@@ -286,15 +407,18 @@ int batchMove(Table &source, Database &destination, const QString &destinationTa
 
     int moved = 0;
     {
+        // Its statements outlive the transaction: PostgreSQL cannot free
+        // them while a failed transaction waits for its rollback.
+        std::optional<Mover> mover;
         Transaction transaction(destination);
         if (mode == BatchMode::Copy) {
             if (exists)
                 destination.dropTable(storeName);
             destination.createTable(copyLayout(source, storeName));
         }
-        Mover mover(source, destination, destination.tableDef(storeName), mode);
+        mover.emplace(source, destination, destination.tableDef(storeName), mode);
         for (source.first(); !source.eof(); source.next())
-            moved += mover.move();
+            moved += mover->move();
         if (mode == BatchMode::Copy)
             store::advanceIdentitySequences(destination, destination.tableDef(storeName));
         transaction.commit();
@@ -302,6 +426,29 @@ int batchMove(Table &source, Database &destination, const QString &destinationTa
     if (!position.isEmpty())
         source.gotoBookmark(position);
     return moved;
+}
+
+void appendRows(Database &database, const QString &tableName, const QStringList &columns,
+                const std::vector<QVariantList> &rows)
+{
+    if (!database.isOpen())
+        database.open();
+    QStringList quoted;
+    for (const QString &column : columns)
+        quoted << database.quote(column);
+    // Prepared before the transaction, so it is freed after a rollback.
+    const std::unique_ptr<store::Statement> insert = database.prepare(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(database.quote(database.storeTableName(tableName)), quoted.join(QLatin1String(", ")),
+                 QStringList(columns.size(), QStringLiteral("?")).join(QLatin1String(", "))));
+    const int count = int(columns.size());
+    Transaction transaction(database);
+    for (const QVariantList &row : rows) {
+        for (int i = 0; i < count; ++i)
+            insert->bind(i, i < row.size() ? row[i] : QVariant());
+        insert->execute();
+    }
+    transaction.commit();
 }
 
 } // namespace db

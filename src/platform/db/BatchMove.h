@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <vector>
 
 namespace db {
 
@@ -21,5 +24,12 @@ enum class BatchMode {
 // rows moved.
 int batchMove(Table &source, Database &destination, const QString &destinationTable,
               BatchMode mode);
+
+// Adds rows of values (in the order of columns; an invalid QVariant for
+// null) to the table as they are, in one transaction: no field conversion,
+// no record locks, no events. For filling a table that holds another
+// file's data.
+void appendRows(Database &database, const QString &tableName, const QStringList &columns,
+                const std::vector<QVariantList> &rows);
 
 } // namespace db

@@ -350,22 +350,20 @@ private:
         auto insertFor = [&](int rows) {
             return database_.prepare(head + QStringList(rows, oneRow).join(QLatin1Char(',')));
         };
-        std::unique_ptr<store::Statement> fullBatch;
         QList<QVariant> pending;
         pending.reserve(batchRows * width);
         auto flush = [&] {
             const int rows = int(pending.size()) / width;
             if (rows == 0)
                 return;
-            std::unique_ptr<store::Statement> partial;
             store::Statement *insert;
             if (rows == batchRows) {
-                if (!fullBatch)
-                    fullBatch = insertFor(batchRows);
-                insert = fullBatch.get();
+                if (!fullBatch_)
+                    fullBatch_ = insertFor(batchRows);
+                insert = fullBatch_.get();
             } else {
-                partial = insertFor(rows);
-                insert = partial.get();
+                lastBatch_ = insertFor(rows);
+                insert = lastBatch_.get();
             }
             for (int i = 0; i < pending.size(); ++i)
                 insert->bind(i, pending[i]);
@@ -401,6 +399,10 @@ private:
     bool keepRowId_ = false;
     QString oldName_;
     QList<FieldSource> sources_;
+    // The copy's statements outlive run()'s transaction: PostgreSQL cannot
+    // free them while a failed transaction waits for its rollback.
+    std::unique_ptr<store::Statement> fullBatch_;
+    std::unique_ptr<store::Statement> lastBatch_;
 };
 
 void rebuild(Database &database, const TableDef &oldDef, const TableDef &newDef,

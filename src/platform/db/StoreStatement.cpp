@@ -7,6 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStringEncoder>
 #include <cstring>
 #include <set>
 #include <sqlite3.h>
@@ -287,9 +288,11 @@ private:
                 rc = sqlite3_bind_double(statement_, index, value.toDouble());
                 break;
             case QMetaType::QByteArray: {
-                const QByteArray data = value.toByteArray();
+                // Shared, not copied: the statement's own reference keeps it.
+                QByteArray &data = boundBuffer(index);
+                data = value.toByteArray();
                 rc = sqlite3_bind_blob64(statement_, index, data.constData(), sqlite3_uint64(data.size()),
-                                         SQLITE_TRANSIENT);
+                                         SQLITE_STATIC);
                 break;
             }
             case QMetaType::QDate:
@@ -310,11 +313,27 @@ private:
             raise(ErrorKind::General, QString::fromUtf8(sqlite3_errmsg(registry_->handle)), sql_);
     }
 
+    // Text is encoded into a buffer the statement keeps per parameter and
+    // reuses, so binding neither allocates nor makes SQLite copy it again.
     int bindText(int index, const QString &text)
     {
-        const QByteArray utf8 = text.toUtf8();
-        return sqlite3_bind_text64(statement_, index, utf8.constData(), sqlite3_uint64(utf8.size()),
-                                   SQLITE_TRANSIENT, SQLITE_UTF8);
+        if (text.isEmpty())
+            return sqlite3_bind_text64(statement_, index, "", 0, SQLITE_STATIC, SQLITE_UTF8);
+        QByteArray &buffer = boundBuffer(index);
+        if (!buffer.isDetached())
+            buffer = QByteArray();
+        buffer.resize(encoder_.requiredSpace(text.size()));
+        char *start = buffer.data();
+        const char *end = encoder_.appendToBuffer(start, text);
+        return sqlite3_bind_text64(statement_, index, start, sqlite3_uint64(end - start), SQLITE_STATIC,
+                                   SQLITE_UTF8);
+    }
+
+    QByteArray &boundBuffer(int index)
+    {
+        if (index > int(bound_.size()))
+            bound_.resize(index);
+        return bound_[index - 1];
     }
 
     SqliteRegistry *registry_;
@@ -324,6 +343,9 @@ private:
     bool rowRead_ = false;
     int changes_ = 0;
     Row current_;
+    // Values bound in place (SQLITE_STATIC), by parameter.
+    std::vector<QByteArray> bound_;
+    QStringEncoder encoder_{QStringEncoder::Utf8, QStringConverter::Flag::Stateless};
 };
 
 SqliteRegistryPointer makeSqliteRegistry(sqlite3 *handle)

@@ -15,6 +15,7 @@ namespace db {
 
 class Database;
 class DataSource;
+struct TableInternals;
 
 enum class DatasetState { Inactive, Browse, Edit, Insert };
 
@@ -182,6 +183,7 @@ protected:
 
 private:
     friend class Field;
+    friend struct TableInternals;
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -204,4 +204,17 @@ struct Table::Private
     void fillLinkFields();
 };
 
+// What other parts of the layer read of a cursor directly.
+struct TableInternals
+{
+    // The current record as the store delivered it, for copies that bind its
+    // values without converting them; nullptr outside browse state.
+    static const store::Row *currentRow(const Table &table)
+    {
+        if (table.d->state != DatasetState::Browse)
+            return nullptr;
+        return table.d->currentRow();
+    }
+};
+
 } // namespace db

@@ -1,158 +1,60 @@
 #include "TextFormat.h"
 
-#include <QLocale>
+#include "platform/sys/GermanFormat.h"
+
 #include <QRegularExpression>
-#include <atomic>
-#include <cmath>
+#include <QStringList>
+#include <algorithm>
 
 namespace db {
 
-namespace {
-
-std::atomic<int> yearOffset{10};
-
-int expandYear(int twoDigits)
-{
-    const int start = QDate::currentDate().year() - yearOffset.load();
-    int year = (start / 100) * 100 + twoDigits;
-    if (year < start)
-        year += 100;
-    return year;
-}
-
-} // namespace
+namespace german = sys::german;
 
 int twoDigitYearOffset()
 {
-    return yearOffset.load();
+    return german::twoDigitYearWindow();
 }
 
 void setTwoDigitYearOffset(int years)
 {
-    yearOffset.store(years);
+    german::setTwoDigitYearWindow(years);
 }
 
 QString formatNumber(double value)
 {
-    if (value == 0)
-        return QStringLiteral("0");
-    QString text = QLocale::c().toString(value, 'g', 15);
-    const int e = text.indexOf(QLatin1Char('e'));
-    if (e >= 0) {
-        // Exponents as the old engine wrote them: "1E20", "1,5E-7".
-        QString mantissa = text.left(e);
-        int exponent = text.mid(e + 1).toInt();
-        text = mantissa + QLatin1Char('E') + QString::number(exponent);
-    }
-    text.replace(QLatin1Char('.'), QLatin1Char(','));
-    return text;
+    return german::formatNumber(value);
 }
 
 QString formatFixed(double value, int decimals)
 {
-    QString text = QLocale::c().toString(std::fabs(value), 'f', decimals);
-    QString integerPart = text;
-    QString fraction;
-    const int point = text.indexOf(QLatin1Char('.'));
-    if (point >= 0) {
-        integerPart = text.left(point);
-        fraction = text.mid(point + 1);
-    }
-    for (int i = integerPart.size() - 3; i > 0; i -= 3)
-        integerPart.insert(i, QLatin1Char('.'));
-    QString result = integerPart;
-    if (!fraction.isEmpty())
-        result += QLatin1Char(',') + fraction;
-    bool allZero = true;
-    for (QChar c : result) {
-        if (c.isDigit() && c != QLatin1Char('0'))
-            allZero = false;
-    }
-    if (value < 0 && !allZero)
-        result.prepend(QLatin1Char('-'));
-    return result;
+    return german::formatNumber(value, std::max(0, decimals), true);
 }
 
 std::optional<double> parseNumber(const QString &text)
 {
-    static const QRegularExpression pattern(QStringLiteral(
-        "^([+-]?)(\\d{1,3}(?:\\.\\d{3})+|\\d*)(?:,(\\d*))?(?:[eE]([+-]?\\d+))?$"));
-    const QString trimmed = text.trimmed();
-    const QRegularExpressionMatch match = pattern.match(trimmed);
-    if (!match.hasMatch())
-        return std::nullopt;
-    QString integerPart = match.captured(2);
-    const QString fraction = match.captured(3);
-    if (integerPart.isEmpty() && fraction.isEmpty())
-        return std::nullopt;
-    integerPart.remove(QLatin1Char('.'));
-    QString plain = match.captured(1) + (integerPart.isEmpty() ? QStringLiteral("0") : integerPart);
-    if (!fraction.isEmpty())
-        plain += QLatin1Char('.') + fraction;
-    if (match.capturedLength(4) > 0)
-        plain += QLatin1Char('e') + match.captured(4);
-    bool ok = false;
-    const double value = QLocale::c().toDouble(plain, &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    return german::parseNumber(text, true);
 }
 
 std::optional<qint64> parseInteger(const QString &text)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^([+-]?)(\\d{1,3}(?:\\.\\d{3})+|\\d+)$"));
-    const QRegularExpressionMatch match = pattern.match(text.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    QString digits = match.captured(2);
-    digits.remove(QLatin1Char('.'));
-    bool ok = false;
-    const qint64 value = (match.captured(1) + digits).toLongLong(&ok);
-    if (!ok)
-        return std::nullopt;
-    return value;
+    return german::parseInteger(text, true);
 }
 
 QString formatDate(const QDate &date)
 {
-    if (!date.isValid())
-        return {};
-    return date.toString(QStringLiteral("dd.MM.yyyy"));
+    return german::formatDate(date);
 }
 
 std::optional<QDate> parseDate(const QString &text)
 {
-    static const QRegularExpression german(
-        QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{1,4})?$"));
-    static const QRegularExpression shortGerman(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})$"));
+    if (std::optional<QDate> date = german::parseDate(text))
+        return date;
+    // The ISO form, as the store and other programs write dates.
     static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
-    const QString trimmed = text.trimmed();
-    int day = 0, month = 0, year = 0;
-    QRegularExpressionMatch match = german.match(trimmed);
+    const QRegularExpressionMatch match = iso.match(text.trimmed());
     if (!match.hasMatch())
-        match = shortGerman.match(trimmed);
-    if (match.hasMatch()) {
-        day = match.captured(1).toInt();
-        month = match.captured(2).toInt();
-        const QString yearText = match.captured(3);
-        if (yearText.isEmpty())
-            year = QDate::currentDate().year();
-        else if (yearText.size() <= 2)
-            year = expandYear(yearText.toInt());
-        else if (yearText.size() == 4)
-            year = yearText.toInt();
-        else
-            return std::nullopt;
-    } else {
-        match = iso.match(trimmed);
-        if (!match.hasMatch())
-            return std::nullopt;
-        year = match.captured(1).toInt();
-        month = match.captured(2).toInt();
-        day = match.captured(3).toInt();
-    }
-    const QDate date(year, month, day);
+        return std::nullopt;
+    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
     if (!date.isValid())
         return std::nullopt;
     return date;
@@ -160,40 +62,29 @@ std::optional<QDate> parseDate(const QString &text)
 
 QString formatTime(const QTime &time)
 {
-    if (!time.isValid())
-        return {};
-    return time.toString(QStringLiteral("HH:mm:ss"));
+    return german::formatTime(time);
 }
 
 std::optional<QTime> parseTime(const QString &text)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2})(?:[.,](\\d{1,3}))?)?$"));
-    const QRegularExpressionMatch match = pattern.match(text.trimmed());
+    // Times from the store and other programs may carry milliseconds.
+    static const QRegularExpression fraction(QStringLiteral("^(\\d{1,2}:\\d{1,2}:\\d{1,2})[.,](\\d{1,3})$"));
+    const QString trimmed = text.trimmed();
+    const QRegularExpressionMatch match = fraction.match(trimmed);
     if (!match.hasMatch())
+        return german::parseTime(trimmed);
+    const std::optional<QTime> time = german::parseTime(match.captured(1));
+    if (!time)
         return std::nullopt;
-    int milliseconds = 0;
-    if (match.capturedLength(4) > 0) {
-        QString fraction = match.captured(4);
-        while (fraction.size() < 3)
-            fraction += QLatin1Char('0');
-        milliseconds = fraction.toInt();
-    }
-    const QTime time(match.captured(1).toInt(), match.captured(2).toInt(),
-                     match.captured(3).toInt(), milliseconds);
-    if (!time.isValid())
-        return std::nullopt;
-    return time;
+    const int milliseconds = match.captured(2).leftJustified(3, QLatin1Char('0')).toInt();
+    return QTime(time->hour(), time->minute(), time->second(), milliseconds);
 }
 
 QString formatDateTime(const QDateTime &dateTime)
 {
-    if (!dateTime.isValid())
-        return {};
-    const QTime time = dateTime.time();
-    if (time == QTime(0, 0))
-        return formatDate(dateTime.date());
-    return formatDate(dateTime.date()) + QLatin1Char(' ') + formatTime(time);
+    if (dateTime.isValid() && dateTime.time() == QTime(0, 0))
+        return german::formatDate(dateTime.date());
+    return german::formatDateTime(dateTime);
 }
 
 std::optional<QDateTime> parseDateTime(const QString &text)

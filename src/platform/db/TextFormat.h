@@ -11,10 +11,13 @@ namespace db {
 // The program's regional settings, German whatever the machine's locale:
 // decimal comma, dates dd.mm.yyyy, times hh:mm:ss. Fields use these for their
 // text forms; other code may use them for text that stands for a number or a
-// date (text fields holding amounts, typed input).
+// date (text fields holding amounts, typed input). They are sys::german's,
+// plus the forms the store and other programs write (ISO dates, times with
+// milliseconds) and the field-only texts (fixed decimals, truth values).
 
 // A two-digit year is read in the hundred years that start this many years
 // before the current year (default 10: in 2025, "14" is 2114 and "15" 2015).
+// One setting with sys::german's two-digit-year window.
 int twoDigitYearOffset();
 void setTwoDigitYearOffset(int years);
 
@@ -27,10 +30,10 @@ std::optional<double> parseNumber(const QString &text);
 std::optional<qint64> parseInteger(const QString &text);
 
 QString formatDate(const QDate &date);                 // "05.03.2024"
-// "5.3.2024", "05.03.24", "5.3." (current year), "2024-03-05".
+// "5.3.2024", "05.03.24", "5.3." (current year), "5/3/2024", "2024-03-05".
 std::optional<QDate> parseDate(const QString &text);
 QString formatTime(const QTime &time);                 // "14:05:09"
-std::optional<QTime> parseTime(const QString &text);   // "14:05", "14:05:09"
+std::optional<QTime> parseTime(const QString &text);   // "14:05", "14:05:09", "14:05:09.123"
 // "05.03.2024 14:05:09"; the time is left out at midnight.
 QString formatDateTime(const QDateTime &dateTime);
 std::optional<QDateTime> parseDateTime(const QString &text);

@@ -1,5 +1,6 @@
 #include "ForeignTable.h"
 
+#include "platform/db/BatchMove.h"
 #include "platform/db/Database.h"
 #include "platform/db/Table.h"
 
@@ -42,7 +43,6 @@ ForeignTable::~ForeignTable()
 {
     table_.reset();
     database_.reset();
-    folder_.reset();
 }
 
 std::unique_ptr<ForeignTable> foreignTableOf(const ForeignData &data, const QString &fileName)
@@ -57,46 +57,19 @@ std::unique_ptr<ForeignTable> foreignTableOf(const ForeignData &data, const QStr
     def.name = tableName;
     makeNamesUsable(def);
 
-    // A store of its own in a folder of its own: the table's record locks
-    // and the store's lock file stay private to it.
-    foreign->folder_ = std::make_unique<QTemporaryDir>();
-    if (!foreign->folder_->isValid())
-        throw FileError::cannotRead(fileName, foreign->folder_->errorString());
+    // A store of its own in memory: nothing is written to disk, and the
+    // table's locks stay private to it.
     foreign->database_ = std::make_unique<db::Database>(
         QStringLiteral("foreign-file-%1").arg(stagingCounter.fetchAndAddRelaxed(1) + 1));
     db::Database &database = *foreign->database_;
-    database.setPath(foreign->folder_->path());
+    database.setPath(QStringLiteral(":memory:"));
     database.open();
     database.createTable(def);
 
-    // Many rows per statement: the statement is prepared once per call, and
-    // the rows of one call cost little more than one.
-    const qsizetype fieldCount = def.fields.size();
-    const qsizetype rowsPerStatement = std::max<qsizetype>(1, 900 / std::max<qsizetype>(1, fieldCount));
     QStringList columns;
     for (const db::FieldDef &field : def.fields)
-        columns.append(database.quote(field.name));
-    const QString rowMarkers = u'(' + QStringList(fieldCount, QStringLiteral("?")).join(u',') + u')';
-    auto insertFor = [&](qsizetype rows) {
-        return QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
-            .arg(database.quote(def.name), columns.join(u','), QStringList(rows, rowMarkers).join(u','));
-    };
-    const QString fullInsert = insertFor(rowsPerStatement);
-    db::Transaction transaction(database);
-    QVariantList values;
-    values.reserve(rowsPerStatement * fieldCount);
-    for (size_t first = 0; first < data.rows.size(); first += size_t(rowsPerStatement)) {
-        const size_t end = std::min(data.rows.size(), first + size_t(rowsPerStatement));
-        values.clear();
-        for (size_t r = first; r < end; ++r) {
-            const QVariantList &row = data.rows[r];
-            for (qsizetype i = 0; i < fieldCount; ++i)
-                values.append(i < row.size() ? row[i] : QVariant());
-        }
-        database.execute(qsizetype(end - first) == rowsPerStatement ? fullInsert : insertFor(qsizetype(end - first)),
-                         values);
-    }
-    transaction.commit();
+        columns.append(field.name);
+    db::appendRows(database, def.name, columns, data.rows);
 
     foreign->table_ = std::make_unique<db::Table>(database, def.name);
     foreign->table_->setReadOnly(true);

@@ -4,7 +4,6 @@
 #include "formats/ForeignFile.h"
 
 #include <QString>
-#include <QTemporaryDir>
 #include <memory>
 
 namespace db {
@@ -15,8 +14,8 @@ class Table;
 namespace files {
 
 // A foreign file opened as a read-only table: the file is read once into a
-// private store of its own (in a temporary folder, removed with the table),
-// and table() is an ordinary open dataset on it, so
+// private store of its own in memory, and table() is an ordinary open
+// dataset on it, so
 // the import loops (first, next, eof, fieldByName(...).asString()) work on it
 // as on any store table. The file itself is only read, never locked.
 class ForeignTable
@@ -34,7 +33,6 @@ private:
     ForeignTable() = default;
 
     QString fileName_;
-    std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<db::Database> database_;
     std::unique_ptr<db::Table> table_;
 };

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <atomic>
+#include <cmath>
 
 namespace sys::german {
 
@@ -96,17 +97,19 @@ std::optional<double> parseNumber(const QString &text, bool allowGrouping)
     c.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double value = c.toDouble(&ok);
-    if (!ok)
+    if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
 
-std::optional<qint64> parseInteger(const QString &text)
+std::optional<qint64> parseInteger(const QString &text, bool allowGrouping)
 {
-    static const QRegularExpression integer(QStringLiteral(R"(^[+-]?\d+$)"));
-    const QString trimmed = text.trimmed();
-    if (!integer.match(trimmed).hasMatch())
+    static const QRegularExpression grouped(QStringLiteral(R"(^[+-]?(\d{1,3}(\.\d{3})+|\d+)$)"));
+    static const QRegularExpression plain(QStringLiteral(R"(^[+-]?\d+$)"));
+    QString trimmed = text.trimmed();
+    if (!(allowGrouping ? grouped : plain).match(trimmed).hasMatch())
         return std::nullopt;
+    trimmed.remove(QLatin1Char('.'));
     bool ok = false;
     const qint64 value = trimmed.toLongLong(&ok);
     if (!ok)
@@ -126,10 +129,9 @@ int twoDigitYearWindow()
 
 int expandTwoDigitYear(int twoDigitYear, int currentYear)
 {
-    const int window = yearWindow;
-    const int pivot = currentYear - window;
+    const int pivot = currentYear - yearWindow;
     int year = twoDigitYear + pivot / 100 * 100;
-    if (window > 0 && year < pivot)
+    if (year < pivot)
         year += 100;
     return year;
 }

@@ -17,11 +17,14 @@ QString formatNumber(double value, int decimals = -1, bool grouping = false);
 // Accepts "1234,5", "-0,25", "1.234,50" (dots only in groups of three when
 // grouping is allowed), "1,5E3"; surrounding blanks are ignored. nullopt for
 // anything else, also for an empty text.
+// Values beyond a double's range are no number either.
 std::optional<double> parseNumber(const QString &text, bool allowGrouping = true);
-std::optional<qint64> parseInteger(const QString &text);
+// "42", " -7 "; with grouping also "1.234" (dots only in groups of three).
+std::optional<qint64> parseInteger(const QString &text, bool allowGrouping = false);
 
 // Two-digit years are read in the hundred-year span that begins this many
-// years before the current year (10: in 2026 the span is 2016..2115).
+// years before the current year (10: in 2026 the span is 2016..2115; 0: it
+// begins with the current year).
 void setTwoDigitYearWindow(int yearsBack);
 int twoDigitYearWindow();
 // The full year for a two-digit year, relative to the given current year.
@@ -34,8 +37,8 @@ QString formatDateTime(const QDateTime &dateTime);
 // "hh:mm:ss"
 QString formatTime(const QTime &time);
 
-// "1.2.2026", "01.02.26", "1.2." (current year), also "/" or "-" between the
-// parts; two-digit years through the window above. nullopt for text that is no
+// "1.2.2026", "01.02.26", "1.2." (current year), also "/" between the parts;
+// two-digit years through the window above. nullopt for text that is no
 // valid date.
 std::optional<QDate> parseDate(const QString &text);
 std::optional<QTime> parseTime(const QString &text);

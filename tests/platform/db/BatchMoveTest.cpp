@@ -2,6 +2,7 @@
 
 #include "platform/db/BatchMove.h"
 #include "platform/db/Query.h"
+#include "platform/db/Restructure.h"
 
 using namespace db;
 
@@ -121,6 +122,90 @@ TEST_P(BatchMoveTest, AppendConvertsByNameAndFailsAsAWhole)
     insertBeleg(6, QStringLiteral("Kunde 6"));
     EXPECT_THROW(batchMove(belege, database(), QStringLiteral("Archiv"), BatchMode::Append), DatabaseError);
     EXPECT_EQ(count(database(), QStringLiteral("Archiv")), 5);
+}
+
+// Each value arrives as the destination's field would take it: cut, made
+// null where it does not fit, whether the store's value can be taken as it
+// is or must be converted.
+TEST_P(BatchMoveTest, AppendTakesEachValueAsTheFieldWould)
+{
+    TableDef quelle;
+    quelle.name = QStringLiteral("Quelle");
+    quelle.fields = {{QStringLiteral("Nr"), FieldType::Long},      {QStringLiteral("Kurz"), FieldType::Alpha, 10},
+                     {QStringLiteral("Text"), FieldType::Alpha, 10}, {QStringLiteral("Klein"), FieldType::Long},
+                     {QStringLiteral("Betrag"), FieldType::Money},  {QStringLiteral("Datum"), FieldType::Date},
+                     {QStringLiteral("Aktiv"), FieldType::Logical}, {QStringLiteral("Daten"), FieldType::Blob}};
+    quelle.primaryKey = {QStringLiteral("Nr")};
+    TableDef ziel = quelle;
+    ziel.name = QStringLiteral("Ziel");
+    ziel.fields[1].size = 4;
+    ziel.fields[2].type = FieldType::Memo;
+    ziel.fields[3].type = FieldType::Short;
+    ziel.fields[4].type = FieldType::Number;
+    database().createTable(quelle);
+    database().createTable(ziel);
+    const QByteArray bytes("\x00\x01\xff", 3);
+    const QString insert = QStringLiteral("INSERT INTO \"Quelle\" VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    database().execute(insert, {1, QStringLiteral("Müll"), QStringLiteral("Zeile"), 40000, 12, QDate(2024, 2, 29),
+                                true, bytes});
+    database().execute(insert, {2, QStringLiteral("Schmidt"), QVariant(), -5, 0.25, QVariant(), false, QVariant()});
+    database().execute(insert, {3, QStringLiteral("Abc"), QStringLiteral("Öl"), 32767, -1e6, QDate(1999, 12, 31),
+                                QVariant(), QByteArray()});
+    if (!onPostgres()) {
+        // What other programs may have left in the store's columns.
+        database().execute(QStringLiteral("INSERT INTO \"Quelle\" (\"Nr\", \"Klein\", \"Datum\", \"Aktiv\") "
+                                          "VALUES (4, 'abc', '2024-2-5', 7)"));
+    }
+    Table source(database(), QStringLiteral("Quelle"));
+    EXPECT_EQ(batchMove(source, database(), QStringLiteral("Ziel"), BatchMode::Append), onPostgres() ? 3 : 4);
+
+    const QStringList expected[] = {
+        {"1", "Müll", "Zeile", "", "12", "29.02.2024", "True"},
+        {"2", "Schm", "", "-5", "0,25", "", "False"},
+        {"3", "Abc", "Öl", "32767", "-1000000", "31.12.1999", ""},
+        {"4", "", "", "", "", "", "True"},
+    };
+    Table result(database(), QStringLiteral("Ziel"));
+    result.open();
+    for (const QStringList &row : expected) {
+        if (result.eof())
+            break;
+        QStringList texts;
+        for (int i = 0; i < 7; ++i)
+            texts << result.field(i).asString();
+        EXPECT_EQ(texts, row);
+        EXPECT_EQ(result.field(7).asBytes(), row.first() == QLatin1String("1") ? bytes : QByteArray()) << row.first().toStdString();
+        EXPECT_EQ(result.field(3).isNull(), row[3].isEmpty());
+        result.next();
+    }
+}
+
+// PostgreSQL keeps prepared statements on the server until they are freed,
+// which a failed transaction refuses until it is rolled back.
+TEST_P(BatchMoveTest, FailedBulkWritesLeaveNoStatementsOnTheServer)
+{
+    if (!onPostgres())
+        GTEST_SKIP() << "SQLite keeps its statements in the process";
+    auto prepared = [&] {
+        return Query::scalar(database(), QStringLiteral("SELECT COUNT(*) FROM pg_prepared_statements")).toInt();
+    };
+    createArchiv({{3, QStringLiteral("alt")}});
+    FieldDef required{QStringLiteral("Menge"), FieldType::Short};
+    required.required = true;
+    const std::pair<const char *, std::function<void()>> writes[] = {
+        {"append onto an existing key",
+         [&] {
+             Table belege(database(), QStringLiteral("Belege"));
+             batchMove(belege, database(), QStringLiteral("Archiv"), BatchMode::Append);
+         }},
+        {"restructure into a required field left empty",
+         [&] { alterField(database(), QStringLiteral("Belege"), QStringLiteral("Menge"), required); }},
+    };
+    for (const auto &[what, write] : writes) {
+        const int before = prepared();
+        EXPECT_THROW(write(), DatabaseError) << what;
+        EXPECT_EQ(prepared(), before) << what;
+    }
 }
 
 // Reading the source and writing the destination take turns on one

@@ -2,6 +2,7 @@
 
 #include "platform/db/Query.h"
 #include "platform/db/TextFormat.h"
+#include "platform/sys/GermanFormat.h"
 
 using namespace db;
 
@@ -227,4 +228,44 @@ TEST(TextFormat, NumbersInGermanWhateverTheLocale)
     EXPECT_FALSE(parseNumber(QStringLiteral("12.34")).has_value());
     EXPECT_EQ(formatDate(QDate(2024, 1, 2)), QStringLiteral("02.01.2024"));
     QLocale::setDefault(saved);
+}
+
+TEST(TextFormat, OneTwoDigitYearWindowForFieldsAndTheRestOfTheProgram)
+{
+    const int saved = twoDigitYearOffset();
+    setTwoDigitYearOffset(50);
+    EXPECT_EQ(sys::german::twoDigitYearWindow(), 50);
+    sys::german::setTwoDigitYearWindow(0);
+    EXPECT_EQ(twoDigitYearOffset(), 0);
+    const int year = QDate::currentDate().year();
+    const QString lastYear = QStringLiteral("01.06.%1").arg((year - 1) % 100, 2, 10, QLatin1Char('0'));
+    EXPECT_EQ(parseDate(lastYear)->year(), sys::german::parseDate(lastYear)->year());
+    EXPECT_EQ(parseDate(lastYear)->year(), year + 99);
+    setTwoDigitYearOffset(saved);
+}
+
+TEST(TextFormat, StoreFormsBesideTheGermanOnes)
+{
+    struct Case
+    {
+        const char *text;
+        QDateTime expected;   // invalid: refused
+    };
+    const Case cases[] = {
+        {"05.03.2024 14:05:09", QDateTime(QDate(2024, 3, 5), QTime(14, 5, 9))},
+        {"5/3/2024 14:05", QDateTime(QDate(2024, 3, 5), QTime(14, 5))},
+        {"2024-03-05T14:05:09.25", QDateTime(QDate(2024, 3, 5), QTime(14, 5, 9, 250))},
+        {"2024-03-05 14:05:09,123", QDateTime(QDate(2024, 3, 5), QTime(14, 5, 9, 123))},
+        {"2024-02-30", QDateTime()},
+        {"05.03.2024 14:05,5", QDateTime()},
+        {"05.03.2024 14:05:09.1234", QDateTime()},
+        {"2024-03-05X14:05", QDateTime()},
+    };
+    for (const Case &c : cases) {
+        const auto parsed = parseDateTime(QString::fromUtf8(c.text));
+        EXPECT_EQ(parsed.value_or(QDateTime()), c.expected) << c.text;
+    }
+    EXPECT_FALSE(parseNumber(QStringLiteral("1E400")).has_value()) << "beyond a double";
+    EXPECT_EQ(parseInteger(QStringLiteral("-1.234")), -1234);
+    EXPECT_EQ(formatDateTime(QDateTime(QDate(2024, 3, 5), QTime(0, 0))), QStringLiteral("05.03.2024"));
 }

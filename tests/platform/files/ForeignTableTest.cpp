@@ -7,6 +7,7 @@
 
 #include "support/TempFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 #include <zlib.h>
@@ -136,6 +137,29 @@ TEST_F(CustomerStore, BatchCopiesReopenAsTablesWithTheSameValues)
         EXPECT_EQ(table.field(1).name().toUpper(), QStringLiteral("NAME1"));
         EXPECT_EQ(textsOf(table), expected) << c.fileName;
     }
+}
+
+TEST_F(CustomerStore, ForeignTablesWriteNothingAndKeepToThemselves)
+{
+    const QString path = folder.file(QStringLiteral("KUNDEN.DBF"));
+    copyTableToFile(customers, path, FileFormat::Dbase);
+    TempFolder scratch;
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(scratch.path()));
+    {
+        // The same file twice at once, as two import dialogs may have it.
+        auto first = openForeignTable(path);
+        auto second = openForeignTable(path);
+        first->table().last();
+        EXPECT_EQ(first->table().field(0).asInteger(), 3);
+        EXPECT_EQ(second->table().field(0).asInteger(), 1);
+        EXPECT_EQ(textsOf(second->table()), textsOf(customers));
+        EXPECT_TRUE(QDir(scratch.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    }
+    if (savedTemp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", savedTemp);
 }
 
 TEST_F(CustomerStore, DelimitedFileOpensAsTableOfTexts)

@@ -58,6 +58,23 @@ TEST(GermanNumbers, ParseAcceptsGermanTextOnly)
     EXPECT_FALSE(german::parseInteger(QStringLiteral("4,2")));
 }
 
+TEST(GermanNumbers, OutOfRangeAndGroupedIntegers)
+{
+    EXPECT_FALSE(german::parseNumber(QStringLiteral("1E400")));
+    EXPECT_FALSE(german::parseNumber(QStringLiteral("-1,5E999")));
+    struct Case { const char *text; bool grouping; std::optional<qint64> expected; };
+    const Case cases[] = {
+        {"1.234", true, 1234},
+        {"-1.234.567", true, -1234567},
+        {"1.234", false, std::nullopt},
+        {"1.23", true, std::nullopt},
+        {"12.345.", true, std::nullopt},
+        {"99999999999999999999", true, std::nullopt},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(german::parseInteger(QString::fromUtf8(c.text), c.grouping), c.expected) << c.text;
+}
+
 TEST(GermanDates, TwoDigitYearsLieInTheWindowBeforeTheCurrentYear)
 {
     ASSERT_EQ(german::twoDigitYearWindow(), 10);
@@ -72,6 +89,15 @@ TEST(GermanDates, TwoDigitYearsLieInTheWindowBeforeTheCurrentYear)
     german::setTwoDigitYearWindow(50);
     EXPECT_EQ(german::expandTwoDigitYear(15, 2026), 2015);
     EXPECT_EQ(german::expandTwoDigitYear(77, 2026), 1977);
+    german::setTwoDigitYearWindow(10);
+}
+
+TEST(GermanDates, WindowOfNoYearsBeginsWithTheCurrentYear)
+{
+    german::setTwoDigitYearWindow(0);
+    EXPECT_EQ(german::expandTwoDigitYear(26, 2026), 2026);
+    EXPECT_EQ(german::expandTwoDigitYear(25, 2026), 2125);
+    EXPECT_EQ(german::expandTwoDigitYear(99, 2026), 2099);
     german::setTwoDigitYearWindow(10);
 }
 

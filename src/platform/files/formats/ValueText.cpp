@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace files::valuetext {
@@ -15,11 +16,45 @@ QString formatNumber(double value)
     return text;
 }
 
+namespace {
+
+// Plain numbers ("1234.5", "-0,25", "1e-3") read without QLocale, whose
+// conversion costs more than the rest of a file's record. nullopt for
+// anything else, which the general reading below then decides on.
+std::optional<double> plainNumber(QStringView text, bool hasComma)
+{
+    char buffer[64];
+    if (text.size() >= qsizetype(sizeof buffer))
+        return std::nullopt;
+    qsizetype length = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (hasComma && u == u'.')
+            continue;
+        if (u == u',')
+            buffer[length++] = '.';
+        else if ((u >= u'0' && u <= u'9') || u == u'.' || u == u'-' || u == u'e' || u == u'E')
+            buffer[length++] = char(u);
+        else
+            return std::nullopt;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(buffer, buffer + length, value);
+    if (error != std::errc() || end != buffer + length || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
 std::optional<double> parseNumber(QStringView text)
 {
-    QString t = text.trimmed().toString();
-    if (t.isEmpty())
+    const QStringView trimmed = text.trimmed();
+    if (trimmed.isEmpty())
         return std::nullopt;
+    if (const auto plain = plainNumber(trimmed, trimmed.contains(u',')))
+        return plain;
+    QString t = trimmed.toString();
     // A comma is the decimal separator of the system's files, and then dots
     // can only be thousands separators; without a comma a dot is the
     // decimal point other programs write.

@@ -18,4 +18,4 @@ if [ -x scripts/run-fuzzers.sh ]; then
   scripts/run-fuzzers.sh
 fi
 
-ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)"
+ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)" --timeout 900

@@ -36,6 +36,10 @@ void DataSource::setDataSet(Table *dataset)
                 emit layoutChanged();
         });
         connect(dataset_, &Table::currentChanged, this, &DataSource::currentChanged);
+        connect(dataset_, &Table::aboutToPost, this, [this] {
+            if (enabled_)
+                emit aboutToPost();
+        });
         connect(dataset_, &QObject::destroyed, this, [this] {
             dataset_ = nullptr;
             emit layoutChanged();
@@ -56,8 +60,9 @@ void DataSource::setEnabled(bool enabled)
     if (enabled == enabled_)
         return;
     enabled_ = enabled;
+    // Controls show nothing while disabled, and the record again after.
+    emit layoutChanged();
     if (enabled_) {
-        emit layoutChanged();
         emit stateChanged();
         emit recordChanged();
     }

@@ -16,6 +16,8 @@ public:
 
     void setDataSet(Table *dataset);
     Table *dataSet() const;
+    // Disabled, it forwards nothing but the layoutChanged() of the switch
+    // itself, so controls show nothing until it is enabled again.
     void setEnabled(bool enabled);
     bool enabled() const;
     // When true, controls editing a field put the dataset into edit state.
@@ -29,6 +31,8 @@ signals:
     // The dataset's current record changed (also while its controls are
     // disabled, and when another dataset is set): detail tables follow it.
     void currentChanged();
+    // The dataset is about to post (see Table::aboutToPost).
+    void aboutToPost();
 
 private:
     Table *dataset_ = nullptr;

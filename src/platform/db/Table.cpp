@@ -675,14 +675,25 @@ void Table::enableControls()
     }
 }
 
+// Qt may call these with one of its internal mutexes held, where asking
+// isSignalConnected() would deadlock: the answer is looked up later.
 void Table::connectNotify(const QMetaMethod &)
 {
-    d->updateListeners();
+    d->listenersStale = true;
 }
 
 void Table::disconnectNotify(const QMetaMethod &)
 {
-    d->updateListeners();
+    d->listenersStale = true;
+}
+
+bool Table::Private::listening(Signal signal)
+{
+    if (listenersStale) {
+        listenersStale = false;
+        updateListeners();
+    }
+    return listeners[signal];
 }
 
 void Table::Private::updateListeners()
@@ -692,35 +703,36 @@ void Table::Private::updateListeners()
     listeners[FieldSignal] = q->isSignalConnected(QMetaMethod::fromSignal(&Table::fieldChanged));
     listeners[LayoutSignal] = q->isSignalConnected(QMetaMethod::fromSignal(&Table::layoutChanged));
     listeners[CurrentSignal] = q->isSignalConnected(QMetaMethod::fromSignal(&Table::currentChanged));
+    listeners[PostSignal] = q->isSignalConnected(QMetaMethod::fromSignal(&Table::aboutToPost));
 }
 
 void Table::Private::notifyState()
 {
-    if (controlsDisabled == 0 && listeners[StateSignal])
+    if (controlsDisabled == 0 && listening(StateSignal))
         emit q->stateChanged();
 }
 
 void Table::Private::notifyRecord()
 {
-    if (controlsDisabled == 0 && listeners[RecordSignal])
+    if (controlsDisabled == 0 && listening(RecordSignal))
         emit q->recordChanged();
 }
 
 void Table::Private::notifyLayout()
 {
-    if (controlsDisabled == 0 && listeners[LayoutSignal])
+    if (controlsDisabled == 0 && listening(LayoutSignal))
         emit q->layoutChanged();
 }
 
 void Table::Private::notifyField(int fieldIndex)
 {
-    if (controlsDisabled == 0 && listeners[FieldSignal])
+    if (controlsDisabled == 0 && listening(FieldSignal))
         emit q->fieldChanged(fieldIndex);
 }
 
 void Table::Private::notifyCurrent()
 {
-    if (listeners[CurrentSignal])
+    if (listening(CurrentSignal))
         emit q->currentChanged();
 }
 

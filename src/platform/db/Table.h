@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <exception>
 #include <functional>
 #include <memory>
 
@@ -140,6 +141,9 @@ public:
     void remove();     // deletes the current record
     // Posts pending changes when editing (scrolling does this too).
     void checkBrowseMode();
+    // Only while aboutToPost() is being sent: refuses the post, which then
+    // throws this error (a control's text that does not fit its field).
+    void refusePost(std::exception_ptr error);
     bool modified() const;
 
     // --- events (one handler each, as the forms assign them)
@@ -174,6 +178,9 @@ signals:
     // The current record or its values changed; sent also while controls are
     // disabled, so detail tables follow their master.
     void currentChanged();
+    // post() is about to write: data-aware controls store text still waiting
+    // in them. Sent before beforePost, not while controls are disabled.
+    void aboutToPost();
 
 protected:
     // Signals nobody listens to are not sent: a bulk append would otherwise

@@ -2,6 +2,8 @@
 #include "LockManager.h"
 #include "TablePrivate.h"
 
+#include <utility>
+
 namespace db {
 
 namespace {
@@ -276,6 +278,23 @@ void Table::post()
     d->requireOpen();
     if (d->state != DatasetState::Edit && d->state != DatasetState::Insert)
         return;
+    if (d->controlsDisabled == 0 && d->listening(Private::PostSignal) && !d->askingControls) {
+        // Text still waiting in a control belongs to this record: stored
+        // first, or the post refused with the reason.
+        d->postRefusal = nullptr;
+        d->askingControls = true;
+        try {
+            emit aboutToPost();
+        } catch (...) {
+            d->askingControls = false;
+            throw;
+        }
+        d->askingControls = false;
+        if (d->postRefusal)
+            std::rethrow_exception(std::exchange(d->postRefusal, nullptr));
+        if (d->state != DatasetState::Edit && d->state != DatasetState::Insert)
+            return;
+    }
     if (beforePost)
         beforePost(*this);
     for (int i = 0; i < d->def.fields.size(); ++i) {
@@ -386,11 +405,17 @@ void Table::remove()
         d->setSingleRow(std::move(following.rows.front()));
     else
         d->internalLast();
-    if (wasEditing)
-        d->notifyState();
+    // Also from browse state: lists showing the table count its records anew.
+    d->notifyState();
     if (afterDelete)
         afterDelete(*this);
     d->afterMove();
+}
+
+void Table::refusePost(std::exception_ptr error)
+{
+    if (d->askingControls && !d->postRefusal)
+        d->postRefusal = error;
 }
 
 void Table::checkBrowseMode()

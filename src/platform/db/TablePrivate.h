@@ -122,9 +122,13 @@ struct Table::Private
     void recycle(store::Row &&row);
 
     int controlsDisabled = 0;
+    bool askingControls = false;          // aboutToPost() is being sent
+    std::exception_ptr postRefusal;       // what a control refused the post with
     // Whether anybody listens to each signal.
-    enum Signal { StateSignal, RecordSignal, FieldSignal, LayoutSignal, CurrentSignal, SignalCount };
+    enum Signal { StateSignal, RecordSignal, FieldSignal, LayoutSignal, CurrentSignal, PostSignal, SignalCount };
     bool listeners[SignalCount] = {};
+    bool listenersStale = true;
+    bool listening(Signal signal);
     void updateListeners();
     std::map<QString, std::unique_ptr<store::Statement>> statements;
     // Insert and update statements by the shape of the write (which fields

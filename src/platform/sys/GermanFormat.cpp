@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <atomic>
+#include <charconv>
 #include <cmath>
 
 namespace sys::german {
@@ -73,46 +74,104 @@ QString formatNumber(double value, int decimals, bool grouping)
     return (negative ? QStringLiteral("-") : QString()) + groupThousands(whole) + rest;
 }
 
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The number in C notation without group dots ("-1.234,5E3" -> "-1234.5e3");
+// empty for text that is no number in the German form. Read by hand: this
+// runs for every value of an import, where regular expressions cost far
+// more than the rest.
+QByteArray cNotation(QStringView text, bool allowGrouping, bool integerOnly)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        if (text[i] == QLatin1Char('-'))
+            out += '-';
+        ++i;
+    }
+    const qsizetype start = i;
+    while (i < n && isDigit(text[i]))
+        out += char(text[i++].unicode());
+    bool hasDigit = i > start;
+    // Group dots: one to three digits, then groups of exactly three.
+    if (allowGrouping && i < n && text[i] == QLatin1Char('.')) {
+        if (i - start < 1 || i - start > 3)
+            return {};
+        while (i < n && text[i] == QLatin1Char('.')) {
+            ++i;
+            for (int k = 0; k < 3; ++k) {
+                if (i >= n || !isDigit(text[i]))
+                    return {};
+                out += char(text[i++].unicode());
+            }
+        }
+        if (i < n && isDigit(text[i]))
+            return {};
+    }
+    if (integerOnly)
+        return hasDigit && i == n ? out : QByteArray();
+    if (i < n && text[i] == QLatin1Char(',')) {
+        out += '.';
+        ++i;
+        const qsizetype fraction = i;
+        while (i < n && isDigit(text[i]))
+            out += char(text[i++].unicode());
+        hasDigit = hasDigit || i > fraction;
+    }
+    if (!hasDigit)
+        return {};
+    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
+        out += 'e';
+        ++i;
+        if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+            out += char(text[i++].unicode());
+        const qsizetype exponent = i;
+        while (i < n && isDigit(text[i]))
+            out += char(text[i++].unicode());
+        if (i == exponent)
+            return {};
+    }
+    return i == n ? out : QByteArray();
+}
+
+} // namespace
+
 std::optional<double> parseNumber(const QString &text, bool allowGrouping)
 {
-    static const QRegularExpression grouped(
-        QStringLiteral(R"(^[+-]?(\d{1,3}(\.\d{3})+|\d+)?(,\d*)?([eE][+-]?\d+)?$)"));
-    static const QRegularExpression plain(QStringLiteral(R"(^[+-]?\d*(,\d*)?([eE][+-]?\d+)?$)"));
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
+    const QByteArray c = cNotation(QStringView(text).trimmed(), allowGrouping, false);
+    if (c.isEmpty())
         return std::nullopt;
-    if (!(allowGrouping ? grouped : plain).match(trimmed).hasMatch())
+    double value = 0;
+    const auto [end, error] = std::from_chars(c.constData(), c.constData() + c.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Values too small for a double are zero; too large ones no number.
+        bool ok = false;
+        value = c.toDouble(&ok);
+        if (!ok)
+            return std::nullopt;
+    } else if (error != std::errc() || end != c.constData() + c.size()) {
         return std::nullopt;
-    // The pattern lets through a lone sign or comma; a number needs a digit
-    // before any exponent.
-    const int exponentAt = trimmed.indexOf(QRegularExpression(QStringLiteral("[eE]")));
-    const QString mantissa = exponentAt < 0 ? trimmed : trimmed.left(exponentAt);
-    bool hasDigit = false;
-    for (QChar c : mantissa)
-        hasDigit = hasDigit || c.isDigit();
-    if (!hasDigit)
-        return std::nullopt;
-    QString c = trimmed;
-    c.remove(QLatin1Char('.'));
-    c.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double value = c.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
+    }
+    if (!std::isfinite(value))
         return std::nullopt;
     return value;
 }
 
 std::optional<qint64> parseInteger(const QString &text, bool allowGrouping)
 {
-    static const QRegularExpression grouped(QStringLiteral(R"(^[+-]?(\d{1,3}(\.\d{3})+|\d+)$)"));
-    static const QRegularExpression plain(QStringLiteral(R"(^[+-]?\d+$)"));
-    QString trimmed = text.trimmed();
-    if (!(allowGrouping ? grouped : plain).match(trimmed).hasMatch())
+    const QByteArray c = cNotation(QStringView(text).trimmed(), allowGrouping, true);
+    if (c.isEmpty())
         return std::nullopt;
-    trimmed.remove(QLatin1Char('.'));
-    bool ok = false;
-    const qint64 value = trimmed.toLongLong(&ok);
-    if (!ok)
+    qint64 value = 0;
+    const auto [end, error] = std::from_chars(c.constData(), c.constData() + c.size(), value);
+    if (error != std::errc() || end != c.constData() + c.size())
         return std::nullopt;
     return value;
 }

@@ -93,6 +93,7 @@ private:
     void userEdited();
     bool writeText();
     void refuseExit();
+    void storeBeforePost();
     QString valueText() const;
 
     DataLink link_;

@@ -35,6 +35,7 @@ DataEdit::DataEdit(QWidget *parent) : QLineEdit(parent)
 {
     connect(&link_, &DataLink::dataChanged, this, &DataEdit::showField);
     connect(&link_, &DataLink::editingChanged, this, &DataEdit::updateEditing);
+    connect(&link_, &DataLink::aboutToPost, this, &DataEdit::storeBeforePost);
     connect(this, &QLineEdit::textEdited, this, &DataEdit::userEdited);
     showField();
 }
@@ -160,6 +161,19 @@ bool DataEdit::commit()
     if (!errorShown_)
         refuseExit();
     return false;
+}
+
+void DataEdit::storeBeforePost()
+{
+    if (!invalidPending_ || writeText())
+        return;
+    // The post fails with the field's message, which whoever posted shows;
+    // the clerk is then back here to put the text right.
+    link_.refusePost();
+    QTimer::singleShot(0, this, [this] {
+        setFocus(Qt::OtherFocusReason);
+        selectAll();
+    });
 }
 
 bool commitPendingInput(QWidget *window)

@@ -89,12 +89,12 @@ void DataGrid::setDataSource(db::DataSource *source)
         connect(source_, &db::DataSource::recordChanged, this, &DataGrid::recordMoved);
         connect(source_, &db::DataSource::fieldChanged, this, &DataGrid::scheduleFill);
         connect(source_, &db::DataSource::stateChanged, this, [this] {
-            // A posted insert adds a record; starting an edit adds none, and
+            // A posted insert adds a record and a deletion (announced in
+            // browse state) takes one; starting an edit changes none, and
             // counting a large table at the first keystroke would be felt.
             const db::DatasetState now = active() ? table()->state() : db::DatasetState::Inactive;
-            if (now == db::DatasetState::Browse && lastState_ != db::DatasetState::Browse)
+            if (now == db::DatasetState::Browse)
                 countStale_ = true;
-            lastState_ = now;
             scheduleFill();
         });
         connect(source_, &db::DataSource::layoutChanged, this, [this] {
@@ -107,7 +107,6 @@ void DataGrid::setDataSource(db::DataSource *source)
     }
     countStale_ = true;
     position_ = 0;
-    lastState_ = active() ? table()->state() : db::DatasetState::Inactive;
     applyColumnLayout();
     refresh();
 }

@@ -137,7 +137,6 @@ private:
     int position_ = 0;
     int count_ = 0;
     bool atStart_ = false;
-    db::DatasetState lastState_ = db::DatasetState::Inactive;
     bool atEnd_ = false;
     bool fillPending_ = false;
     bool countStale_ = true;

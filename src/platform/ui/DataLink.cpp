@@ -51,6 +51,7 @@ void DataLink::connectSource()
     });
     connect(source_, &db::DataSource::stateChanged, this, unlessWriting(&DataLink::editingChanged));
     connect(source_, &db::DataSource::fieldChanged, this, &DataLink::onFieldChanged);
+    connect(source_, &db::DataSource::aboutToPost, this, &DataLink::aboutToPost);
     connect(source_, &QObject::destroyed, this, [this] {
         emit editingChanged();
         emit dataChanged();
@@ -108,8 +109,10 @@ DataLink::WriteResult DataLink::write(const std::function<void(db::Field &)> &se
     try {
         setter(*own);
         lastError_.clear();
+        lastFailure_ = nullptr;
     } catch (const db::ConversionError &error) {
         lastError_ = error.message();
+        lastFailure_ = std::current_exception();
         result = WriteResult::Invalid;
     } catch (const db::DatabaseError &error) {
         writing_ = false;
@@ -124,6 +127,14 @@ DataLink::WriteResult DataLink::write(const std::function<void(db::Field &)> &se
     if (result == WriteResult::Refused)
         emit dataChanged();
     return result;
+}
+
+void DataLink::refusePost()
+{
+    db::Table *dataset = table();
+    if (!dataset)
+        return;
+    dataset->refusePost(lastFailure_ ? lastFailure_ : std::make_exception_ptr(db::ConversionError(lastError_)));
 }
 
 } // namespace ui

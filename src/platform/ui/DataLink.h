@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <exception>
 #include <functional>
 
 namespace db {
@@ -45,12 +46,18 @@ public:
     WriteResult write(const std::function<void(db::Field &field)> &setter);
     // The message of the last Invalid write.
     QString lastError() const { return lastError_; }
+    // Only on aboutToPost(): refuses the post with the error of the last
+    // Invalid write.
+    void refusePost();
 
 signals:
     // The control shows the field anew (other record, other value, closed).
     void dataChanged();
     // Whether the control may be edited may have changed.
     void editingChanged();
+    // The dataset is about to post: the control stores text still waiting
+    // in it, or refuses the post (refusePost()) when it does not fit.
+    void aboutToPost();
 
 private:
     void connectSource();
@@ -59,6 +66,7 @@ private:
     QPointer<db::DataSource> source_;
     QString fieldName_;
     QString lastError_;
+    std::exception_ptr lastFailure_;
     bool writing_ = false;
 };
 

@@ -3,6 +3,9 @@
 #include "platform/db/DataSource.h"
 #include "platform/db/Query.h"
 
+#include <memory>
+#include <vector>
+
 using namespace db;
 
 class EditingTest : public StoreTest
@@ -259,6 +262,71 @@ TEST_P(EditingTest, ControlSignalsAreForwardedAndCanBeSuppressed)
     source.setDataSet(nullptr);
     table.next();
     EXPECT_EQ(gridRecords, 1);
+}
+
+// Forms come and go on a table that stays open: sources attached to it and
+// destroyed (Qt tells the table with its own locks held) neither hang nor
+// leave the table deaf to the sources still there.
+TEST_P(EditingTest, SourcesComingAndGoingNeitherHangNorSilenceTheTable)
+{
+    createBelege(3);
+    Table table(database(), QStringLiteral("Belege"));
+    table.open();
+    DataSource stays(&table);
+    int heard = 0;
+    QObject::connect(&stays, &DataSource::recordChanged, [&] { ++heard; });
+    // Many at once, so that they lie at many addresses (Qt's locks are
+    // shared by address).
+    std::vector<std::unique_ptr<DataSource>> passing;
+    for (int i = 0; i < 500; ++i)
+        passing.push_back(std::make_unique<DataSource>(&table));
+    passing.clear();
+    table.next();
+    EXPECT_EQ(heard, 1);
+}
+
+// Data-aware controls hear of a post before anything is written and may
+// refuse it, as an edit does whose text does not fit its field.
+TEST_P(EditingTest, ControlsAreAskedBeforeAPostAndMayRefuseIt)
+{
+    createBelege(1);
+    Table table(database(), QStringLiteral("Belege"));
+    QStringList events;
+    bool refuse = true;
+    table.beforePost = [&](Table &) { events << QStringLiteral("beforePost"); };
+    QObject::connect(&table, &Table::aboutToPost, [&] {
+        events << QStringLiteral("aboutToPost");
+        if (refuse)
+            table.refusePost(std::make_exception_ptr(ConversionError(QStringLiteral("passt nicht"))));
+    });
+    table.open();
+    table["Name"].setAsString(QStringLiteral("neu"));
+    try {
+        table.post();
+        ADD_FAILURE() << "posted although refused";
+    } catch (const ConversionError &error) {
+        EXPECT_EQ(error.message(), QStringLiteral("passt nicht"));
+    }
+    EXPECT_EQ(table.state(), DatasetState::Edit);
+    EXPECT_EQ(storedName(1), QStringLiteral("Name1"));
+
+    refuse = false;
+    table.post();
+    EXPECT_EQ(storedName(1), QStringLiteral("neu"));
+    EXPECT_EQ(events, (QStringList{QStringLiteral("aboutToPost"), QStringLiteral("aboutToPost"),
+                                   QStringLiteral("beforePost")}));
+
+    // Code working with disabled controls posts its own values only; a
+    // refusal outside the question changes nothing.
+    events.clear();
+    refuse = true;
+    table.disableControls();
+    table["Name"].setAsString(QStringLiteral("im Stapel"));
+    table.post();
+    table.enableControls();
+    table.refusePost(std::make_exception_ptr(ConversionError(QStringLiteral("zu spät"))));
+    EXPECT_EQ(events, QStringList{QStringLiteral("beforePost")});
+    EXPECT_EQ(storedName(1), QStringLiteral("im Stapel"));
 }
 
 TEST_P(EditingTest, ClosingPostsWhatWasTyped)

@@ -166,6 +166,47 @@ TEST_F(DataControls, TextThatDoesNotFitIsNeverDroppedInSilence)
     EXPECT_DOUBLE_EQ(stored(QStringLiteral("Betrag"), 1).toDouble(), 12);
 }
 
+// A menu item that posts meets the text still waiting in an edit: the post
+// fails with the field's message instead of storing what the edit had before.
+TEST_F(DataControls, CodeThatPostsMeetsTheTextWaitingInTheEdit)
+{
+    CustomerCard card(*customers);
+    showActive(card);
+    card.amount->setFocus();
+    typeText(QStringLiteral("12"));
+    typeText(QStringLiteral("x"));
+    try {
+        customers->post();
+        ADD_FAILURE() << "posted 12 while the edit shows 12x";
+    } catch (const db::ConversionError &error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("'12x'"))) << error.message().toStdString();
+    }
+    EXPECT_EQ(customers->state(), db::DatasetState::Edit);
+    EXPECT_TRUE(stored(QStringLiteral("Betrag"), 1).isNull());
+    QApplication::processEvents();
+    EXPECT_EQ(focused(), card.amount);
+    EXPECT_EQ(card.amount->selectedText(), QStringLiteral("12x"));
+
+    typeText(QStringLiteral("15"));
+    customers->post();
+    EXPECT_DOUBLE_EQ(stored(QStringLiteral("Betrag"), 1).toDouble(), 15);
+}
+
+TEST_F(DataControls, ADisabledSourceLeavesItsControlsEmpty)
+{
+    CustomerCard card(*customers);
+    showActive(card);
+    ASSERT_EQ(card.name->text(), QStringLiteral("Kunde1"));
+    card.source.setEnabled(false);
+    EXPECT_EQ(card.name->text(), QString());
+    EXPECT_TRUE(card.name->isReadOnly());
+    customers->next();
+    EXPECT_EQ(card.name->text(), QString());
+    card.source.setEnabled(true);
+    EXPECT_EQ(card.name->text(), QStringLiteral("Kunde2"));
+    EXPECT_FALSE(card.name->isReadOnly());
+}
+
 TEST_F(DataControls, EditMasksOfTheFormsBecomeQtMasks)
 {
     struct Case { const char *old; const char *qt; bool keepLiterals; };

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 using namespace interaction;
@@ -205,6 +206,19 @@ TEST_F(DataGridTest, ReadingTheRowsDisturbsNobody)
     EXPECT_TRUE(customers->eof());
     EXPECT_EQ(currentNumber(*customers), 30);
     EXPECT_TRUE(static_cast<bool>(customers->afterScroll));
+}
+
+TEST_F(DataGridTest, ADeletionIsCountedAtOnce)
+{
+    showList(30);
+    settle();
+    auto *scrollBar = grid->findChild<QScrollBar *>(QStringLiteral("recordScrollBar"));
+    ASSERT_NE(scrollBar, nullptr);
+    EXPECT_EQ(scrollBar->maximum(), 29);
+    customers->remove();   // in browse state, as a delete button does
+    settle();
+    EXPECT_EQ(scrollBar->maximum(), 28);
+    EXPECT_EQ(currentNumber(*customers), 2);
 }
 
 TEST_F(DataGridTest, EnterAndDoubleClickArePassedOn)

@@ -12,9 +12,18 @@ namespace {
 QString unquoted(QStringView value, QChar quote)
 {
     if (value.size() >= 2 && value.front() == quote && value.back() == quote) {
-        QString inner = value.mid(1, value.size() - 2).toString();
-        inner.replace(QString(2, quote), QString(quote));
-        return inner;
+        const QStringView inner = value.mid(1, value.size() - 2);
+        // Doubled quotes are rare: most values are copied as they are.
+        if (!inner.contains(quote))
+            return inner.toString();
+        QString text;
+        text.reserve(inner.size());
+        for (qsizetype i = 0; i < inner.size(); ++i) {
+            text += inner[i];
+            if (inner[i] == quote && i + 1 < inner.size() && inner[i + 1] == quote)
+                ++i;
+        }
+        return text;
     }
     return value.toString();
 }
@@ -59,6 +68,7 @@ QString takeDelimitedValue(QStringView &rest, QChar quote, QChar separator)
 QStringList splitDelimitedRecord(QStringView record, QChar quote, QChar separator)
 {
     QStringList values;
+    values.reserve(record.count(separator) + 1);
     bool separatorFound = true;
     while (separatorFound)
         values.append(takeValue(record, quote, separator, separatorFound));

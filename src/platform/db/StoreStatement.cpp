@@ -266,48 +266,35 @@ private:
     void bindAt(int index, const QVariant &value)
     {
         int rc = SQLITE_OK;
-        if (!value.isValid() || value.isNull()) {
+        switch (storedKind(value)) {
+        case StoredKind::Null:
             rc = sqlite3_bind_null(statement_, index);
-        } else {
-            switch (value.typeId()) {
-            case QMetaType::Bool:
-                rc = sqlite3_bind_int64(statement_, index, value.toBool() ? 1 : 0);
-                break;
-            case QMetaType::Int:
-            case QMetaType::UInt:
-            case QMetaType::LongLong:
-            case QMetaType::ULongLong:
-            case QMetaType::Short:
-            case QMetaType::UShort:
-            case QMetaType::Long:
-            case QMetaType::ULong:
-                rc = sqlite3_bind_int64(statement_, index, value.toLongLong());
-                break;
-            case QMetaType::Double:
-            case QMetaType::Float:
-                rc = sqlite3_bind_double(statement_, index, value.toDouble());
-                break;
-            case QMetaType::QByteArray: {
-                // Shared, not copied: the statement's own reference keeps it.
-                QByteArray &data = boundBuffer(index);
-                data = value.toByteArray();
-                rc = sqlite3_bind_blob64(statement_, index, data.constData(), sqlite3_uint64(data.size()),
-                                         SQLITE_STATIC);
-                break;
-            }
-            case QMetaType::QDate:
-                rc = bindText(index, storedDate(value.toDate()));
-                break;
-            case QMetaType::QTime:
-                rc = bindText(index, storedTime(value.toTime()));
-                break;
-            case QMetaType::QDateTime:
-                rc = bindText(index, storedDateTime(value.toDateTime()));
-                break;
-            default:
-                rc = bindText(index, value.toString());
-                break;
-            }
+            break;
+        case StoredKind::Integer:
+            rc = sqlite3_bind_int64(statement_, index, value.toLongLong());
+            break;
+        case StoredKind::Real:
+            rc = sqlite3_bind_double(statement_, index, value.toDouble());
+            break;
+        case StoredKind::Bytes: {
+            // Shared, not copied: the statement's own reference keeps it.
+            QByteArray &data = boundBuffer(index);
+            data = value.toByteArray();
+            rc = sqlite3_bind_blob64(statement_, index, data.constData(), sqlite3_uint64(data.size()), SQLITE_STATIC);
+            break;
+        }
+        case StoredKind::Date:
+            rc = bindText(index, storedDate(value.toDate()));
+            break;
+        case StoredKind::Time:
+            rc = bindText(index, storedTime(value.toTime()));
+            break;
+        case StoredKind::DateTime:
+            rc = bindText(index, storedDateTime(value.toDateTime()));
+            break;
+        case StoredKind::Text:
+            rc = bindText(index, value.toString());
+            break;
         }
         if (rc != SQLITE_OK)
             raise(ErrorKind::General, QString::fromUtf8(sqlite3_errmsg(registry_->handle)), sql_);

@@ -57,6 +57,11 @@ QVariant cellValue(const Row &row, int column, FieldType type);
 FieldType fieldTypeFromSql(const QString &sqlType, int *size = nullptr, int *precision = nullptr);
 
 // Storage forms of dates and times on SQLite (ISO text, sorts correctly).
+// How the store keeps a value: booleans and every integer type as integers,
+// dates and times as their stored text.
+enum class StoredKind { Null, Integer, Real, Bytes, Date, Time, DateTime, Text };
+StoredKind storedKind(const QVariant &value);
+
 QString storedDate(const QDate &date);
 QString storedTime(const QTime &time);
 QString storedDateTime(const QDateTime &dateTime);

@@ -68,11 +68,41 @@ void Row::setValue(int column, const QVariant &value)
         cell.size = quint32(data.size());
         bytes.append(data);
     };
+    switch (storedKind(value)) {
+    case StoredKind::Null:
+        break;
+    case StoredKind::Integer:
+        cell.kind = Cell::Integer;
+        cell.integer = value.toLongLong();
+        break;
+    case StoredKind::Real:
+        cell.kind = Cell::Real;
+        cell.real = value.toDouble();
+        break;
+    case StoredKind::Bytes:
+        putBytes(value.toByteArray(), Cell::Bytes);
+        break;
+    case StoredKind::Date:
+        putBytes(storedDate(value.toDate()).toUtf8(), Cell::Text);
+        break;
+    case StoredKind::Time:
+        putBytes(storedTime(value.toTime()).toUtf8(), Cell::Text);
+        break;
+    case StoredKind::DateTime:
+        putBytes(storedDateTime(value.toDateTime()).toUtf8(), Cell::Text);
+        break;
+    case StoredKind::Text:
+        putBytes(value.toString().toUtf8(), Cell::Text);
+        break;
+    }
+}
+
+StoredKind storedKind(const QVariant &value)
+{
+    if (!value.isValid() || value.isNull())
+        return StoredKind::Null;
     switch (value.typeId()) {
     case QMetaType::Bool:
-        cell.kind = Cell::Integer;
-        cell.integer = value.toBool() ? 1 : 0;
-        break;
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
@@ -81,29 +111,20 @@ void Row::setValue(int column, const QVariant &value)
     case QMetaType::UShort:
     case QMetaType::Long:
     case QMetaType::ULong:
-        cell.kind = Cell::Integer;
-        cell.integer = value.toLongLong();
-        break;
+        return StoredKind::Integer;
     case QMetaType::Double:
     case QMetaType::Float:
-        cell.kind = Cell::Real;
-        cell.real = value.toDouble();
-        break;
+        return StoredKind::Real;
     case QMetaType::QByteArray:
-        putBytes(value.toByteArray(), Cell::Bytes);
-        break;
+        return StoredKind::Bytes;
     case QMetaType::QDate:
-        putBytes(storedDate(value.toDate()).toUtf8(), Cell::Text);
-        break;
+        return StoredKind::Date;
     case QMetaType::QTime:
-        putBytes(storedTime(value.toTime()).toUtf8(), Cell::Text);
-        break;
+        return StoredKind::Time;
     case QMetaType::QDateTime:
-        putBytes(storedDateTime(value.toDateTime()).toUtf8(), Cell::Text);
-        break;
+        return StoredKind::DateTime;
     default:
-        putBytes(value.toString().toUtf8(), Cell::Text);
-        break;
+        return StoredKind::Text;
     }
 }
 

@@ -319,17 +319,22 @@ void Table::post()
             throw;
         }
     }
-    d->unlockRecord();
-    d->state = DatasetState::Browse;
-    d->buffer.clear();
-    d->changed.clear();
-    d->modified = false;
-    d->invalidateCalc();
-    d->notifyState();
-    d->notifyRecord();
-    d->notifyCurrent();
+    d->backToBrowse();
     if (afterPost)
         afterPost(*this);
+}
+
+void Table::Private::backToBrowse()
+{
+    unlockRecord();
+    state = DatasetState::Browse;
+    buffer.clear();
+    changed.clear();
+    modified = false;
+    invalidateCalc();
+    notifyState();
+    notifyRecord();
+    notifyCurrent();
 }
 
 void Table::cancel()
@@ -338,15 +343,7 @@ void Table::cancel()
     if (d->state != DatasetState::Edit && d->state != DatasetState::Insert)
         return;
     const bool wasInsert = d->state == DatasetState::Insert;
-    d->unlockRecord();
-    d->state = DatasetState::Browse;
-    d->buffer.clear();
-    d->changed.clear();
-    d->modified = false;
-    d->invalidateCalc();
-    d->notifyState();
-    d->notifyRecord();
-    d->notifyCurrent();
+    d->backToBrowse();
     if (afterCancel)
         afterCancel(*this);
     if (wasInsert && afterScroll)

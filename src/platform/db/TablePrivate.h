@@ -121,6 +121,10 @@ struct Table::Private
     store::Row takeRow();
     void recycle(store::Row &&row);
 
+    // Ends an edit or insert (after it was written or dropped) and tells the
+    // listeners.
+    void backToBrowse();
+
     int controlsDisabled = 0;
     bool askingControls = false;          // aboutToPost() is being sent
     std::exception_ptr postRefusal;       // what a control refused the post with

@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "Benutzerordner.h"
+#include "Datenmodul.h"
 #include "Passwort.h"
 
 #include "common/Ini.h"
@@ -10,7 +11,6 @@
 #include "platform/db/DataSource.h"
 #include "platform/db/Database.h"
 #include "platform/db/Table.h"
-#include "platform/db/TextFormat.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/GermanFormat.h"
 #include "platform/ui/Appearance.h"
@@ -146,7 +146,8 @@ void TfrmMain::FormCreate()
     // temporary files and must stay a plain word.
     QGuiApplication::setApplicationDisplayName(Titel + QLatin1Char(' ') + Version);
 
-    db::setTwoDigitYearOffset(10);
+    // Every date conversion of the program, grids and tables included, reads
+    // two-digit years through this one window.
     sys::german::setTwoDigitYearWindow(10);
     OptionenLesen();
 
@@ -289,5 +290,6 @@ bool TfrmMain::closeQuery()
 void TfrmMain::formClose()
 {
     OptionenSpeichern();
+    DatenmodulFreigeben();
     MMTimer1->setEnabled(false);
 }

@@ -7,6 +7,7 @@
 
 #include "platform/db/Database.h"
 #include "platform/db/Table.h"
+#include "platform/sys/Files.h"
 #include "platform/ui/Appearance.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Guard.h"
@@ -37,6 +38,19 @@ QLineEdit *eingabe(const QString &name, QWidget *parent)
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(name);
     return edit;
+}
+
+// The look is chosen by the manifest beside the executable: a parked one
+// carries a leading underscore. A move that cannot be made (nothing to move,
+// the target there already) changes nothing; the next start shows the look.
+void ManifestUmschalten(bool an)
+{
+    const QString aktiv = ProgrammVerzeichnis() + QStringLiteral("Z_Tavero.exe.manifest");
+    const QString geparkt = ProgrammVerzeichnis() + QStringLiteral("_Z_Tavero.exe.manifest");
+    if (an)
+        sys::moveFile(geparkt, aktiv);
+    else
+        sys::moveFile(aktiv, geparkt);
 }
 
 } // namespace
@@ -213,6 +227,7 @@ TfrmOptionen::TfrmOptionen(TfrmMain &main, QWidget *parent) : ui::Form(parent), 
             cbStatistischerWert->setChecked(false);
         cbStatistischerWert->setEnabled(!an);
     });
+    connect(cbXPThemes, &QCheckBox::toggled, this, [](bool an) { ManifestUmschalten(an); });
     connect(cbIntraUebernahme, &QCheckBox::toggled, this, [this](bool an) {
         edIntraVerfahren->setVisible(an);
         btnIntraVerfahren->setVisible(an);

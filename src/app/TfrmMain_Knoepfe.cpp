@@ -2,6 +2,7 @@
 
 #include "TfrmMain_Eintraege.h"
 
+#include "common/Formhelfer.h"
 #include "common/Hersteller.h"
 #include "common/ShellFehler.h"
 #include "common/Util.h"
@@ -307,8 +308,6 @@ void TfrmMain::LinkClick(QLabel *label)
 
 void TfrmMain::ButtonSchatten(QPainter &canvas, const QWidget *control, const QColor &farbe, int versatz)
 {
-    if (!qobject_cast<const ui::SpeedButton *>(control))
-        return;
-    // fillRect leaves the painter's brush and pen as they were.
-    canvas.fillRect(control->geometry().translated(versatz, versatz), farbe);
+    // The registers paint through the shared helper; one drawing for both.
+    ::ButtonSchatten(canvas, control, farbe, versatz);
 }

@@ -1,4 +1,5 @@
 #include "Main.h"
+#include "ExterneProgramme.h"
 #include "Tabellen.h"
 
 #include "common/ExceptionDlg.h"
@@ -22,5 +23,6 @@ int main(int argc, char *argv[])
         return 0;
     window.show();
     const int ergebnis = application.exec();
+    PelmoraPfad.clear();
     return ergebnis;
 }

@@ -244,11 +244,13 @@ void packlisteAnlegen(db::Table &kopf, db::Table &positionen, int neueNummer)
             throw db::DatabaseError(QStringLiteral("Die Packliste %1 ist nach dem Speichern nicht lesbar.")
                                         .arg(neueNummer));
 
-        // Each line keeps the values, memos and order number of its master line.
+        // Each line keeps the values, memos and order number of its master
+        // line and, like the header, is dated today.
         for (const QVariantList &zeile : zeilen) {
             positionen.append();
             werteSetzen(positionen, zeile);
             positionen.field(0).setAsInteger(neueNummer);
+            heuteSetzen(positionen.fieldByName(QStringLiteral("datu")));
             positionen.post();
         }
         schreiben.commit();

@@ -32,7 +32,7 @@ bool DatensatzKopieren(db::Table &tabelle, int quelle, int ziel);
 
 // A packing list from the packing-list master record (`B_PALI`, lines in
 // `B_PALI2`): the master header under the new number with today's date, and
-// every master line with its values, memos and order number.
+// every master line with its values, memos and order number, dated today.
 bool PacklisteAusMaster(db::Table &kopf, db::Table &positionen, int neueNummer);
 
 // The same copies for callers that run them inside a write of their own (a

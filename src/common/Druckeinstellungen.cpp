@@ -1,14 +1,19 @@
 #include "common/Druckeinstellungen.h"
 
 #include "common/TfrmDrucker.h"
+#include "platform/db/DataSource.h"
 #include "platform/db/Database.h"
 #include "platform/db/Table.h"
 #include "platform/print/Canvas.h"
 #include "platform/print/PrintJob.h"
 #include "platform/print/PrinterBackend.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Guard.h"
+#include "platform/ui/Menus.h"
 #include "platform/ui/PostErrors.h"
 
+#include <QAction>
+#include <QMenu>
 #include <utility>
 
 namespace {
@@ -183,15 +188,49 @@ bool Druckeinstellungen::druckerEinrichten(const QString &seitenart)
     return true;
 }
 
-void Druckeinstellungen::parameterEinstellen(const QString &praefix, QWidget *parent)
+void Druckeinstellungen::parameterEinstellen(const QString &praefix, QWidget *parent,
+                                             db::DataSource *intrastatParameter)
 {
+    db::Table *parameter = intrastatParameter ? intrastatParameter->dataSet() : nullptr;
+    if (parameter && !parameter->isOpen())
+        parameter = nullptr;
+    int ergebnis = ui::ModalResult::Cancel;
     {
         TfrmDrucker editor(benutzer_, db::Database::alias(QStringLiteral("Z_Tavero")), parent);
         editor.nurSeitenarten(praefix);
-        editor.showModal();
+        if (parameter) {
+            parameter->checkBrowseMode();
+            parameter->edit();
+            editor.intrastatAbstandZeigen(intrastatParameter);
+        }
+        ergebnis = editor.showModal();
+    }
+    if (parameter && parameter->state() == db::DatasetState::Edit) {
+        if (ergebnis == ui::ModalResult::Ok)
+            parameter->post();
+        else
+            parameter->cancel();
     }
     // The editor wrote through a table of its own.
     tabelle().refresh();
+}
+
+void Druckeinstellungen::druckerMenueFuellen(QMenu *menue, const QString &praefix, std::function<void()> anzeigen,
+                                             QWidget *parent)
+{
+    QAction *einrichten = ui::addMenuItem(menue, QStringLiteral("mnuDruckerEinrichten"), QStringLiteral("... einrichten"));
+    QAction *parameter =
+        ui::addMenuItem(menue, QStringLiteral("mnuDruckerParameter"), QStringLiteral("... parameter einstellen"));
+    QObject::connect(einrichten, &QAction::triggered, menue, ui::guarded([this, anzeigen] {
+        druckerEinrichten();
+        if (anzeigen)
+            anzeigen();
+    }));
+    QObject::connect(parameter, &QAction::triggered, menue, ui::guarded([this, praefix, anzeigen, parent] {
+        parameterEinstellen(praefix, parent);
+        if (anzeigen)
+            anzeigen();
+    }));
 }
 
 int Druckeinstellungen::drucken(const QString &seitenart, const QString &belegName,

@@ -9,10 +9,12 @@
 #include <functional>
 #include <memory>
 
+class QMenu;
 class QWidget;
 
 namespace db {
 class Database;
+class DataSource;
 class Table;
 }
 namespace print {
@@ -76,8 +78,18 @@ public:
     // chosen printer is stored for the page kind. Answers whether one was.
     bool druckerEinrichten(const QString &seitenart = {});
     // The printer menu's "... parameter einstellen": the print-settings
-    // editor on the page kinds beginning with the prefix.
-    void parameterEinstellen(const QString &praefix, QWidget *parent = nullptr);
+    // editor on the page kinds beginning with the prefix. The Intrastat
+    // print passes its parameter record's data source: the editor then also
+    // shows the line distance `Inta`, which is stored when the editor ends
+    // with OK and dropped otherwise (the caller refreshes its own copy).
+    void parameterEinstellen(const QString &praefix, QWidget *parent = nullptr,
+                             db::DataSource *intrastatParameter = nullptr);
+
+    // Fills the print form's printer menu with "... einrichten" and "...
+    // parameter einstellen" (on the page kinds beginning with the prefix);
+    // after either, anzeigen shows the printer anew (the status bar).
+    void druckerMenueFuellen(QMenu *menue, const QString &praefix, std::function<void()> anzeigen,
+                             QWidget *parent = nullptr);
 
     // Prints a document on the page kind's printer, shifted by its offsets,
     // once per copy (0 copies print nothing), each copy its own job titled

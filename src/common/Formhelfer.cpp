@@ -2,9 +2,39 @@
 
 #include "platform/ui/Appearance.h"
 #include "platform/ui/ScrollBox.h"
+#include "platform/ui/SpeedButton.h"
 
+#include <QEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QWidget>
+
+namespace {
+
+// Paints the shadows before the surface's own painting, so the buttons,
+// which are painted after their parent, lie on top of them.
+class KnopfSchatten : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return false;
+        auto *flaeche = static_cast<QWidget *>(watched);
+        QPainter canvas(flaeche);
+        for (QObject *kind : flaeche->children()) {
+            auto *control = qobject_cast<QWidget *>(kind);
+            if (control && !control->isWindow() && control->isVisible())
+                ButtonSchatten(canvas, control, Qt::black, 3);
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 int ScrollDelta(int controlTop, int visibleHeight)
 {
@@ -41,4 +71,20 @@ void FeldgruppeMarkieren(QWidget *edit1, QWidget *edit2, QWidget *edit3, int mar
         edit->setFont(font);
         edit->setPalette(palette);
     }
+}
+
+void ButtonSchatten(QPainter &canvas, const QWidget *control, const QColor &farbe, int versatz)
+{
+    if (!qobject_cast<const ui::SpeedButton *>(control))
+        return;
+    canvas.fillRect(control->geometry().translated(versatz, versatz), farbe);
+}
+
+void KnopfSchattenZeigen(QWidget *flaeche)
+{
+    static const char *const angebracht = "knopfSchatten";
+    if (!flaeche || flaeche->property(angebracht).toBool())
+        return;
+    flaeche->setProperty(angebracht, true);
+    flaeche->installEventFilter(new KnopfSchatten(flaeche));
 }

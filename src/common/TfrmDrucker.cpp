@@ -34,7 +34,7 @@ QColor zeilenfarbe(const QString &drucker)
         return QColor(245, 252, 3);
     if (drucker == falscherDruckerText)
         return Qt::red;
-    return Qt::green;
+    return Qt::darkGreen;
 }
 
 } // namespace

@@ -237,6 +237,56 @@ TEST_F(Benutzerverwaltung, TheSearchFindsByTheStartOfTheNameInTheSameCaseAndRetu
     }
 }
 
+TEST_F(Benutzerverwaltung, AFolderThatCannotBeMadeOrADuplicateShortNameKeepTheNewRecordAndSaySo)
+{
+    benutzerAnlegen(QStringLiteral("meier"), {}, 2);
+    // A file in the way of the new user's folder.
+    QFile imWeg(programm.datei(QStringLiteral("User3")));
+    ASSERT_TRUE(imWeg.open(QIODevice::WriteOnly));
+    imWeg.close();
+    TfrmBenutzer form(QStringLiteral("Systemverwalter"));
+    form.show();
+
+    dialoge.answerMessage(QStringLiteral("Fehler beim anlegen eines Verzeichnisses"), ui::ModalResult::Ok);
+    form.sbHinzufuegen->click();
+    EXPECT_TRUE(dialoge.allAnswered());
+    EXPECT_EQ(form.tbBenutzer->state(), db::DatasetState::Insert);
+    EXPECT_EQ(form.tbBenutzer->fieldByName(QStringLiteral("UserNr")).asInteger(), 3);
+
+    tippen(form.DBEdit1, QStringLiteral("meier"));
+    form.DBEdit2->setFocus();
+    dialoge.answerMessage(QStringLiteral("Daten konnten nicht gespeichert werden!"), ui::ModalResult::Ok);
+    form.sbSchliessen->click();
+    EXPECT_TRUE(dialoge.allAnswered());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.tbBenutzer->state(), db::DatasetState::Insert);
+    EXPECT_EQ(form.focusWidget(), form.DBEdit1);
+
+    form.tbBenutzer->cancel();
+    form.sbSchliessen->click();
+    EXPECT_FALSE(form.isVisible());
+    db::Table benutzer(store(), QStringLiteral("S_BEARB"));
+    benutzer.open();
+    EXPECT_EQ(benutzer.recordCount(), 2);
+}
+
+TEST_F(Benutzerverwaltung, DeletingAsksJetztBeendenWhateverTheAnswer)
+{
+    benutzerAnlegen(QStringLiteral("meier"), {}, 2);
+    TfrmBenutzer form(QStringLiteral("Systemverwalter"));
+    form.show();
+    ASSERT_TRUE(form.tbBenutzer->findKey({QStringLiteral("meier")}));
+    dialoge.answerMessage(QStringLiteral("Möchten Sie diesen Benutzer löschen"), ui::ModalResult::No)
+        .answerMessage(QStringLiteral("Jetzt Beenden?"), ui::ModalResult::No);
+
+    form.sbLoeschen->click();
+
+    EXPECT_TRUE(dialoge.allAnswered());
+    EXPECT_EQ(form.tbBenutzer->recordCount(), 2);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(enden.isEmpty());
+}
+
 TEST_F(Benutzerverwaltung, JetztBeendenEndsTheProgramAtOnceWithoutTheReminder)
 {
     benutzerAnlegen(QStringLiteral("meier"), {}, 2);

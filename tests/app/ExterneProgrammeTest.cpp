@@ -22,7 +22,8 @@ namespace {
 // A program folder with scripts in place of the external programs. Each
 // script writes its working folder and arguments into "lauf.txt" of the
 // program folder, then waits a moment so the test can see what the main
-// window looks like while it runs.
+// window looks like while it runs, and last creates "fertig.txt": found
+// right after the menu item returns, it shows the item waited for the end.
 class Programme : public Hauptfenster
 {
 protected:
@@ -46,6 +47,14 @@ protected:
     }
 
     QString lauf() const { return programm.datei(QStringLiteral("lauf.txt")); }
+    QString fertig() const { return programm.datei(QStringLiteral("fertig.txt")); }
+
+    // Forgets the last run.
+    void vergessen() const
+    {
+        QFile::remove(lauf());
+        QFile::remove(fertig());
+    }
 
     // A script named name in folder (created when missing).
     QString skript(const QString &ordner, const QString &name, bool ausfuehrbar = true)
@@ -54,7 +63,9 @@ protected:
         const QString pfad = QDir(ordner).filePath(name);
         QFile datei(pfad);
         EXPECT_TRUE(datei.open(QIODevice::WriteOnly));
-        datei.write(QStringLiteral("#!/bin/sh\n{ pwd; echo \"$@\"; } > '%1'\nsleep 0.3\n").arg(lauf()).toUtf8());
+        datei.write(QStringLiteral("#!/bin/sh\n{ pwd; echo \"$@\"; } > '%1'\nsleep 0.3\n: > '%2'\n")
+                        .arg(lauf(), fertig())
+                        .toUtf8());
         datei.close();
         if (ausfuehrbar)
             datei.setPermissions(datei.permissions() | QFileDevice::ExeOwner);
@@ -90,7 +101,7 @@ TEST_F(Programme, TheReorganisationRunsWithTheTablesClosedAndReopensThem)
     for (const QString &name : {QStringLiteral("Reorganisation.exe"), QStringLiteral("Reorganisation"),
                                 QStringLiteral("REORGANISATION.EXE")}) {
         SCOPED_TRACE(name.toStdString());
-        QFile::remove(lauf());
+        vergessen();
         const QString datei = skript(programm.pfad(), name);
         datenmodul.clear();
         const auto main = starten();
@@ -110,6 +121,7 @@ TEST_F(Programme, TheReorganisationRunsWithTheTablesClosedAndReopensThem)
 
         EXPECT_GT(proben, 0);
         EXPECT_FALSE(offenWaehrendDesLaufs);
+        EXPECT_TRUE(QFile::exists(fertig()));
         EXPECT_EQ(gelaufen(), QStringList{ohneTrenner(programm.pfad())});
         EXPECT_EQ(datenmodul, (QStringList{QStringLiteral("freigeben"), QStringLiteral("erzeugen")}));
         EXPECT_TRUE(main->tbParameter->isOpen());
@@ -184,13 +196,14 @@ TEST_F(Programme, ThePaymentOrderProgramIsFoundThroughItsAppPathsEntry)
     skript(ordner, QStringLiteral("Pelmora.exe"));
     for (const QString &eintrag : {ordner, ordner + QLatin1Char('/')}) {
         SCOPED_TRACE(eintrag.toStdString());
-        QFile::remove(lauf());
+        vergessen();
         ASSERT_TRUE(sys::registerProgramFolder(QStringLiteral("Pelmora.exe"), eintrag));
         const auto main = starten();
 
         EXPECT_EQ(PelmoraPfad, ordner + QStringLiteral("/Pelmora.exe"));
         EXPECT_TRUE(main->mnuZahlungsauftrag->isVisible());
         main->mnuZahlungsauftrag->trigger();
+        EXPECT_TRUE(QFile::exists(fertig()));
         EXPECT_EQ(gelaufen(), (QStringList{ordner, QStringLiteral("-AVE")}));
     }
 }

@@ -1,9 +1,18 @@
 #include "Hauptfenster.h"
 
+#include "app/About.h"
+#include "app/Benutzer.h"
+#include "app/Optionen.h"
+#include "app/TfrmAuftr_de.h"
 #include "app/Tfrmsprachen.h"
+#include "app/Tfrmuebersetzungen.h"
+
+#include "common/ExceptionDlg.h"
+#include "common/Parameter.h"
 
 #include "platform/db/DataSource.h"
 #include "platform/db/Table.h"
+#include "platform/sys/UnhandledException.h"
 #include "platform/ui/DataControls.h"
 #include "platform/ui/SpeedButton.h"
 
@@ -13,6 +22,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <type_traits>
 
 namespace {
 
@@ -343,7 +355,7 @@ TEST_F(Menues, ARegisteredRegisterOpensFromEachOfItsEntriesAndIsFreed)
     {
         Formular formular;
         const char *menuPunkt;
-        const char *knopf;
+        const char *knopf;          // a speed button, or the entry of the carrier list
         const char *kontextPunkt;   // nullptr: the family has none
     };
     const Fall faelle[] = {
@@ -354,6 +366,9 @@ TEST_F(Menues, ARegisteredRegisterOpensFromEachOfItsEntriesAndIsFreed)
         {Formular::EurMed, "mnuEurMed", "LbSpeedButton3", nullptr},
         {Formular::Langzeitlieferantenerklaerung, "mnuLangzeitlieferantenerklaerung", "SpeedButton29", nullptr},
         {Formular::BVD, "mnuBVD", "LbSpeedButton4", nullptr},
+        {Formular::DHL, "mnuDHL", "pmiDHL", "pmDHL"},
+        {Formular::T5, "mnuT5", "SpeedButton25", "pmT5"},
+        {Formular::Auftragsdaten, "mnuAuftragsdaten", "SpeedButton1", "pmAuftragsdaten"},
     };
     for (const Fall &fall : faelle)
         anmeldungen.anmelden(fall.formular);
@@ -366,7 +381,12 @@ TEST_F(Menues, ARegisteredRegisterOpensFromEachOfItsEntriesAndIsFreed)
         SCOPED_TRACE(fall.menuPunkt);
         std::vector<std::function<void()>> wege = {
             [&] { punkt(*main, QString::fromLatin1(fall.menuPunkt))->trigger(); },
-            [&] { main->findChild<ui::SpeedButton *>(QString::fromLatin1(fall.knopf))->click(); },
+            [&] {
+                if (auto *knopf = main->findChild<ui::SpeedButton *>(QString::fromLatin1(fall.knopf)))
+                    knopf->click();
+                else
+                    punkt(*main, QString::fromLatin1(fall.knopf))->trigger();
+            },
         };
         if (fall.kontextPunkt)
             wege.push_back([&] { punkt(*main, QString::fromLatin1(fall.kontextPunkt))->trigger(); });
@@ -386,22 +406,42 @@ TEST_F(Menues, ARegisteredRegisterOpensFromEachOfItsEntriesAndIsFreed)
 
 // The dispatcher's families get the hourglass while the register is
 // created, a normal cursor while it is shown, and no automatic hints while
-// it is open; the plain handlers (T2L) touch neither.
+// it is open; the carriers turn the hints off, DPD and German Parcel also
+// show the hourglass; the plain handlers (T2L) touch neither, the
+// parcel-card entries only the cursor; master-data forms turn the hints
+// off, the procedure tables of the single document leave them on.
 TEST_F(Menues, CursorAndHintsFollowTheKindOfOpening)
 {
-    anmeldungen.anmelden(Formular::Packliste);
-    anmeldungen.anmelden(Formular::T2L);
-    anmeldungen.anmelden(Formular::EurMed);
-    const auto main = starten();
-
     struct Fall
     {
+        Formular formular;
         const char *punkt;
         bool sanduhr;
         bool hinweise;
     };
-    for (const Fall &fall : {Fall{"mnuPackliste", true, false}, Fall{"mnuEurMed", true, false},
-                             Fall{"mnuT2L", false, true}}) {
+    const Fall faelle[] = {
+        {Formular::Packliste, "mnuPackliste", true, false},
+        {Formular::EurMed, "mnuEurMed", true, false},
+        {Formular::T2L, "mnuT2L", false, true},
+        {Formular::DPD, "mnuDPD", true, false},
+        {Formular::GermanParcel, "pmGermanParcel", true, false},
+        {Formular::FedEx, "mnuFedEx", false, false},
+        {Formular::UPS, "pmiUPS", false, false},
+        {Formular::PaketInland, "pmiInland", true, true},
+        {Formular::BVD, "mnuBVD", false, true},
+        {Formular::Artikel, "mnuArtikel", false, false},
+        {Formular::Zollstellen, "mnuZollstellen", false, false},
+        {Formular::EinhVerfahren1, "mnuEinhVerfahren1", false, true},
+        {Formular::Unterlagen, "mnuUnterlagen", false, true},
+    };
+    for (const Fall &fall : faelle)
+        anmeldungen.anmelden(fall.formular);
+    const auto main = starten();
+    main->show();
+    main->PopupMenu1->popup(QPoint(10, 10));
+    main->PopupMenu1->hide();
+
+    for (const Fall &fall : faelle) {
         SCOPED_TRACE(fall.punkt);
         TestRegister::zuruecksetzen();
         punkt(*main, QString::fromLatin1(fall.punkt))->trigger();
@@ -411,6 +451,31 @@ TEST_F(Menues, CursorAndHintsFollowTheKindOfOpening)
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         EXPECT_TRUE(main->StatusBar1->autoHint());
     }
+}
+
+// A family that asks first (Intrastat: arrivals or dispatches) and is
+// cancelled there shows nothing; cursor and hints come back.
+TEST_F(Menues, AnOpeningCancelledBeforeTheRegisterExistsShowsNothing)
+{
+    int gefragt = 0;
+    anmeldungen.anmelden(Formular::Intrastat, [&](QWidget *) -> std::unique_ptr<QDialog> {
+        ++gefragt;
+        return nullptr;
+    });
+    const auto main = starten();
+    main->show();
+    main->PopupMenu1->popup(QPoint(10, 10));
+    main->PopupMenu1->hide();
+
+    for (const char *name : {"mnuIntrastat", "pmIntrastat"}) {
+        SCOPED_TRACE(name);
+        punkt(*main, QString::fromLatin1(name))->trigger();
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_TRUE(main->StatusBar1->autoHint());
+    }
+    main->findChild<ui::SpeedButton *>(QStringLiteral("SpeedButton5"))->click();
+    EXPECT_EQ(gefragt, 3);
+    EXPECT_EQ(TestRegister::erzeugt, 0);
 }
 
 // A register that fails while it is created: the error goes on to the
@@ -423,6 +488,22 @@ TEST_F(Menues, AFailingRegisterLeavesNoHourglassAndNoHintsOff)
     EXPECT_THROW(FormularOeffnen(Formular::Lieferschein, main.get(), main->StatusBar1), std::runtime_error);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(main->StatusBar1->autoHint());
+
+    // From the menu the error dialog tells the clerk, and the window goes on.
+    const sys::ExceptionHandler vorher = sys::setExceptionHandler({});
+    FehlerDialogEinrichten();
+    QString meldung;
+    formulare.whenShown<TExceptionDlg>([&](TExceptionDlg &dialog) {
+        meldung = dialog.findChild<QLabel *>(QStringLiteral("lblMeldung"))->text();
+        dialog.findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
+    });
+    main->show();
+    punkt(*main, QStringLiteral("mnuLieferschein"))->trigger();
+    sys::setExceptionHandler(vorher);
+    EXPECT_EQ(meldung, QStringLiteral("kaputt"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(main->StatusBar1->autoHint());
+    EXPECT_TRUE(main->isVisible());
 }
 
 TEST_F(Menues, ContextMenuItemsTakeTheEnabledStateOfTheirButtonWhenTheMenuOpens)
@@ -500,25 +581,52 @@ TEST_F(Menues, ThePopUpsOfferTheirEntries)
                                     QStringLiteral("UPS - Frachtbrief")}));
 }
 
-// "&Paketkarte" from the main menu: the choice opens at the mouse pointer,
-// and its "Inland" opens the domestic register.
+// "&Paketkarte" from the main menu, the button or the context menu: the
+// choice opens at the mouse pointer, not under the menu, and each of its
+// entries opens its own register.
 TEST_F(Menues, TheParcelCardChoiceOpensAtTheMousePointer)
 {
     anmeldungen.anmelden(Formular::PaketInland);
     const auto main = starten();
     main->show();
-    QCursor::setPos(QPoint(300, 200));
-    const QPoint zeiger = QCursor::pos();
+    main->PopupMenu1->popup(QPoint(10, 10));
+    main->PopupMenu1->hide();
 
-    punkt(*main, QStringLiteral("mnuPaketkarte"))->trigger();
+    const std::vector<std::pair<const char *, std::function<void()>>> wege = {
+        {"mnuPaketkarte", [&] { punkt(*main, QStringLiteral("mnuPaketkarte"))->trigger(); }},
+        {"SpeedButton9", [&] { main->findChild<ui::SpeedButton *>(QStringLiteral("SpeedButton9"))->click(); }},
+        {"pmPaketkarte", [&] { punkt(*main, QStringLiteral("pmPaketkarte"))->trigger(); }},
+    };
+    QPoint zeiger(300, 200);
+    for (const auto &[name, weg] : wege) {
+        SCOPED_TRACE(name);
+        zeiger += QPoint(15, 10);
+        QCursor::setPos(zeiger);
+        const QPoint gesetzt = QCursor::pos();
 
-    ASSERT_TRUE(main->pmPaketkarte->isVisible());
-    EXPECT_LE((main->pmPaketkarte->pos() - zeiger).manhattanLength(), 2);
-    EXPECT_TRUE(punkt(*main, QStringLiteral("pmiInland"))->isEnabled());
-    EXPECT_FALSE(punkt(*main, QStringLiteral("pmiAusland"))->isEnabled());
-    main->pmPaketkarte->hide();
+        weg();
+
+        ASSERT_TRUE(main->pmPaketkarte->isVisible());
+        EXPECT_LE((main->pmPaketkarte->pos() - gesetzt).manhattanLength(), 2);
+        EXPECT_TRUE(punkt(*main, QStringLiteral("pmiInland"))->isEnabled());
+        EXPECT_FALSE(punkt(*main, QStringLiteral("pmiAusland"))->isEnabled());
+        main->pmPaketkarte->hide();
+    }
 
     punkt(*main, QStringLiteral("pmiInland"))->trigger();
+    EXPECT_EQ(TestRegister::erzeugt, 1);
+    EXPECT_EQ(TestRegister::lebend, 0);
+
+    // "Ausland" opens the foreign register, not the domestic one.
+    int ausland = 0;
+    anmeldungen.anmelden(Formular::PaketAusland, [&](QWidget *parent) -> std::unique_ptr<QDialog> {
+        ++ausland;
+        return std::make_unique<TestRegister>(parent);
+    });
+    main->FreigabenAktualisieren();
+    TestRegister::zuruecksetzen();
+    punkt(*main, QStringLiteral("pmiAusland"))->trigger();
+    EXPECT_EQ(ausland, 1);
     EXPECT_EQ(TestRegister::erzeugt, 1);
     EXPECT_EQ(TestRegister::lebend, 0);
 }
@@ -633,6 +741,104 @@ TEST_F(Menues, TheLanguageNamesAreCopiedOnlyAfterOk)
     punkt(*main, QStringLiteral("mnuSprachen"))->trigger();
     EXPECT_EQ(sprachenLesen(), neu);
     EXPECT_EQ(main->tbParameter->fieldByName(QStringLiteral("Sprache3")).asString(), QStringLiteral("Französisch"));
+}
+
+// The names go to the rows in the order of the language letter, one name
+// per row: a short table gets only as many names as it has rows (its last
+// row keeps the name of its own language), rows after the fifth keep theirs.
+TEST_F(Menues, TheLanguageCopyGivesEachRowTheNameOfItsOwnLanguage)
+{
+    struct Fall
+    {
+        QStringList buchstaben;   // the rows of S_SPRACH
+        QStringList erwartet;     // their names after the copy
+    };
+    const QStringList neu = {QStringLiteral("Deutsch"), QStringLiteral("Englisch"), QStringLiteral("Französisch"),
+                             QStringLiteral("Portugiesisch"), QStringLiteral("Spanisch")};
+    const Fall faelle[] = {
+        {{QStringLiteral("d"), QStringLiteral("e"), QStringLiteral("f")}, neu.mid(0, 3)},
+        {{QStringLiteral("d"), QStringLiteral("e"), QStringLiteral("f"), QStringLiteral("p"), QStringLiteral("s"),
+          QStringLiteral("x")},
+         neu + QStringList{QStringLiteral("Sonstige")}},
+    };
+    for (const Fall &fall : faelle) {
+        SCOPED_TRACE(fall.buchstaben.join(QLatin1Char(',')).toStdString());
+        const auto main = starten();
+        {
+            db::Table sprachen(main->Database1, QStringLiteral("S_SPRACH"));
+            sprachen.open();
+            while (!sprachen.isEmpty()) {
+                sprachen.first();
+                sprachen.remove();
+            }
+            for (const QString &buchstabe : fall.buchstaben) {
+                sprachen.append();
+                sprachen.fieldByName(QStringLiteral("Skz")).setAsString(buchstabe);
+                sprachen.fieldByName(QStringLiteral("Sprache")).setAsString(QStringLiteral("Sonstige"));
+                sprachen.post();
+            }
+        }
+        formulare.whenShown<Tfrmsprachen>([&](Tfrmsprachen &dialog) {
+            main->tbParameter->edit();
+            for (int i = 0; i < 5; ++i)
+                main->tbParameter->fieldByName(QStringLiteral("Sprache%1").arg(i + 1)).setAsString(neu.at(i));
+            dialog.SpeedButton1->click();
+        });
+        punkt(*main, QStringLiteral("mnuSprachen"))->trigger();
+
+        db::Table sprachen(main->Database1, QStringLiteral("S_SPRACH"));
+        sprachen.open();
+        QStringList namen;
+        for (sprachen.first(); !sprachen.eof(); sprachen.next())
+            namen << sprachen.fieldByName(QStringLiteral("Sprache")).asString();
+        EXPECT_EQ(namen, fall.erwartet);
+    }
+}
+
+// Each service item and "I&nfo" opens its dialog modally over the main
+// window and frees it; only the users form turns the automatic hints off.
+TEST_F(Menues, EveryServiceItemOpensItsDialogAndFreesIt)
+{
+    const auto main = starten();
+    main->show();
+    struct Fall
+    {
+        const char *punkt;
+        std::function<void(const std::function<void(ui::Form &)> &)> erwarten;
+        bool hinweise;
+    };
+    const auto dialog = [this]<typename Form>(std::type_identity<Form>) {
+        return [this](const std::function<void(ui::Form &)> &aktion) {
+            formulare.whenShown<Form>([aktion](Form &form) { aktion(form); });
+        };
+    };
+    const Fall faelle[] = {
+        {"mnuBenutzer", dialog(std::type_identity<TfrmBenutzer>()), false},
+        {"mnuParameter", dialog(std::type_identity<TfrmParameter>()), true},
+        {"mnuFirmendaten", dialog(std::type_identity<TfrmAuftr_de>()), true},
+        {"mnuSprachen", dialog(std::type_identity<Tfrmsprachen>()), true},
+        {"mnuUebersetzungen", dialog(std::type_identity<Tfrmuebersetzungen>()), true},
+        {"mnuOptionen", dialog(std::type_identity<TfrmOptionen>()), true},
+        {"mnuInfo", dialog(std::type_identity<TAboutBox>()), true},
+    };
+    for (const Fall &fall : faelle) {
+        SCOPED_TRACE(fall.punkt);
+        QPointer<ui::Form> gezeigt;
+        bool modal = false;
+        bool hinweise = !fall.hinweise;
+        fall.erwarten([&](ui::Form &form) {
+            gezeigt = &form;
+            modal = form.isModal();
+            hinweise = main->StatusBar1->autoHint();
+            form.setModalResult(ui::ModalResult::Cancel);
+        });
+        punkt(*main, QString::fromLatin1(fall.punkt))->trigger();
+        EXPECT_TRUE(modal);
+        EXPECT_EQ(hinweise, fall.hinweise);
+        EXPECT_TRUE(gezeigt.isNull());
+        EXPECT_TRUE(main->StatusBar1->autoHint());
+        EXPECT_EQ(main->tbParameter->state(), db::DatasetState::Browse);
+    }
 }
 
 TEST_F(Menues, TheButtonShadowLiesBehindSpeedButtonsOnly)

@@ -1,11 +1,15 @@
 #include "StartUmgebung.h"
 
 #include "Version.h"
+#include "app/Datenmodul.h"
 #include "app/Main.h"
 #include "common/ExceptionDlg.h"
+#include "dbupdate/TfrmUpdateDataBases.h"
 
 #include "platform/db/TextFormat.h"
 #include "platform/sys/Files.h"
+#include "platform/sys/GermanFormat.h"
+#include "platform/sys/TextFile.h"
 #include "platform/ui/Guard.h"
 #include "platform/ui/StatusBar.h"
 
@@ -89,6 +93,44 @@ TEST_F(Start, AValidDataDirectoryLeavesTheIniFileAlone)
     EXPECT_EQ(inhalt(iniDatei()), vorher);
 }
 
+TEST_F(Start, AChangeListRunsTheUpdateAndIsDeletedOnlyWhenItEndsWithOk)
+{
+    einrichten();
+    automatischAnmelden(QStringLiteral("Systemverwalter"));
+    {
+        db::Database store(QStringLiteral("Z_Tavero"));
+        store.setPath(daten());
+        store.open();
+        db::TableDef waren;
+        waren.name = QStringLiteral("S_WARENN");
+        for (const char *name : {"waren", "bez1", "bez2", "bez3", "bez4", "bez5", "Land"})
+            waren.fields << db::FieldDef{QLatin1String(name), db::FieldType::Alpha, 40};
+        store.createTable(waren);
+    }
+    const QString aenderung = programm.datei(QStringLiteral("Aenderung.txt"));
+    sys::writeTextLines(aenderung, {QStringLiteral("1,\"N\",\"Fax\",30,1,\"S_SPRACH\",0")}, sys::CodePage::Windows1252);
+
+    // Closed before the run: the list stays for the next start.
+    formulare.whenShown<dbupdate::TfrmUpdateDataBases>([](dbupdate::TfrmUpdateDataBases &dialog) {
+        QKeyEvent abbruch(QEvent::KeyPress, Qt::Key_F12, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+        QApplication::sendEvent(&dialog, &abbruch);
+    });
+    {
+        TfrmMain main;
+        EXPECT_FALSE(ProgrammEndeAngefordert());
+    }
+    EXPECT_TRUE(QFile::exists(aenderung));
+    db::Database::alias(QStringLiteral("Z_Tavero")).close();
+
+    formulare.whenShown<dbupdate::TfrmUpdateDataBases>([](dbupdate::TfrmUpdateDataBases &dialog) {
+        dialog.control<QPushButton>(QStringLiteral("bbtStarten"))->click();
+    });
+    TfrmMain main;
+    EXPECT_FALSE(ProgrammEndeAngefordert());
+    EXPECT_FALSE(QFile::exists(aenderung));
+    EXPECT_GE(main.Database1.tableDef(QStringLiteral("S_SPRACH")).fieldIndex(QStringLiteral("Fax")), 0);
+}
+
 TEST(TPasswordDlg, ComparesLettersAToZWithoutRegardToCaseAndEverythingElseExactly)
 {
     struct Fall
@@ -159,6 +201,31 @@ TEST_F(Start, ThreeWrongPasswordsEndTheProgramTwoWrongAndTheRightOneLogIn)
         }
         EXPECT_TRUE(dialoge.allAnswered());
     }
+}
+
+TEST_F(Start, AnEmptyUserTableLetsTheLoginThroughWithAnEmptyPassword)
+{
+    einrichten();
+    {
+        db::Database store(QStringLiteral("Z_Tavero"));
+        store.setPath(daten());
+        db::Table benutzer(store, QStringLiteral("S_BEARB"));
+        benutzer.open();
+        benutzer.first();
+        benutzer.remove();
+    }
+    int eintraege = -1;
+    formulare.whenShown<TPasswordDlg>([&eintraege](TPasswordDlg &dialog) {
+        eintraege = dialog.cbbxBenutzer->count();
+        dialog.SpeedButton1->click();
+    });
+
+    TfrmMain main;
+
+    EXPECT_EQ(eintraege, 0);
+    EXPECT_FALSE(ProgrammEndeAngefordert());
+    EXPECT_EQ(main.UserName, QString());
+    EXPECT_EQ(main.UserNr, 0);
 }
 
 TEST_F(Start, EscapeInTheLoginEndsTheProgramWithoutAMessage)
@@ -234,8 +301,11 @@ TEST_F(Start, ClosingAsksUnlessAutomaticLogoutAndWritesTheOptionsBack)
         int antwort;   // None: no question
         bool schliesst;
     };
+    int freigegeben = 0;
+    const DatenmodulSchritte vorher = setDatenmodulSchritte({[&freigegeben] { ++freigegeben; }, {}});
     for (const Fall &fall : {Fall{true, ui::ModalResult::None, true}, Fall{false, ui::ModalResult::No, false},
                              Fall{false, ui::ModalResult::Yes, true}}) {
+        freigegeben = 0;
         ini().writeBool(QStringLiteral("AutomatischAbmelden"), fall.automatischAbmelden);
         ini().deleteKey(QStringLiteral("ZollamtNr"));
         TfrmMain main;
@@ -246,6 +316,7 @@ TEST_F(Start, ClosingAsksUnlessAutomaticLogoutAndWritesTheOptionsBack)
             dialoge.answerMessage(QStringLiteral("Möchten Sie das Programm wirklich beenden ?"), fall.antwort);
 
         EXPECT_EQ(main.close(), fall.schliesst);
+        EXPECT_EQ(freigegeben, fall.schliesst ? 1 : 0);
 
         EXPECT_EQ(ini().keyExists(QStringLiteral("ZollamtNr")), fall.schliesst);
         if (fall.schliesst) {
@@ -258,6 +329,7 @@ TEST_F(Start, ClosingAsksUnlessAutomaticLogoutAndWritesTheOptionsBack)
         EXPECT_TRUE(enden.isEmpty());
         EXPECT_TRUE(dialoge.allAnswered());
     }
+    setDatenmodulSchritte(vorher);
 }
 
 TEST_F(Start, TheFirstShowingAttachesTheUsersFolderAndStartsTheClock)
@@ -295,6 +367,7 @@ TEST_F(Start, TwoDigitYearsFallInTheSpanFromTenYearsBack)
 {
     einrichten();
     automatischAnmelden(QStringLiteral("Systemverwalter"));
+    sys::german::setTwoDigitYearWindow(50);
     TfrmMain main;
     const int jahr = QDate::currentDate().year();
     const int zweistellig = (jahr - 10) % 100;

@@ -1,17 +1,25 @@
+#include "RegisterTestbasis.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
 #include "common/Druckeinstellungen.h"
 #include "common/Tabelle_S_BENUTZ.h"
 #include "common/Tabelle_S_FelderJust.h"
+#include "common/Tabelle_S_PARAME.h"
+#include "common/TSR_dbGrid.h"
 #include "common/TfrmDrucker.h"
+#include "common/TfrmFelderJustieren.h"
+#include "platform/db/DataSource.h"
 #include "platform/db/Database.h"
 #include "platform/db/Query.h"
 #include "platform/db/Table.h"
 #include "platform/print/PrintJob.h"
 #include "platform/print/RecordingBackend.h"
+#include "platform/ui/DataControls.h"
 #include "platform/ui/StatusBar.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -49,6 +57,16 @@ protected:
     {
         benutzer.execute(QStringLiteral("INSERT INTO \"S_BENUTZ\" VALUES (?, ?, ?, ?, ?)"),
                          {name, drucker.isNull() ? QVariant() : QVariant(drucker), spalte, zeile, kopien});
+    }
+    // The data directory the print forms reach through the main database;
+    // the test closes it again.
+    db::Database &hauptdatenbank()
+    {
+        db::Database &haupt = db::Database::alias(QStringLiteral("Z_Tavero"));
+        haupt.setPath(datenOrdner.path());
+        haupt.open();
+        haupt.createTable(Tabelle_S_FelderJust());
+        return haupt;
     }
     QString gespeichert(const QString &name)
     {
@@ -253,6 +271,105 @@ TEST_F(DruckeinstellungenTest, FieldAdjustmentOnlyForFormsThatHaveIt)
     EXPECT_FALSE(editor.btnFelderJustieren->isVisible());
     editor.Table1->findKey({QStringLiteral("IMO")});
     EXPECT_TRUE(editor.btnFelderJustieren->isVisible());
+
+    int spalten = 0;
+    int zeilen = 0;
+    wennModal([&](QWidget *fenster) {
+        if (auto *dialog = qobject_cast<TfrmFelderJustieren *>(fenster)) {
+            spalten = int(dialog->DBGrid1->columns().size());
+            zeilen = editor.Table2->recordCount();
+        }
+        fenster->close();
+    });
+    editor.btnFelderJustieren->click();
+    EXPECT_EQ(spalten, 51) << "titled for the IMO";
+    EXPECT_EQ(zeilen, 1) << "only the IMO row";
+    EXPECT_FALSE(editor.Table2->filtered());
+}
+
+// The Intrastat print's "... parameter einstellen" also edits the distance
+// of the Intrastat lines in the parameter record: kept with OK only.
+TEST_F(DruckeinstellungenTest, IntrastatLineDistanceIsKeptWithOkOnly)
+{
+    zeile(QStringLiteral("INTRASTAT - VERSAND"), QStringLiteral("Laser"));
+    zeile(QStringLiteral("CMR"), QStringLiteral("Laser"));
+    db::Database &haupt = hauptdatenbank();
+    haupt.createTable(Tabelle_S_PARAME());
+    haupt.execute(QStringLiteral("INSERT INTO \"S_PARAME\" (\"ID\", \"Inta\") VALUES (1, 5)"));
+    {
+        db::Table parameter(haupt, QStringLiteral("S_PARAME"));
+        db::DataSource quelle(&parameter);
+        parameter.open();
+        Druckeinstellungen einstellungen({QStringLiteral("INTRASTAT - VERSAND")}, benutzer);
+        ScriptedDialogs dialoge;
+        for (const auto &[ok, erwartet] : {std::pair{false, 5}, std::pair{true, 8}}) {
+            SCOPED_TRACE(ok);
+            wennModal([&, ok = ok](QWidget *fenster) {
+                auto *editor = qobject_cast<TfrmDrucker *>(fenster);
+                if (!editor) {
+                    ADD_FAILURE() << "no print-settings editor";
+                    fenster->close();
+                    return;
+                }
+                EXPECT_TRUE(editor->DBEdit1->isVisibleTo(editor));
+                EXPECT_EQ(editor->height(), 260);
+                EXPECT_EQ(editor->Table1->recordCount(), 1) << "only the Intrastat page kinds";
+                if (db::Field *abstand = editor->DBEdit1->field())
+                    abstand->setAsInteger(8);
+                else
+                    ADD_FAILURE() << "the line distance is not bound";
+                if (ok)
+                    editor->BitBtn1->click();
+                else
+                    editor->close();
+            });
+            einstellungen.parameterEinstellen(QStringLiteral("INTRASTAT"), nullptr, &quelle);
+            EXPECT_EQ(parameter.state(), db::DatasetState::Browse);
+            EXPECT_EQ(db::Query::scalar(haupt, QStringLiteral("SELECT \"Inta\" FROM \"S_PARAME\"")).toInt(), erwartet);
+        }
+    }
+    haupt.close();
+}
+
+TEST_F(DruckeinstellungenTest, PrinterMenuSetsUpThePrinterAndOpensTheEditorOnItsPageKinds)
+{
+    zeile(QStringLiteral("CMR"), QStringLiteral("Laser"));
+    zeile(QStringLiteral("CMR - RÜCKSEITE"), QStringLiteral("Laser"));
+    zeile(QStringLiteral("IMO"), QStringLiteral("Laser"));
+    db::Database &haupt = hauptdatenbank();
+    {
+        Druckeinstellungen einstellungen({QStringLiteral("CMR")}, benutzer);
+        ASSERT_TRUE(einstellungen.oeffnen());
+        QMenu menue;
+        QStringList angezeigt;
+        einstellungen.druckerMenueFuellen(&menue, QStringLiteral("CMR"),
+                                          [&] { angezeigt << einstellungen.statusText(); });
+        ASSERT_EQ(menue.actions().size(), 2);
+        EXPECT_EQ(menue.actions()[0]->text(), "... einrichten");
+        EXPECT_EQ(menue.actions()[1]->text(), "... parameter einstellen");
+
+        ScriptedDialogs dialoge;
+        dialoge.answerPrinterSetup(QStringLiteral("Nadel"));
+        menue.actions()[0]->trigger();
+        EXPECT_EQ(gespeichert(QStringLiteral("CMR")), "Nadel");
+        EXPECT_EQ(gespeichert(QStringLiteral("IMO")), "Laser");
+
+        int zeilen = 0;
+        wennModal([&](QWidget *fenster) {
+            if (auto *editor = qobject_cast<TfrmDrucker *>(fenster)) {
+                zeilen = editor->Table1->recordCount();
+                // What the clerk assigns in the editor reaches the print form.
+                editor->Table1->findKey({QStringLiteral("CMR")});
+                dialoge.answerPrinterSetup(QStringLiteral("Farbe"));
+                editor->druckerZuordnen();
+            }
+            fenster->close();
+        });
+        menue.actions()[1]->trigger();
+        EXPECT_EQ(zeilen, 2) << "only the CMR page kinds";
+        EXPECT_EQ(angezeigt, QStringList({"Drucker: Nadel", "Drucker: Farbe"}));
+    }
+    haupt.close();
 }
 
 TEST_F(DruckeinstellungenTest, HelpSaysALargerColumnOffsetMovesThePrintLeft)

@@ -101,3 +101,23 @@ TEST_F(FelderJustierenTest, CancelDiscardsWhatWasTyped)
 }
 
 } // namespace
+
+namespace {
+
+// What the IMO print reads: raising field 3's column by 10 moves only that
+// field, 1 mm to the right; a form without a row prints unshifted.
+TEST_F(FelderJustierenTest, PrintFormsReadTheOffsetsOfTheirRow)
+{
+    daten.execute(QStringLiteral("UPDATE \"S_FelderJust\" SET \"Feld3x\" = 15, \"Feld25y\" = -4"));
+    const QList<QPoint> imo = S_FelderJust_Versaetze(daten, QStringLiteral("IMO"));
+    ASSERT_EQ(imo.size(), 25);
+    EXPECT_EQ(imo[2], QPoint(15, 0));
+    EXPECT_EQ(imo[24], QPoint(0, -4));
+    EXPECT_EQ(imo[0], QPoint(0, 0));
+
+    const QList<QPoint> ohne = S_FelderJust_Versaetze(daten, QStringLiteral("SHIPPERS DECLARATION"));
+    ASSERT_EQ(ohne.size(), 25);
+    EXPECT_EQ(ohne.count(QPoint(0, 0)), 25);
+}
+
+} // namespace

@@ -59,4 +59,39 @@ TEST(IniRoutinen, TypedValuesAreReadByTheKindOfTheDefault)
     EXPECT_EQ(IniWertLesen(datei, abschnitt, QStringLiteral("Text"), liste), liste);
 }
 
+TEST(IniRoutinen, TheFileHoldsGermanNumbersAndDatesAndTextThatDoesNotParseGivesTheDefault)
+{
+    Programmordner ordner;
+    const QString datei = IniDateiName();
+    const QString abschnitt = IniAbschnitt();
+    ASSERT_TRUE(IniWertSchreiben(datei, abschnitt, QStringLiteral("Komma"), 1234.5));
+    ASSERT_TRUE(IniWertSchreiben(datei, abschnitt, QStringLiteral("Datum"), QDate(2026, 12, 31)));
+    ASSERT_TRUE(IniWertSchreiben(datei, abschnitt, QStringLiteral("Schalter"), true));
+    EXPECT_EQ(IniLesen(QStringLiteral("Komma"), {}), QStringLiteral("1234,5"));
+    EXPECT_EQ(IniLesen(QStringLiteral("Datum"), {}), QStringLiteral("31.12.2026"));
+    EXPECT_EQ(IniLesen(QStringLiteral("Schalter"), {}), QStringLiteral("1"));
+
+    struct Fall
+    {
+        const char *text;
+        QVariant vorgabe;
+        QVariant erwartet;
+    };
+    const Fall faelle[] = {
+        {"0x1F", 0, 31},
+        {"12a", 7, 7},
+        {"ja", false, false},
+        {"ja", true, true},
+        {"2", false, true},
+        {"0", true, false},
+        {"eins", 1.5, 1.5},
+        {"32.13.2026", QDate(2000, 1, 1), QDate(2000, 1, 1)},
+    };
+    for (const Fall &fall : faelle) {
+        ASSERT_TRUE(IniSchreiben(QStringLiteral("Wert"), QLatin1String(fall.text)));
+        EXPECT_EQ(IniWertLesen(datei, abschnitt, QStringLiteral("Wert"), fall.vorgabe), fall.erwartet)
+            << fall.text << " / " << fall.vorgabe.typeName();
+    }
+}
+
 } // namespace

@@ -10,6 +10,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -39,6 +40,43 @@ TEST(Formhelfer, DialogTopNearButton)
         SCOPED_TRACE(testing::Message() << fall.knopf << ", " << fall.dialog);
         EXPECT_EQ(DialogTopNearButton(fall.knopf, fall.dialog), fall.ergebnis);
     }
+}
+
+// The registers' speed buttons cast a black shadow 3 pixels right and
+// down; other controls and hidden buttons cast none.
+TEST(Formhelfer, KnopfSchattenBehindSpeedButtonsOnly)
+{
+    QWidget flaeche;
+    flaeche.resize(200, 100);
+    QPalette hell = flaeche.palette();
+    hell.setColor(QPalette::Window, Qt::white);
+    flaeche.setPalette(hell);
+    flaeche.setAutoFillBackground(true);
+    auto *knopf = new ui::SpeedButton(QStringLiteral("SpeedButton1"), QStringLiteral("&Neu"), &flaeche);
+    knopf->setGeometry(10, 10, 40, 20);
+    auto *versteckt = new ui::SpeedButton(QStringLiteral("SpeedButton2"), QStringLiteral("&Löschen"), &flaeche);
+    versteckt->setGeometry(60, 10, 40, 20);
+    versteckt->hide();
+    auto *text = new QLabel(QStringLiteral("Beleg"), &flaeche);
+    text->setGeometry(110, 10, 40, 20);
+    KnopfSchattenZeigen(&flaeche);
+    KnopfSchattenZeigen(&flaeche);
+    flaeche.show();
+
+    const QImage bild = flaeche.grab().toImage();
+    const auto farbe = [&](int x, int y) { return bild.pixelColor(x, y); };
+    EXPECT_EQ(farbe(51, 31), QColor(Qt::black)) << "below and right of the button";
+    EXPECT_EQ(farbe(52, 32), QColor(Qt::black));
+    EXPECT_NE(farbe(53, 33), QColor(Qt::black)) << "three pixels, no more";
+    EXPECT_NE(farbe(101, 31), QColor(Qt::black)) << "a hidden button";
+    EXPECT_NE(farbe(151, 31), QColor(Qt::black)) << "a label";
+
+    QImage leer(20, 20, QImage::Format_RGB32);
+    leer.fill(Qt::white);
+    QPainter canvas(&leer);
+    ButtonSchatten(canvas, text, Qt::black, 3);
+    canvas.end();
+    EXPECT_EQ(leer.pixelColor(10, 10), QColor(Qt::white));
 }
 
 TEST(Formhelfer, FeldgruppeMarkierenSkipsMissingEdits)

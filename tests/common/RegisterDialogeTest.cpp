@@ -3,6 +3,8 @@
 #include "common/TCopyDlg.h"
 #include "common/TDeleteDlg.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -116,6 +118,37 @@ TEST(NummernDialog, NoWholeNumberGetsAMessageAndTheDialogStaysOpen)
         dialog.OKBtn->click();
         EXPECT_EQ(dialog.result(), ui::ModalResult::Ok);
         EXPECT_EQ(dialog.GetNach(), 6);
+    }
+}
+
+// Enter in either edit is "OK", Esc is "Abbrechen".
+TEST(NummernDialog, EnterAndEscActLikeTheButtons)
+{
+    struct Fall
+    {
+        bool inZweitem;
+        Qt::Key taste;
+        int ergebnis;
+    };
+    for (const Fall &fall : {Fall{false, Qt::Key_Return, ui::ModalResult::Ok}, Fall{true, Qt::Key_Enter, ui::ModalResult::Ok},
+                             Fall{false, Qt::Key_Escape, ui::ModalResult::Cancel},
+                             Fall{true, Qt::Key_Escape, ui::ModalResult::Cancel}}) {
+        SCOPED_TRACE(testing::Message() << fall.inZweitem << " " << fall.taste);
+        ScriptedDialogs dialoge;
+        TCopyDlg kopieren;
+        TDeleteDlg loeschen;
+        for (NummernDialog *dialog : {static_cast<NummernDialog *>(&kopieren), static_cast<NummernDialog *>(&loeschen)}) {
+            dialog->show();
+            dialog->Edit1->setText(QStringLiteral("3"));
+            dialog->Edit2->setText(QStringLiteral("4"));
+            QLineEdit *edit = fall.inZweitem ? dialog->Edit2 : dialog->Edit1;
+            edit->setFocus();
+            QKeyEvent taste(QEvent::KeyPress, fall.taste, Qt::NoModifier);
+            QApplication::sendEvent(edit, &taste);
+            EXPECT_FALSE(dialog->isVisible());
+            EXPECT_EQ(dialog->result(), fall.ergebnis);
+        }
+        EXPECT_TRUE(dialoge.shown().empty());
     }
 }
 

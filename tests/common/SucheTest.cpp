@@ -7,6 +7,7 @@
 #include "common/TfrmSuche.h"
 #include "platform/ui/SpeedButton.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -161,6 +162,41 @@ TEST_F(SucheTest, IncrementalSearchOnTheMasterRecordSaysItIsNotShown)
     });
     EXPECT_TRUE(BelegSuchen(*familie.kopf, *familie.kopfQuelle, QStringLiteral("Empfaenger")));
     EXPECT_EQ(familie.kopf->field(0).asInteger(), 2000000000);
+}
+
+// Enter in the edit: the incremental search takes the record, the filter
+// search searches and stays open; Esc cancels both.
+TEST(Suchdialoge, EnterAndEscInTheEdit)
+{
+    auto taste = [](QWidget *ziel, Qt::Key key) {
+        QKeyEvent ereignis(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(ziel, &ereignis);
+    };
+    {
+        TSearchDlg suche;
+        suche.show();
+        taste(suche.Edit1, Qt::Key_Return);
+        EXPECT_EQ(suche.result(), ui::ModalResult::Ok);
+        EXPECT_FALSE(suche.isVisible());
+        TSearchDlg abbruch;
+        abbruch.show();
+        taste(abbruch.Edit1, Qt::Key_Escape);
+        EXPECT_EQ(abbruch.result(), ui::ModalResult::Cancel);
+    }
+    TfrmSuche filter;
+    int gesucht = 0;
+    filter.onSuchen = [&](TfrmSuche &) { ++gesucht; };
+    filter.show();
+    QApplication::setActiveWindow(&filter);
+    filter.Edit1->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), filter.Edit1);
+    taste(filter.Edit1, Qt::Key_Return);
+    EXPECT_EQ(gesucht, 1);
+    EXPECT_TRUE(filter.isVisible());
+    taste(filter.Edit1, Qt::Key_Escape);
+    EXPECT_EQ(filter.result(), ui::ModalResult::Cancel);
+    EXPECT_FALSE(filter.isVisible());
 }
 
 } // namespace

@@ -122,7 +122,7 @@ class DatenbankUpdateOnSQLite : public DatenbankUpdateTest
 {
 };
 
-TEST_P(DatenbankUpdateOnSQLite, ChangeListRowsWriteTheirLogLines)
+TEST_P(DatenbankUpdateTest, ChangeListRowsWriteTheirLogLines)
 {
     struct Case
     {
@@ -176,7 +176,7 @@ TEST_P(DatenbankUpdateOnSQLite, ChangeListRowsWriteTheirLogLines)
     }
 }
 
-TEST_P(DatenbankUpdateOnSQLite, EachTableIsSummedUpAfterItsLastRow)
+TEST_P(DatenbankUpdateTest, EachTableIsSummedUpAfterItsLastRow)
 {
     articleTable();
     changeList({QStringLiteral("1,\"N\",\"Fax\",30,1,\"S_KUNDEN\",0"),
@@ -204,7 +204,7 @@ TEST_P(DatenbankUpdateOnSQLite, AnEmptyChangeListOnlyOpensAndClosesTheLog)
     EXPECT_EQ(log(), head() + tail());
 }
 
-TEST_P(DatenbankUpdateOnSQLite, ASecondRunFindsTheChangesInPlace)
+TEST_P(DatenbankUpdateTest, ASecondRunFindsTheChangesInPlace)
 {
     changeList({QStringLiteral("1,\"N\",\"Fax\",30,1,\"S_KUNDEN\",0"),
                 QStringLiteral("2,\"A\",\"Name\",40,1,\"S_KUNDEN\",0")});
@@ -312,6 +312,19 @@ TEST_P(DatenbankUpdateOnSQLite, ASecondStartDuringTheRunDoesNothing)
     EXPECT_EQ(update.Starten(), 1);
     EXPECT_EQ(nested, 0);
     EXPECT_EQ(log().count(QStringLiteral("Starte Update")), 1);
+}
+
+TEST_P(DatenbankUpdateOnSQLite, EveryRunCompletesThePreStamperListsOnce)
+{
+    changeList({QStringLiteral("1,\"N\",\"Fax\",30,1,\"S_KUNDEN\",0")});
+    sys::writeTextLines(programFile(QStringLiteral("Vorab.KD1")), {"8", "44"}, sys::CodePage::Windows1252);
+    sys::writeTextLines(programFile(QStringLiteral("Vorab.KD0")), {"44", "50"}, sys::CodePage::Windows1252);
+    EXPECT_EQ(run(), 1);
+    EXPECT_EQ(run(), 1);
+    EXPECT_EQ(sys::readTextLines(programFile(QStringLiteral("Vorab.KD1")), sys::CodePage::Windows1252),
+              (QStringList{"8", "44", "44_1", "44_2", "44_3"}));
+    EXPECT_EQ(sys::readTextLines(programFile(QStringLiteral("Vorab.KD0")), sys::CodePage::Windows1252),
+              (QStringList{"44", "44_1", "44_2", "44_3", "50"}));
 }
 
 TEST_P(DatenbankUpdateOnSQLite, APreStamperListThatCannotBeWrittenIsAnError)

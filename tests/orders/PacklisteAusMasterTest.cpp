@@ -85,7 +85,7 @@ TEST_F(PacklisteTest, PackingListWithTheMastersLines)
     for (int i = 0; i < 3; ++i, positionen.next()) {
         SCOPED_TRACE(i);
         EXPECT_EQ(positionen.fieldByName("auftrnr").asString(), QString::number(i + 1));
-        EXPECT_EQ(positionen.fieldByName("datu").asDate(), QDate(2001, 1, i + 1));
+        EXPECT_EQ(positionen.fieldByName("datu").asDate(), QDate::currentDate());
         EXPECT_EQ(positionen.fieldByName("packstnr").asInteger(), i + 2);
         EXPECT_EQ(positionen.fieldByName("packart").asString(), "KI");
         EXPECT_DOUBLE_EQ(positionen.fieldByName("brutto").asFloat(), 10.5 * (i + 1));

@@ -133,4 +133,18 @@ bool RecordingBackend::hasText(const QString &text, int x, int y, int tolerance,
     });
 }
 
+bool RecordingBackend::hasText(const QString &text, QPoint at, double heightMm, Height kind, int page,
+                               int tolerance) const
+{
+    // Heights come from whole 0.1 mm font heights; half a unit absorbs the
+    // rounding of a height the form gave in mm.
+    const double wanted = heightMm * 10;
+    return std::any_of(texts_.cbegin(), texts_.cend(), [&](const Text &candidate) {
+        const double drawn = kind == Height::Character ? candidate.characterHeight : candidate.cellHeight;
+        return candidate.text == text && (page == 0 || candidate.page == page)
+               && std::abs(candidate.position.x() - at.x()) <= tolerance
+               && std::abs(candidate.position.y() - at.y()) <= tolerance && std::abs(drawn - wanted) <= 0.5;
+    });
+}
+
 } // namespace print

@@ -92,6 +92,11 @@ public:
     QList<Text> textsOnPage(int page) const;
     // Was the text drawn with its top-left at (x, y), give or take tolerance?
     bool hasText(const QString &text, int x, int y, int tolerance = 0, int page = 0) const;
+    // The same, and with this height in mm as the print forms give it: the
+    // character height, or the cell height where the form sets that.
+    enum class Height { Character, Cell };
+    bool hasText(const QString &text, QPoint at, double heightMm, Height kind = Height::Character,
+                 int page = 0, int tolerance = 0) const;
 
     QSize printableArea(Orientation orientation) const override;
     void beginJob(const QString &title, const JobOptions &options) override;

@@ -68,6 +68,16 @@ TEST_F(CanvasOnRecording, FontHeightSignSelectsCharacterOrCellHeight)
     EXPECT_NEAR(cell->cellHeight, 35, 1e-9);
     EXPECT_NEAR(cell->characterHeight, 35 * 2048.0 / 2288.0, 1e-9);
     EXPECT_EQ(canvas.textHeight(), 35);
+
+    // The helper a print form's test reads: text, place, height in mm.
+    using Height = RecordingBackend::Height;
+    EXPECT_TRUE(recording.hasText(QStringLiteral("Zeichen"), QPoint(100, 100), 3.5));
+    EXPECT_TRUE(recording.hasText(QStringLiteral("Zelle"), QPoint(100, 200), 3.5, Height::Cell, 1));
+    EXPECT_FALSE(recording.hasText(QStringLiteral("Zelle"), QPoint(100, 200), 3.5));
+    EXPECT_FALSE(recording.hasText(QStringLiteral("Zeichen"), QPoint(100, 100), 4));
+    EXPECT_FALSE(recording.hasText(QStringLiteral("Zeichen"), QPoint(100, 100), 3.5, Height::Character, 2));
+    EXPECT_FALSE(recording.hasText(QStringLiteral("Zeichen"), QPoint(101, 100), 3.5));
+    EXPECT_TRUE(recording.hasText(QStringLiteral("Zeichen"), QPoint(101, 100), 3.5, Height::Character, 0, 1));
 }
 
 TEST_F(CanvasOnRecording, TextOutLeavesThePenBehindTheText)

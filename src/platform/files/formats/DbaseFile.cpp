@@ -266,9 +266,7 @@ db::FieldDef fieldDefOf(const FieldLayout &layout, const QString &name, const QS
         break;
     case 'L': def.type = FieldType::Logical; break;
     case 'D': def.type = FieldType::Date; break;
-    case 'M':
-        throw FileError::cannotRead(
-            fileName, QStringLiteral("Das Memofeld '%1' einer dBase-Datei kann nicht gelesen werden.").arg(name));
+    case 'M': def.type = FieldType::Memo; break;
     default:
         throw FileError::cannotRead(fileName, QStringLiteral("Das Feld '%1' hat den unbekannten dBase-Typ '%2'.")
                                                   .arg(name, QString(QChar::fromLatin1(layout.type))));
@@ -302,9 +300,106 @@ QVariant valueOf(const char *field, const FieldLayout &layout, FieldType type, c
     return value.value_or(QVariant());
 }
 
+unsigned readBigEndian(const QByteArray &bytes, qsizetype at, int size)
+{
+    unsigned value = 0;
+    for (int i = 0; i < size; ++i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+// The memo file beside a table: its blocks hold the texts the table's memo
+// fields point at by block number.
+class MemoFile
+{
+public:
+    MemoFile(const QByteArray &bytes, unsigned char version, const QString &fileName)
+        : bytes_(bytes), fileName_(fileName)
+    {
+        foxPro_ = version == 0xF5;
+        if (bytes_.isEmpty())
+            return;
+        if (bytes_.size() < 512)
+            throw corrupt(QStringLiteral("Der Kopf der Memodatei ist unvollständig."));
+        if (foxPro_)
+            blockSize_ = readBigEndian(bytes_, 6, 2);
+        else if ((version & 0x0F) == 0x0B)   // dBase IV keeps its block size in the header
+            blockSize_ = readLittleEndian(bytes_, 20, 2);
+        if (blockSize_ == 0)
+            blockSize_ = 512;
+    }
+
+    // The text of the memo the field's bytes point at; empty when none.
+    QByteArray text(QByteArrayView pointer, const QString &fieldName, int record) const
+    {
+        quint64 block = 0;
+        if (pointer.size() == 4) {
+            block = readLittleEndian(pointer.toByteArray(), 0, 4);
+        } else {
+            const QByteArray digits = pointer.toByteArray().trimmed();
+            if (digits.isEmpty())
+                return {};
+            bool ok = false;
+            block = digits.toULongLong(&ok);
+            if (!ok)
+                throw corrupt(QStringLiteral("Datensatz %1, Memofeld '%2': '%3' ist keine Blocknummer.")
+                                  .arg(record)
+                                  .arg(fieldName, QString::fromLatin1(digits)));
+        }
+        if (block == 0)
+            return {};
+        if (bytes_.isEmpty())
+            throw FileError::cannotRead(fileName_, QStringLiteral("Die Memodatei (.DBT oder .FPT) zu dieser dBase-"
+                                                                  "Datei fehlt; das Memofeld '%1' enthält Text.")
+                                                       .arg(fieldName));
+        auto outside = [&] {
+            return corrupt(QStringLiteral("Datensatz %1, Memofeld '%2': Block %3 liegt außerhalb der Memodatei.")
+                               .arg(record)
+                               .arg(fieldName)
+                               .arg(block));
+        };
+        // The last block may be short: the block is there when it starts
+        // inside the file.
+        if (block > quint64(bytes_.size() - 1) / blockSize_)
+            throw outside();
+        const quint64 start = block * blockSize_;
+        const qsizetype at = qsizetype(start);
+        if (foxPro_ || hasBlockHeader(at)) {
+            if (at + 8 > bytes_.size())
+                throw outside();
+            // FoxPro: type and length of the data, big-endian; dBase IV:
+            // a marker and the length with these eight bytes, little-endian.
+            const quint64 length = foxPro_ ? readBigEndian(bytes_, at + 4, 4)
+                                           : quint64(readLittleEndian(bytes_, int(at + 4), 4));
+            const quint64 dataLength = foxPro_ ? length : (length >= 8 ? length - 8 : 0);
+            if (at + 8 + dataLength > quint64(bytes_.size()))
+                throw outside();
+            return bytes_.mid(at + 8, qsizetype(dataLength));
+        }
+        // dBase III: the text runs up to its end-of-file mark.
+        const qsizetype end = bytes_.indexOf('\x1A', at);
+        return bytes_.mid(at, end < 0 ? -1 : end - at);
+    }
+
+private:
+    bool hasBlockHeader(qsizetype at) const
+    {
+        return at + 4 <= bytes_.size() && bytes_[at] == '\xFF' && bytes_[at + 1] == '\xFF'
+               && bytes_[at + 2] == '\x08' && bytes_[at + 3] == '\x00';
+    }
+
+    FileError corrupt(const QString &detail) const { return FileError::corrupt(fileName_, detail); }
+
+    QByteArray bytes_;
+    QString fileName_;
+    bool foxPro_ = false;
+    quint64 blockSize_ = 512;
+};
+
 } // namespace
 
-ForeignData readDbase(const QByteArray &bytes, const QString &fileName, const QByteArray &codePageFile)
+ForeignData readDbase(const QByteArray &bytes, const QString &fileName, const QByteArray &codePageFile,
+                      const QByteArray &memoFile)
 {
     int recordCount = 0, headerLength = 0, recordLength = 0;
     const QList<FieldLayout> layout = checkedLayout(bytes, fileName, recordCount, headerLength, recordLength);
@@ -322,6 +417,7 @@ ForeignData readDbase(const QByteArray &bytes, const QString &fileName, const QB
         throw FileError::corrupt(fileName, QString::fromLatin1(volume.lastError));
 
     const TextCodec codec(codePageOf(dbf.handle));
+    const MemoFile memos(memoFile, static_cast<unsigned char>(bytes[0]), fileName);
     ForeignData data;
     for (const FieldLayout &field : layout)
         data.definition.fields.append(fieldDefOf(field, codec.decode(field.name), fileName));
@@ -336,6 +432,12 @@ ForeignData readDbase(const QByteArray &bytes, const QString &fileName, const QB
         QVariantList row;
         row.reserve(layout.size());
         for (qsizetype i = 0; i < layout.size(); ++i) {
+            if (layout[i].type == 'M') {
+                const QByteArray text = memos.text(QByteArrayView(tuple + layout[i].offset, layout[i].width),
+                                                   data.definition.fields[i].name, record + 1);
+                row.append(text.isEmpty() ? QVariant() : QVariant(codec.decode(text)));
+                continue;
+            }
             bool ok = true;
             row.append(valueOf(tuple + layout[i].offset, layout[i], data.definition.fields[i].type, codec, ok));
             if (!ok)
@@ -354,7 +456,11 @@ ForeignData readDbase(const QByteArray &bytes, const QString &fileName, const QB
 ForeignData readDbaseFile(const QString &path)
 {
     const QString codePageFile = siblingWithExtension(path, QStringLiteral("CPG"));
-    return readDbase(readWholeFile(path), path, codePageFile.isEmpty() ? QByteArray() : readWholeFile(codePageFile));
+    QString memoFile = siblingWithExtension(path, QStringLiteral("DBT"));
+    if (memoFile.isEmpty())
+        memoFile = siblingWithExtension(path, QStringLiteral("FPT"));
+    return readDbase(readWholeFile(path), path, codePageFile.isEmpty() ? QByteArray() : readWholeFile(codePageFile),
+                     memoFile.isEmpty() ? QByteArray() : readWholeFile(memoFile));
 }
 
 QStringList shortenedFieldNames(const QStringList &names, int maximumLength)

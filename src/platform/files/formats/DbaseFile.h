@@ -12,9 +12,14 @@ namespace files {
 // language driver byte or a ".CPG" file beside it (Windows-1252 when neither
 // names one). Deleted records are skipped.
 //
+// Memo fields read their text from memoFile, the ".DBT" (dBase III and IV)
+// or ".FPT" (FoxPro) beside the table; the table's version byte says which
+// layout it has. Without that file a memo that holds text is an error.
+//
 // Every size in the header is checked against the bytes before the library
 // sees them, so a truncated or corrupt file gives a FileError naming fileName.
-ForeignData readDbase(const QByteArray &bytes, const QString &fileName, const QByteArray &codePageFile = {});
+ForeignData readDbase(const QByteArray &bytes, const QString &fileName, const QByteArray &codePageFile = {},
+                      const QByteArray &memoFile = {});
 ForeignData readDbaseFile(const QString &path);
 
 // A new dBase file with the fields of data and all its rows, in Windows-1252.

@@ -197,6 +197,107 @@ TEST(Dbase, ReadsAFileOfAnotherProgramWithItsCodePage)
     EXPECT_FALSE(data.rows[1][1].isValid());
 }
 
+// Memo texts live in a file beside the table, in one of three layouts that
+// the table's version byte names. Each case builds that file by hand, as the
+// other program would have written it.
+enum class MemoLayout { DbaseIII, DbaseIV, FoxPro };
+
+struct MemoCase
+{
+    MemoLayout layout;
+    unsigned char version;
+    const char *extension;
+};
+
+QByteArray bigEndian(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 3; i >= 0; --i, value >>= 8)
+        bytes[i] = char(value & 0xFF);
+    return bytes;
+}
+
+QByteArray littleEndian(quint32 value)
+{
+    QByteArray bytes = bigEndian(value);
+    std::reverse(bytes.begin(), bytes.end());
+    return bytes;
+}
+
+// The memo file with the texts in consecutive blocks; blocks gets the first
+// block of each text. The last block stays short, as writers leave it.
+QByteArray memoFile(MemoLayout layout, const QList<QByteArray> &texts, QList<int> &blocks)
+{
+    const int blockSize = layout == MemoLayout::FoxPro ? 64 : 512;
+    QByteArray bytes(512, '\0');
+    if (layout == MemoLayout::FoxPro)
+        bytes.replace(6, 2, bigEndian(quint32(blockSize)).right(2));
+    if (layout == MemoLayout::DbaseIV)
+        bytes.replace(20, 2, littleEndian(quint32(blockSize)).left(2));
+    for (const QByteArray &text : texts) {
+        bytes += QByteArray((blockSize - bytes.size() % blockSize) % blockSize, '\0');
+        blocks.append(int(bytes.size() / blockSize));
+        switch (layout) {
+        case MemoLayout::DbaseIII: bytes += text + "\x1A\x1A"; break;
+        case MemoLayout::DbaseIV: bytes += QByteArray("\xFF\xFF\x08\x00", 4) + littleEndian(quint32(text.size() + 8)) + text; break;
+        case MemoLayout::FoxPro: bytes += bigEndian(1) + bigEndian(quint32(text.size())) + text; break;
+        }
+    }
+    return bytes;
+}
+
+TEST(Dbase, ReadsMemoTextsFromTheFileBesideTheTable)
+{
+    const MemoCase cases[] = {{MemoLayout::DbaseIII, 0x83, "DBT"},
+                              {MemoLayout::DbaseIV, 0x8B, "dbt"},
+                              {MemoLayout::FoxPro, 0xF5, "FPT"}};
+    const QByteArray shortText = "Lieferung nur werktags\r\nTor 3, M\xFCller fragen";   // Windows-1252
+    const QByteArray longText = QByteArray(700, 'x') + " Ende";   // more than a block
+    for (const MemoCase &c : cases) {
+        SCOPED_TRACE(c.extension);
+        TempFolder folder;
+        const QString path = folder.file(QStringLiteral("kunden.dbf"));
+        QList<int> blocks;
+        const QByteArray memos = memoFile(c.layout, {shortText, longText}, blocks);
+
+        DBFHandle handle = DBFCreateEx(QFile::encodeName(path).constData(), "LDID/87");
+        ASSERT_NE(handle, nullptr);
+        DBFAddField(handle, "NUMMER", FTInteger, 6, 0);
+        DBFAddNativeFieldType(handle, "BEMERKUNG", 'M', 10, 0);
+        const QList<QByteArray> pointers = {QByteArray::number(blocks[0]), QByteArray(), QByteArray::number(blocks[1])};
+        for (int record = 0; record < pointers.size(); ++record) {
+            DBFWriteIntegerAttribute(handle, record, 0, record + 1);
+            DBFWriteStringAttribute(handle, record, 1, pointers[record].constData());
+        }
+        DBFClose(handle);
+        QByteArray table = readFile(path);
+        table[0] = char(c.version);
+        writeFile(path, table);
+
+        // Without its memo file a table whose memos hold text names itself.
+        try {
+            readDbaseFile(path);
+            ADD_FAILURE() << "no error without the memo file";
+        } catch (const FileError &error) {
+            EXPECT_TRUE(error.message().contains(path)) << error.message().toStdString();
+            EXPECT_TRUE(error.message().contains(QStringLiteral("BEMERKUNG"))) << error.message().toStdString();
+        }
+
+        writeFile(folder.file(QStringLiteral("kunden.") + QLatin1String(c.extension)), memos);
+        const ForeignData data = readDbaseFile(path);
+        EXPECT_EQ(namesOf(data), (QStringList{"NUMMER", "BEMERKUNG"}));
+        EXPECT_EQ(data.definition.fields[1].type, FieldType::Memo);
+        ASSERT_EQ(data.rows.size(), 3u);
+        EXPECT_EQ(data.rows[0][1], QStringLiteral("Lieferung nur werktags\r\nTor 3, Müller fragen"));
+        EXPECT_FALSE(data.rows[1][1].isValid());
+        EXPECT_EQ(data.rows[2][1], QString::fromLatin1(longText));
+
+        // A block beyond the memo file is damage, not an empty memo.
+        const QByteArray cut = memos.left(blocks[1] * (c.layout == MemoLayout::FoxPro ? 64 : 512));
+        EXPECT_THROW(readDbase(table, path, {}, cut), FileError);
+    }
+}
+
 TEST(Dbase, RefusesValuesLongerThanAField)
 {
     ForeignData data;

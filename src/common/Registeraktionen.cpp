@@ -1,0 +1,167 @@
+#include "common/Registeraktionen.h"
+
+#include "common/BelegKopieren.h"
+#include "common/Datensatzsperre.h"
+#include "common/TCopyDlg.h"
+#include "common/TDeleteDlg.h"
+#include "platform/db/Database.h"
+#include "platform/db/DatabaseError.h"
+#include "platform/db/Query.h"
+#include "platform/db/Table.h"
+#include "platform/ui/Dialogs.h"
+
+#include <QList>
+#include <algorithm>
+
+namespace {
+
+db::Database &datenbankVon(db::Table &tabelle)
+{
+    if (!tabelle.database())
+        throw db::DatabaseError(QStringLiteral("Der Tabelle %1 ist keine Datenbank zugeordnet.")
+                                    .arg(tabelle.tableName()));
+    return *tabelle.database();
+}
+
+// "FROM ... WHERE <number field>" of the header table, as the store spells it.
+QString kopfAuswahl(db::Table &kopf)
+{
+    db::Database &datenbank = datenbankVon(kopf);
+    return QStringLiteral("FROM %1 WHERE %2")
+        .arg(datenbank.quote(datenbank.storeTableName(kopf.tableName())), datenbank.quote(kopf.field(0).name()));
+}
+
+// Looked up in the store, so a filter or range of the register's list (one
+// hiding the master record, say) does not hide a document.
+bool belegVorhanden(db::Table &kopf, qint64 nummer)
+{
+    return db::Query::scalar(datenbankVon(kopf), QStringLiteral("SELECT COUNT(*) %1 = ?").arg(kopfAuswahl(kopf)),
+                             {nummer})
+               .toInt()
+        > 0;
+}
+
+QList<qint64> belegeImBereich(db::Table &kopf, qint64 von, qint64 bis)
+{
+    db::Query abfrage(datenbankVon(kopf),
+                      QStringLiteral("SELECT %1 %2 >= ? AND %1 <= ? AND %1 < ? ORDER BY %1")
+                          .arg(datenbankVon(kopf).quote(kopf.field(0).name()), kopfAuswahl(kopf)));
+    abfrage.bind(0, von);
+    abfrage.bind(1, bis);
+    abfrage.bind(2, NummernDialog::masterFormularNr);
+    QList<qint64> nummern;
+    for (abfrage.open(); !abfrage.eof(); abfrage.next())
+        nummern << abfrage.value(0).toLongLong();
+    return nummern;
+}
+
+int aktuelleNummer(db::Table &kopf)
+{
+    return kopf.isOpen() && !kopf.isEmpty() ? kopf.field(0).asInteger() : 0;
+}
+
+void zuruecksetzen(db::Table *tabelle)
+{
+    if (!tabelle)
+        return;
+    try {
+        if (tabelle->state() == db::DatasetState::Insert || tabelle->state() == db::DatasetState::Edit)
+            tabelle->cancel();
+        tabelle->refresh();
+    } catch (...) {
+        // The clerk is told about the deletion; this is only tidying up.
+    }
+}
+
+} // namespace
+
+int NaechsteFreieBelegNr(db::Table &kopf, db::Table &parameter, const QString &vorschlagFeld)
+{
+    qint64 nummer = std::max<qint64>(1, parameter.fieldByName(vorschlagFeld).asLargeInt());
+    while (belegVorhanden(kopf, nummer))
+        ++nummer;
+    if (parameter.state() == db::DatasetState::Browse)
+        parameter.edit();
+    parameter.fieldByName(vorschlagFeld).setAsInteger(int(nummer + 1));
+    parameter.post();
+    return int(nummer);
+}
+
+int BelegKopierenMitDialog(db::Table &kopf, db::Table *positionen, db::Table &parameter,
+                           const QString &vorschlagFeld, QWidget *parent)
+{
+    int von = 0;
+    int nach = 0;
+    {
+        TCopyDlg dialog(parent);
+        dialog.SetVon(aktuelleNummer(kopf));
+        dialog.SetNach(NaechsteFreieBelegNr(kopf, parameter, vorschlagFeld));
+        if (dialog.showModal() != ui::ModalResult::Ok)
+            return 0;
+        von = dialog.GetVon();
+        nach = dialog.GetNach();
+    }
+    if (!belegVorhanden(kopf, von)) {
+        ui::showInformation(QStringLiteral("Quelle - Belegnummer existiert nicht !"));
+        return 0;
+    }
+    if (belegVorhanden(kopf, nach)) {
+        ui::showInformation(QStringLiteral("Ziel - Belegnummer existiert bereits !"));
+        return 0;
+    }
+    if (IstDatensatzGesperrt(kopf.tableName(), QString::number(von)))
+        return 0;
+    const bool kopiert =
+        positionen ? BelegKopieren(kopf, *positionen, von, nach) : DatensatzKopieren(kopf, von, nach);
+    return kopiert ? nach : 0;
+}
+
+int BelegeLoeschenMitDialog(db::Table &kopf, db::Table *positionen, bool nurErsten, QWidget *parent)
+{
+    int von = 0;
+    int bis = 0;
+    {
+        TDeleteDlg dialog(parent);
+        dialog.SetVon(aktuelleNummer(kopf));
+        dialog.SetBis(aktuelleNummer(kopf));
+        if (dialog.showModal() != ui::ModalResult::Ok)
+            return 0;
+        von = dialog.GetVon();
+        bis = dialog.GetBis();
+    }
+    int geloescht = 0;
+    try {
+        kopf.checkBrowseMode();
+        if (positionen)
+            positionen->checkBrowseMode();
+        db::Transaction schreiben(datenbankVon(kopf));
+        const QString nummernFeld = kopf.field(0).name();
+        for (const qint64 nummer : belegeImBereich(kopf, von, bis)) {
+            if (IstDatensatzGesperrt(kopf.tableName(), QString::number(nummer)))
+                continue;
+            if (!kopf.locate(nummernFeld, {nummer}))
+                continue;
+            // The lines go first, so no line outlives its header.
+            while (positionen && positionen->recordCount() > 0) {
+                positionen->first();
+                positionen->remove();
+            }
+            kopf.remove();
+            ++geloescht;
+            if (nurErsten)
+                break;
+        }
+        schreiben.commit();
+    } catch (const db::DatabaseError &) {
+        zuruecksetzen(positionen);
+        zuruecksetzen(&kopf);
+        ui::showWarning(QStringLiteral("Belegnummern bitte richtig eingeben !"));
+        return 0;
+    } catch (const db::Abort &) {
+        zuruecksetzen(positionen);
+        zuruecksetzen(&kopf);
+        ui::showWarning(QStringLiteral("Belegnummern bitte richtig eingeben !"));
+        return 0;
+    }
+    return geloescht;
+}

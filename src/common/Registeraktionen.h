@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace db {
+class Table;
+}
+
+// The steps a register's "&Kopieren" and "&Löschen" take around the shared
+// copy and delete dialogs. The header table is the register's (field 0 the
+// document number `BelegNr`); the line table, where the family has lines, is
+// linked to it as detail.
+
+// The first free document number at or above the family's proposal field in
+// the parameter record (a proposal below 1 counts as 1). The proposal becomes
+// that number plus one at once, so a proposal the clerk then cancels is used up.
+int NaechsteFreieBelegNr(db::Table &kopf, db::Table &parameter, const QString &vorschlagFeld);
+
+// "&Kopieren": the copy dialog from the current document to the next free
+// number. A missing source gets "Quelle - Belegnummer existiert nicht !", an
+// existing target "Ziel - Belegnummer existiert bereits !"; otherwise the
+// document is copied (with its lines when `positionen` is given) and the
+// header table stands on the copy. Answers the copy's number, 0 when nothing
+// was copied.
+int BelegKopierenMitDialog(db::Table &kopf, db::Table *positionen, db::Table &parameter,
+                           const QString &vorschlagFeld, QWidget *parent = nullptr);
+
+// "&Löschen": the delete dialog on the current document. Deletes every
+// document of the range (or only the first one found, `nurErsten`), each with
+// its lines first, skipping documents that are locked, all in one write.
+// When the deletion fails nothing is deleted and the clerk gets "Belegnummern
+// bitte richtig eingeben !". Answers the number of documents deleted.
+int BelegeLoeschenMitDialog(db::Table &kopf, db::Table *positionen, bool nurErsten = false,
+                            QWidget *parent = nullptr);

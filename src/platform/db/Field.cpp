@@ -1,6 +1,7 @@
 #include "Field.h"
 
 #include "FieldConvert.h"
+#include "StoreStatement.h"
 #include "TablePrivate.h"
 #include "TextFormat.h"
 
@@ -35,23 +36,12 @@ QString plainText(const QVariant &value)
     }
 }
 
-bool isNumberType(int typeId)
+// A number as such: the store's integer and real kinds, booleans aside.
+bool isNumberType(const QVariant &value)
 {
-    switch (typeId) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return true;
-    default:
-        return false;
-    }
+    const store::StoredKind kind = store::storedKind(value);
+    return value.typeId() != QMetaType::Bool
+           && (kind == store::StoredKind::Integer || kind == store::StoredKind::Real);
 }
 
 } // namespace
@@ -108,7 +98,7 @@ QVariant toFieldValue(const FieldDef &field, const QVariant &value)
             if (!std::isfinite(real) || std::fabs(real) > 9.0e18)
                 return fail();
             number = std::llround(real);
-        } else if (isNumberType(typeId)) {
+        } else if (isNumberType(value)) {
             number = value.toLongLong();
         } else {
             return fail();
@@ -130,7 +120,7 @@ QVariant toFieldValue(const FieldDef &field, const QVariant &value)
             if (!parsed)
                 return fail();
             number = *parsed;
-        } else if (isNumberType(typeId)) {
+        } else if (isNumberType(value)) {
             number = value.toDouble();
         } else {
             return fail();
@@ -150,7 +140,7 @@ QVariant toFieldValue(const FieldDef &field, const QVariant &value)
                 return fail();
             return *parsed;
         }
-        if (typeId == QMetaType::Bool || isNumberType(typeId))
+        if (typeId == QMetaType::Bool || isNumberType(value))
             return value.toDouble() != 0;
         return fail();
     case FieldType::Date:

@@ -154,6 +154,18 @@ db::FieldDef TRestructure::definitionFromField() const
     return def;
 }
 
+bool TRestructure::fieldUsable()
+{
+    if (!current())
+        return false;
+    if (!IsFieldTypeValid()) {
+        if (OnFieldInappropriate)
+            OnFieldInappropriate(*this, Field);
+        return false;
+    }
+    return true;
+}
+
 void TRestructure::AddField(bool withValCheck)
 {
     InsertField(fieldCount() + 1, withValCheck);
@@ -161,13 +173,8 @@ void TRestructure::AddField(bool withValCheck)
 
 void TRestructure::InsertField(int position, bool withValCheck)
 {
-    if (!current())
+    if (!fieldUsable())
         return;
-    if (!IsFieldTypeValid()) {
-        if (OnFieldInappropriate)
-            OnFieldInappropriate(*this, Field);
-        return;
-    }
     checkPosition(position, fieldCount() + 1, QStringLiteral("Field-Index zu klein oder zu Gross"));
     fields_.insert(fields_.begin() + (position - 1), FieldEntry{definitionFromField(), -1, Operation::Add});
     if (withValCheck)
@@ -195,13 +202,8 @@ void TRestructure::DeleteField(int position)
 
 void TRestructure::ModifyField(int position, bool withValCheck)
 {
-    if (!current())
+    if (!fieldUsable())
         return;
-    if (!IsFieldTypeValid()) {
-        if (OnFieldInappropriate)
-            OnFieldInappropriate(*this, Field);
-        return;
-    }
     checkPosition(position, fieldCount(), QStringLiteral("Field-Index zu klein oder zu Gross"));
     FieldEntry &entry = fields_[position - 1];
     const bool required = entry.def.required;

@@ -109,6 +109,9 @@ private:
     void FreeStructure();
     // Loads the description again after Execute, when it is first needed.
     bool current() const;
+    // Whether Field may be added or modified now; a type that is not valid
+    // goes to OnFieldInappropriate.
+    bool fieldUsable();
     db::FieldDef definitionFromField() const;
     void checkPosition(int position, int last, const QString &message) const;
     void setRequired(const QString &fieldName, bool required);

@@ -289,33 +289,12 @@ bool IniFile::writeColor(const QString &key, ColorValue value)
     return writeString(key, QString::number(value));
 }
 
-QVariant IniFile::readValue(const QString &key, const QVariant &defaultValue) const
-{
-    switch (defaultValue.typeId()) {
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Int:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-        return readInteger(key, defaultValue.toInt());
-    case QMetaType::Float:
-    case QMetaType::Double:
-        return readFloat(key, defaultValue.toDouble());
-    case QMetaType::QDate:
-        return readDate(key, defaultValue.toDate());
-    case QMetaType::QDateTime:
-        return readDateTime(key, defaultValue.toDateTime());
-    case QMetaType::Bool:
-        return readBool(key, defaultValue.toBool());
-    case QMetaType::QString:
-        return readString(key, defaultValue.toString());
-    default:
-        return defaultValue;
-    }
-}
+namespace {
 
-bool IniFile::writeValue(const QString &key, const QVariant &value)
+// The kinds of value the typed read and write of a QVariant know.
+enum class ValueKind { Integer, Float, Date, DateTime, Bool, String, Other };
+
+ValueKind valueKind(const QVariant &value)
 {
     switch (value.typeId()) {
     case QMetaType::Short:
@@ -324,21 +303,65 @@ bool IniFile::writeValue(const QString &key, const QVariant &value)
     case QMetaType::Char:
     case QMetaType::SChar:
     case QMetaType::UChar:
-        return writeInteger(key, value.toInt());
+        return ValueKind::Integer;
     case QMetaType::Float:
     case QMetaType::Double:
-        return writeFloat(key, value.toDouble());
+        return ValueKind::Float;
     case QMetaType::QDate:
-        return writeDate(key, value.toDate());
+        return ValueKind::Date;
     case QMetaType::QDateTime:
-        return writeDateTime(key, value.toDateTime());
+        return ValueKind::DateTime;
     case QMetaType::Bool:
-        return writeBool(key, value.toBool());
+        return ValueKind::Bool;
     case QMetaType::QString:
-        return writeString(key, value.toString());
+        return ValueKind::String;
     default:
-        return false;
+        return ValueKind::Other;
     }
+}
+
+} // namespace
+
+QVariant IniFile::readValue(const QString &key, const QVariant &defaultValue) const
+{
+    switch (valueKind(defaultValue)) {
+    case ValueKind::Integer:
+        return readInteger(key, defaultValue.toInt());
+    case ValueKind::Float:
+        return readFloat(key, defaultValue.toDouble());
+    case ValueKind::Date:
+        return readDate(key, defaultValue.toDate());
+    case ValueKind::DateTime:
+        return readDateTime(key, defaultValue.toDateTime());
+    case ValueKind::Bool:
+        return readBool(key, defaultValue.toBool());
+    case ValueKind::String:
+        return readString(key, defaultValue.toString());
+    case ValueKind::Other:
+        break;
+    }
+    return defaultValue;
+}
+
+bool IniFile::writeValue(const QString &key, const QVariant &value)
+{
+    switch (valueKind(value)) {
+    case ValueKind::Integer:
+        return writeInteger(key, value.toInt());
+    case ValueKind::Float:
+        return writeFloat(key, value.toDouble());
+    case ValueKind::Date:
+        return writeDate(key, value.toDate());
+    case ValueKind::DateTime:
+        return writeDateTime(key, value.toDateTime());
+    case ValueKind::Bool:
+        return writeBool(key, value.toBool());
+    case ValueKind::String:
+        return writeString(key, value.toString());
+    case ValueKind::Other:
+        break;
+    }
+    return false;
 }
 
 } // namespace sys

@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QTextStream>
 #include <atomic>
 #include <map>
@@ -223,6 +224,20 @@ void Database::open()
                 throw DatabaseError(QStringLiteral("Der SQLite-Treiber liefert keine Verbindung."));
             d->sqlite = store::makeSqliteRegistry(native);
             store::installSqliteFunctions(native);
+            // Indexes built with SQLite's ASCII-only NOCASE are rebuilt once
+            // in the order of ours.
+            QSqlQuery version(d->connection);
+            if (version.exec(QStringLiteral("PRAGMA user_version")) && version.next()
+                && version.value(0).toInt() < 1) {
+                version.finish();
+                try {
+                    execute(QStringLiteral("REINDEX NOCASE"));
+                    execute(QStringLiteral("PRAGMA user_version = 1"));
+                } catch (const DatabaseError &) {
+                    // A store we may only read stays as it is; the next
+                    // writable opening rebuilds.
+                }
+            }
             if (!memory) {
                 // Readers do not wait for writers, and a crash loses at most the last commit.
                 execute(QStringLiteral("PRAGMA journal_mode = WAL"));

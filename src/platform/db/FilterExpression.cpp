@@ -367,6 +367,36 @@ private:
         fail(QStringLiteral("ein Platzhalter * geht nur mit = oder <>"));
     }
 
+    // The value is bound in the column's own type: PostgreSQL reads the
+    // parameter as that type and would refuse "12345678901" (eleven digits
+    // typed into a search) or 1.5 for an integer column. Such values are
+    // settled here: a fraction rounds the bound the right way, a number
+    // beyond the column's range matches all of its values or none.
+    QString integerCompare(const QString &c, const QString &op, double number, double highest)
+    {
+        const QString all = QStringLiteral("%1 IS NOT NULL").arg(c);
+        const QString none = QStringLiteral("1 = 0");
+        const bool whole = number == std::trunc(number);
+        const bool below = op == QLatin1String("<") || op == QLatin1String("<=");
+        const bool above = op == QLatin1String(">") || op == QLatin1String(">=");
+        if (std::isnan(number))
+            return op == QLatin1String("<>") ? QStringLiteral("1 = 1") : none;
+        if (!whole || number > highest || number < -highest - 1) {
+            if (op == QLatin1String("="))
+                return none;
+            if (op == QLatin1String("<>"))
+                return QStringLiteral("1 = 1");
+            if (number > highest)
+                return below ? all : none;
+            if (number < -highest - 1)
+                return above ? all : none;
+            // A fraction within the range: c < 1.5 is c <= 1, c > 1.5 is c >= 2.
+            const int bound_ = int(below ? std::floor(number) : std::ceil(number));
+            return compare(c, below ? QStringLiteral("<=") : QStringLiteral(">="), bound(bound_), c);
+        }
+        return compare(c, op, bound(int(number)), c);
+    }
+
     QString fieldWithValue(int field, const QString &op, const Operand &value)
     {
         const FieldDef &def = table_.fields[field];
@@ -407,9 +437,7 @@ private:
             // Text that is no number matches no record.
             if (!number)
                 return op == QLatin1String("<>") ? QStringLiteral("1 = 1") : nothing;
-            if (*number == std::trunc(*number) && std::fabs(*number) < 9.0e15)
-                return compare(c, op, bound(qint64(*number)), c);
-            return compare(c, op, bound(*number), c);
+            return integerCompare(c, op, *number, def.type == FieldType::Short ? 32767.0 : 2147483647.0);
         }
         case FieldType::Number:
         case FieldType::Money:

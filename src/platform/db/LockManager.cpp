@@ -78,6 +78,9 @@ struct TableHolders
 {
     int shared = 0;
     bool exclusive = false;
+    // The store-level shared lock is held; not when the shared cursors came
+    // while this store held the table exclusively.
+    bool sharedLocked = false;
 };
 
 } // namespace
@@ -248,6 +251,23 @@ struct LockManager::Private
         }
     }
 
+    // Exclusive to shared in place: a second lock request on the same byte
+    // of the same descriptor converts it; PostgreSQL lets a session take the
+    // shared lock beside its exclusive one before giving that up.
+    void downgradeTable(const QString &table) noexcept
+    {
+        try {
+            if (isPostgres())
+                runAdvisory(QStringLiteral("pg_advisory_lock_shared"), QStringLiteral("T") + table);
+            else
+                setFileLock(tableOffset(table), F_RDLCK);
+        } catch (const DatabaseError &) {
+            // A lost connection has dropped the session's locks already.
+        }
+        if (isPostgres())
+            unlockTable(table, Kind::Exclusive);
+    }
+
     bool tryLockRecord(const QString &record)
     {
         if (isPostgres())
@@ -292,10 +312,13 @@ void LockManager::acquireTable(const QString &tableName, bool exclusive)
             throw LockError(tableOpenElsewhere(tableName));
         current.exclusive = true;
     } else {
-        if (current.exclusive)
-            throw LockError(tableInExclusiveUse(tableName));
-        if (current.shared == 0 && !d->tryLockTable(table, Private::Kind::Shared))
-            throw LockError(tableInExclusiveUse(tableName));
+        // Exclusive keeps other workstations out, not this program's other
+        // cursors (a register's print dialog reads the register's tables).
+        if (!current.exclusive && !current.sharedLocked) {
+            if (!d->tryLockTable(table, Private::Kind::Shared))
+                throw LockError(tableInExclusiveUse(tableName));
+            current.sharedLocked = true;
+        }
         ++current.shared;
     }
     d->tables.insert(table, current);
@@ -312,12 +335,21 @@ void LockManager::releaseTable(const QString &tableName, bool exclusive)
         if (!it->exclusive)
             return;
         it->exclusive = false;
-        d->unlockTable(table, Private::Kind::Exclusive);
+        if (it->shared > 0 && !it->sharedLocked) {
+            // Cursors opened meanwhile stay: the lock becomes a shared one
+            // without a moment in which another workstation could take it.
+            d->downgradeTable(table);
+            it->sharedLocked = true;
+        } else {
+            d->unlockTable(table, Private::Kind::Exclusive);
+        }
     } else {
         if (it->shared == 0)
             return;
-        if (--it->shared == 0)
+        if (--it->shared == 0 && it->sharedLocked) {
             d->unlockTable(table, Private::Kind::Shared);
+            it->sharedLocked = false;
+        }
     }
     if (!it->exclusive && it->shared == 0)
         d->tables.erase(it);

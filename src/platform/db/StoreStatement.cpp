@@ -7,7 +7,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QString>
 #include <QStringEncoder>
+#include <algorithm>
 #include <cstring>
 #include <set>
 #include <sqlite3.h>
@@ -407,6 +409,39 @@ void foldCase(sqlite3_context *context, int, sqlite3_value **arguments)
     sqlite3_result_text(context, folded.constData(), int(folded.size()), SQLITE_TRANSIENT);
 }
 
+// NOCASE as lower() sees it: SQLite's own folds only ASCII, so "Ägypten"
+// and "ägypten" were different keys of a case-insensitive index while a
+// filter took them for the same. Compares the lower-case forms byte by byte
+// (code point order), as the built-in one does for ASCII.
+int compareNoCase(void *, int size1, const void *data1, int size2, const void *data2)
+{
+    const auto *a = static_cast<const unsigned char *>(data1);
+    const auto *b = static_cast<const unsigned char *>(data2);
+    const int common = std::min(size1, size2);
+    for (int i = 0; i < common; ++i) {
+        unsigned char x = a[i];
+        unsigned char y = b[i];
+        if ((x | y) >= 0x80) {
+            const QByteArray left =
+                QString::fromUtf8(reinterpret_cast<const char *>(a) + i, size1 - i).toLower().toUtf8();
+            const QByteArray right =
+                QString::fromUtf8(reinterpret_cast<const char *>(b) + i, size2 - i).toLower().toUtf8();
+            const int order = std::memcmp(left.constData(), right.constData(),
+                                          size_t(std::min(left.size(), right.size())));
+            if (order != 0)
+                return order;
+            return left.size() < right.size() ? -1 : left.size() > right.size() ? 1 : 0;
+        }
+        if (x >= 'A' && x <= 'Z')
+            x = x - 'A' + 'a';
+        if (y >= 'A' && y <= 'Z')
+            y = y - 'A' + 'a';
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return size1 < size2 ? -1 : size1 > size2 ? 1 : 0;
+}
+
 } // namespace
 
 void installSqliteFunctions(sqlite3 *handle)
@@ -415,6 +450,7 @@ void installSqliteFunctions(sqlite3 *handle)
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
     sqlite3_create_function_v2(handle, "lower", 1, flags, nullptr, foldCase, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(handle, "upper", 1, flags, &upperTag, foldCase, nullptr, nullptr, nullptr);
+    sqlite3_create_collation_v2(handle, "NOCASE", SQLITE_UTF8, nullptr, compareNoCase, nullptr);
 }
 
 // --- Qt Sql (PostgreSQL)

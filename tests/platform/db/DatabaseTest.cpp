@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <sqlite3.h>
 
 using namespace db;
 
@@ -163,6 +164,40 @@ TEST(DatabaseStore, SqliteStoreIsOneFileNamedAfterTheAlias)
     EXPECT_EQ(database.backend(), Database::Backend::SQLite);
     database.open();
     EXPECT_TRUE(QFile::exists(folder.file(QStringLiteral("Z_Tavero.sqlite"))));
+}
+
+// A store written before our NOCASE (SQLite's folds only ASCII): its
+// case-insensitive indexes are rebuilt on opening, so umlauts of either case
+// meet and the index agrees with its table.
+TEST(DatabaseStore, CaseInsensitiveIndexesOfOlderStoresAreRebuilt)
+{
+    TempFolder folder;
+    {
+        sqlite3 *raw = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(folder.file(QStringLiteral("Z_Tavero.sqlite"))).constData(), &raw),
+                  SQLITE_OK);
+        const char *sql = "CREATE TABLE \"Land\" (\"Bez\" VARCHAR(29));"
+                          "CREATE INDEX \"iBez\" ON \"Land\" (\"Bez\" COLLATE NOCASE);"
+                          "INSERT INTO \"Land\" VALUES ('Ägypten'), ('Österreich'), ('Belgien'), ('öland'), ('Zypern');";
+        EXPECT_EQ(sqlite3_exec(raw, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(raw);
+    }
+    Database database(QStringLiteral("Z_Tavero"));
+    database.setPath(folder.path());
+    database.open();
+    EXPECT_EQ(Query::scalar(database, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    Table land(database, QStringLiteral("Land"));
+    land.setIndexFieldNames(QStringLiteral("Bez"));
+    land.open();
+    EXPECT_TRUE(land.findKey({QStringLiteral("ÄGYPTEN")}));
+    land.findNearest({QStringLiteral("Ö")});
+    EXPECT_EQ(land["Bez"].asString(), QStringLiteral("öland"));
+    land.next();
+    EXPECT_EQ(land["Bez"].asString(), QStringLiteral("Österreich"));
+    land.close();
+    database.close();
+    database.open();   // once is enough
+    EXPECT_EQ(Query::scalar(database, QStringLiteral("PRAGMA user_version")).toInt(), 1);
 }
 
 TEST(DatabaseStore, MissingFolderIsRefusedNotCreated)

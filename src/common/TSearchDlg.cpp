@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
 
 TSearchDlg::TSearchDlg(QWidget *parent)
     : ui::Form(parent)
@@ -93,7 +95,10 @@ bool BelegSuchen(db::Table &tabelle, db::DataSource &quelle, const QString &name
             if (!nummer)
                 return;
             tabelle.setIndexName(QString());
-            tabelle.findNearest({*nummer});
+            // Document numbers are 32-bit: a longer number is searched as
+            // the largest, which is the end of the list.
+            tabelle.findNearest({std::clamp<qint64>(*nummer, std::numeric_limits<qint32>::min(),
+                                                    std::numeric_limits<qint32>::max())});
         } else {
             tabelle.setIndexName(nameIndex);
             tabelle.findNearest({text});

@@ -150,6 +150,20 @@ TEST_F(SucheTest, IncrementalSearchGoesToTheNearestDocument)
     }
 }
 
+TEST_F(SucheTest, IncrementalSearchWithANumberTooLongForDocumentsGoesToTheEnd)
+{
+    int stand = -1;
+    wennModal([&](QWidget *fenster) {
+        auto *dialog = qobject_cast<TSearchDlg *>(fenster);
+        ASSERT_NE(dialog, nullptr);
+        dialog->Edit1->setText(QStringLiteral("99999999999"));
+        stand = familie.kopf->field(0).asInteger();
+        dialog->SpeedButton2->click();
+    });
+    EXPECT_TRUE(BelegSuchen(*familie.kopf, *familie.kopfQuelle, QStringLiteral("Empfaenger")));
+    EXPECT_EQ(stand, 20);
+}
+
 TEST_F(SucheTest, IncrementalSearchOnTheMasterRecordSaysItIsNotShown)
 {
     familie.kopf->setFiltered(false);

@@ -33,21 +33,29 @@ namespace ui {
 // the form); false when one of them still does not fit its field.
 bool commitPendingInput(QWidget *window);
 
-// An edit (TDBEdit): at most as many characters as the text field holds,
-// read-only when the field or the dataset is, colours, an edit mask, and a
-// hot key that clicks a lookup button (see Keys.h).
-class DataEdit : public QLineEdit
+// What every data-aware control has: the link to its field.
+class DataBinding
 {
-    Q_OBJECT
 public:
-    explicit DataEdit(QWidget *parent = nullptr);
-    DataEdit(const QString &objectName, db::DataSource *source, const QString &fieldName, QWidget *parent = nullptr);
-
     void setDataSource(db::DataSource *source) { link_.setDataSource(source); }
     db::DataSource *dataSource() const { return link_.dataSource(); }
     void setDataField(const QString &fieldName) { link_.setFieldName(fieldName); }
     QString dataField() const { return link_.fieldName(); }
     db::Field *field() const { return link_.field(); }
+
+protected:
+    DataLink link_;
+};
+
+// An edit (TDBEdit): at most as many characters as the text field holds,
+// read-only when the field or the dataset is, colours, an edit mask, and a
+// hot key that clicks a lookup button (see Keys.h).
+class DataEdit : public QLineEdit, public DataBinding
+{
+    Q_OBJECT
+public:
+    explicit DataEdit(QWidget *parent = nullptr);
+    DataEdit(const QString &objectName, db::DataSource *source, const QString &fieldName, QWidget *parent = nullptr);
 
     // Read-only by choice, whatever the field allows.
     void setReadOnlyControl(bool readOnly);
@@ -96,7 +104,6 @@ private:
     void storeBeforePost();
     QString valueText() const;
 
-    DataLink link_;
     EditMask mask_;
     QString oldMask_;
     bool readOnlyControl_ = false;
@@ -107,18 +114,13 @@ private:
 };
 
 // A memo (TDBMemo) for long text.
-class DataMemo : public QPlainTextEdit
+class DataMemo : public QPlainTextEdit, public DataBinding
 {
     Q_OBJECT
 public:
     explicit DataMemo(QWidget *parent = nullptr);
     DataMemo(const QString &objectName, db::DataSource *source, const QString &fieldName, QWidget *parent = nullptr);
 
-    void setDataSource(db::DataSource *source) { link_.setDataSource(source); }
-    db::DataSource *dataSource() const { return link_.dataSource(); }
-    void setDataField(const QString &fieldName) { link_.setFieldName(fieldName); }
-    QString dataField() const { return link_.fieldName(); }
-    db::Field *field() const { return link_.field(); }
     void setReadOnlyControl(bool readOnly);
 
 signals:
@@ -134,7 +136,6 @@ private:
     void updateEditing();
     void userEdited();
 
-    DataLink link_;
     bool readOnlyControl_ = false;
     bool showing_ = false;
 };
@@ -143,18 +144,13 @@ private:
 // field when it holds one of the checked values, compared without regard to
 // case ("j;J", "True"). Ticking writes the first checked value, unticking the
 // first unchecked one. Any other content shows unticked.
-class DataCheckBox : public QCheckBox
+class DataCheckBox : public QCheckBox, public DataBinding
 {
     Q_OBJECT
 public:
     explicit DataCheckBox(QWidget *parent = nullptr);
     DataCheckBox(const QString &objectName, const QString &caption, db::DataSource *source,
                  const QString &fieldName, QWidget *parent = nullptr);
-
-    void setDataSource(db::DataSource *source) { link_.setDataSource(source); }
-    void setDataField(const QString &fieldName) { link_.setFieldName(fieldName); }
-    QString dataField() const { return link_.fieldName(); }
-    db::Field *field() const { return link_.field(); }
 
     // Several values separated by ';'; the first is the one written.
     void setValueChecked(const QString &values);
@@ -174,14 +170,13 @@ protected:
 private:
     void showField();
 
-    DataLink link_;
     QStringList checkedValues_{QStringLiteral("True")};
     QStringList uncheckedValues_{QStringLiteral("False")};
 };
 
 // A combo box with fixed items (TDBComboBox); editable lets the user type
 // other text as well.
-class DataComboBox : public QComboBox
+class DataComboBox : public QComboBox, public DataBinding
 {
     Q_OBJECT
 public:
@@ -189,10 +184,6 @@ public:
     DataComboBox(const QString &objectName, db::DataSource *source, const QString &fieldName,
                  const QStringList &items, QWidget *parent = nullptr);
 
-    void setDataSource(db::DataSource *source) { link_.setDataSource(source); }
-    void setDataField(const QString &fieldName) { link_.setFieldName(fieldName); }
-    QString dataField() const { return link_.fieldName(); }
-    db::Field *field() const { return link_.field(); }
     void setItems(const QStringList &items);
     void setEditableText(bool editable);
 
@@ -210,23 +201,17 @@ private:
     void updateEditing();
     void writeText(const QString &text);
 
-    DataLink link_;
     bool showing_ = false;
 };
 
 // A lookup combo (TDBLookupComboBox): the data field holds a key of the list
 // table; the box shows the list fields of the row with that key and offers
 // the list table's rows in its current order. Choosing a row writes its key.
-class DataLookupComboBox : public QComboBox
+class DataLookupComboBox : public QComboBox, public DataBinding
 {
     Q_OBJECT
 public:
     explicit DataLookupComboBox(QWidget *parent = nullptr);
-
-    void setDataSource(db::DataSource *source) { link_.setDataSource(source); }
-    void setDataField(const QString &fieldName) { link_.setFieldName(fieldName); }
-    QString dataField() const { return link_.fieldName(); }
-    db::Field *field() const { return link_.field(); }
 
     // The list: a table, its key field, and the fields shown ("Bez;Land":
     // the first in the box, all of them in the open list).
@@ -255,7 +240,6 @@ private:
     void loadList();
     void chosen(int index);
 
-    DataLink link_;
     QPointer<db::DataSource> listSource_;
     QString keyField_;
     QStringList listFields_;
@@ -265,15 +249,12 @@ private:
 };
 
 // A picture from a graphic field (TDBImage).
-class DataImage : public QLabel
+class DataImage : public QLabel, public DataBinding
 {
     Q_OBJECT
 public:
     explicit DataImage(QWidget *parent = nullptr);
 
-    void setDataSource(db::DataSource *source) { link_.setDataSource(source); }
-    void setDataField(const QString &fieldName) { link_.setFieldName(fieldName); }
-    db::Field *field() const { return link_.field(); }
     // Fits the picture into the control.
     void setStretch(bool stretch) { setScaledContents(stretch); }
     // Stores the file's picture in the field; false when the file is no
@@ -283,25 +264,18 @@ public:
 
 private:
     void showField();
-
-    DataLink link_;
 };
 
 // A read-only text (TDBText).
-class DataText : public QLabel
+class DataText : public QLabel, public DataBinding
 {
     Q_OBJECT
 public:
     explicit DataText(QWidget *parent = nullptr);
     DataText(const QString &objectName, db::DataSource *source, const QString &fieldName, QWidget *parent = nullptr);
 
-    void setDataSource(db::DataSource *source) { link_.setDataSource(source); }
-    void setDataField(const QString &fieldName) { link_.setFieldName(fieldName); }
-
 private:
     void showField();
-
-    DataLink link_;
 };
 
 } // namespace ui

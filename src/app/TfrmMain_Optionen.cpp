@@ -4,6 +4,8 @@
 
 #include "platform/sys/IniFile.h"
 
+#include <utility>
+
 namespace {
 
 struct FontSchluessel
@@ -55,64 +57,63 @@ const QList<FontSchluessel> &fontSchluessel()
     return liste;
 }
 
+// The plain options, read and written under their own keys.
+struct JaNeinOption
+{
+    const char *schluessel;
+    bool TfrmMain::*wert;
+    bool vorgabe;
+};
+
+const JaNeinOption jaNeinOptionen[] = {
+    {"Abgabensatz", &TfrmMain::Abgabensatz, true},
+    {"AutomatischAnmelden", &TfrmMain::AutomatischAnmelden, false},
+    {"AutomatischAbmelden", &TfrmMain::AutomatischAbmelden, false},
+    {"StatistischerWert", &TfrmMain::StatistischerWert, true},
+    {"RechnungsWert", &TfrmMain::RechnungsWert, true},
+    {"XP_Themes", &TfrmMain::XP_Themes, false},
+    {"AEFeld33Focus", &TfrmMain::AEFeld33Focus, true},
+    {"IntraUebernahme", &TfrmMain::IntraUebernahme, false},
+    {"IntraArtUebernahme", &TfrmMain::IntraArtUebernahme, false},
+};
+
+const std::pair<const char *, QString TfrmMain::*> textOptionen[] = {
+    {"AnmeldeNamen", &TfrmMain::AnmeldeNamen}, {"Zollamt1", &TfrmMain::Zollamt1},
+    {"Zollamt2", &TfrmMain::Zollamt2},         {"ZollamtAn1", &TfrmMain::ZollamtAn1},
+    {"ZollamtAn2", &TfrmMain::ZollamtAn2},     {"ZollamtNr", &TfrmMain::ZollamtNr},
+    {"IntraVerfahren", &TfrmMain::IntraVerfahren}, {"IntraArt", &TfrmMain::IntraArt},
+};
+
 } // namespace
 
 void TfrmMain::OptionenLesen()
 {
     const sys::IniFile ini(IniDateiName(), IniAbschnitt());
-    Abgabensatz = ini.readBool(QStringLiteral("Abgabensatz"), true);
-    AutomatischAnmelden = ini.readBool(QStringLiteral("AutomatischAnmelden"), false);
-    AnmeldeNamen = ini.readString(QStringLiteral("AnmeldeNamen"));
-    AutomatischAbmelden = ini.readBool(QStringLiteral("AutomatischAbmelden"), false);
-    StatistischerWert = ini.readBool(QStringLiteral("StatistischerWert"), true);
-    RechnungsWert = ini.readBool(QStringLiteral("RechnungsWert"), true);
-    XP_Themes = ini.readBool(QStringLiteral("XP_Themes"), false);
-    AEFeld33Focus = ini.readBool(QStringLiteral("AEFeld33Focus"), true);
+    for (const JaNeinOption &option : jaNeinOptionen)
+        this->*option.wert = ini.readBool(QLatin1String(option.schluessel), option.vorgabe);
+    for (const auto &[schluessel, wert] : textOptionen)
+        this->*wert = ini.readString(QLatin1String(schluessel));
 
     TFont *fonts[] = {&FormularAnzeigeFont, &StammdatenAnzeigeFont, &EingabeFelderFont, &AusdruckFont};
     for (int i = 0; i < fontSchluessel().size(); ++i)
         lesen(ini, fontSchluessel().at(i), *fonts[i]);
     // A colour that is neither a number nor a colour name gives the default.
     HinterGrundFarbe = ini.readColor(QStringLiteral("HinterGrundFarbeColor"), sys::colors::buttonFace);
-
-    Zollamt1 = ini.readString(QStringLiteral("Zollamt1"));
-    Zollamt2 = ini.readString(QStringLiteral("Zollamt2"));
-    ZollamtAn1 = ini.readString(QStringLiteral("ZollamtAn1"));
-    ZollamtAn2 = ini.readString(QStringLiteral("ZollamtAn2"));
-    ZollamtNr = ini.readString(QStringLiteral("ZollamtNr"));
-    IntraUebernahme = ini.readBool(QStringLiteral("IntraUebernahme"), false);
-    IntraVerfahren = ini.readString(QStringLiteral("IntraVerfahren"));
-    IntraArtUebernahme = ini.readBool(QStringLiteral("IntraArtUebernahme"), false);
-    IntraArt = ini.readString(QStringLiteral("IntraArt"));
     ErscheinungsbildWeitergeben();
 }
 
 void TfrmMain::OptionenSpeichern()
 {
     sys::IniFile ini(IniDateiName(), IniAbschnitt());
-    ini.writeBool(QStringLiteral("Abgabensatz"), Abgabensatz);
-    ini.writeBool(QStringLiteral("AutomatischAnmelden"), AutomatischAnmelden);
-    ini.writeString(QStringLiteral("AnmeldeNamen"), AnmeldeNamen);
-    ini.writeBool(QStringLiteral("AutomatischAbmelden"), AutomatischAbmelden);
-    ini.writeBool(QStringLiteral("StatistischerWert"), StatistischerWert);
-    ini.writeBool(QStringLiteral("RechnungsWert"), RechnungsWert);
-    ini.writeBool(QStringLiteral("XP_Themes"), XP_Themes);
-    ini.writeBool(QStringLiteral("AEFeld33Focus"), AEFeld33Focus);
+    for (const JaNeinOption &option : jaNeinOptionen)
+        ini.writeBool(QLatin1String(option.schluessel), this->*option.wert);
+    for (const auto &[schluessel, wert] : textOptionen)
+        ini.writeString(QLatin1String(schluessel), this->*wert);
 
     const TFont *fonts[] = {&FormularAnzeigeFont, &StammdatenAnzeigeFont, &EingabeFelderFont, &AusdruckFont};
     for (int i = 0; i < fontSchluessel().size(); ++i)
         schreiben(ini, fontSchluessel().at(i), *fonts[i]);
     ini.writeColor(QStringLiteral("HinterGrundFarbeColor"), HinterGrundFarbe);
-
-    ini.writeString(QStringLiteral("Zollamt1"), Zollamt1);
-    ini.writeString(QStringLiteral("Zollamt2"), Zollamt2);
-    ini.writeString(QStringLiteral("ZollamtAn1"), ZollamtAn1);
-    ini.writeString(QStringLiteral("ZollamtAn2"), ZollamtAn2);
-    ini.writeString(QStringLiteral("ZollamtNr"), ZollamtNr);
-    ini.writeBool(QStringLiteral("IntraUebernahme"), IntraUebernahme);
-    ini.writeString(QStringLiteral("IntraVerfahren"), IntraVerfahren);
-    ini.writeBool(QStringLiteral("IntraArtUebernahme"), IntraArtUebernahme);
-    ini.writeString(QStringLiteral("IntraArt"), IntraArt);
 }
 
 int TfrmMain::StammSortRead(const QString &schluessel)

@@ -96,6 +96,17 @@ protected:
         return main;
     }
 
+    // Started and shown, its context menu opened once, which sets the
+    // states of its entries.
+    std::unique_ptr<TfrmMain> gezeigt()
+    {
+        auto main = starten();
+        main->show();
+        main->PopupMenu1->popup(QPoint(10, 10));
+        main->PopupMenu1->hide();
+        return main;
+    }
+
     static QAction *punkt(const TfrmMain &main, const QString &name)
     {
         auto *action = main.findChild<QAction *>(name);

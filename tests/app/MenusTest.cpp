@@ -372,10 +372,7 @@ TEST_F(Menues, ARegisteredRegisterOpensFromEachOfItsEntriesAndIsFreed)
     };
     for (const Fall &fall : faelle)
         anmeldungen.anmelden(fall.formular);
-    const auto main = starten();
-    main->show();
-    main->PopupMenu1->popup(QPoint(10, 10));
-    main->PopupMenu1->hide();
+    const auto main = gezeigt();
 
     for (const Fall &fall : faelle) {
         SCOPED_TRACE(fall.menuPunkt);
@@ -436,10 +433,7 @@ TEST_F(Menues, CursorAndHintsFollowTheKindOfOpening)
     };
     for (const Fall &fall : faelle)
         anmeldungen.anmelden(fall.formular);
-    const auto main = starten();
-    main->show();
-    main->PopupMenu1->popup(QPoint(10, 10));
-    main->PopupMenu1->hide();
+    const auto main = gezeigt();
 
     for (const Fall &fall : faelle) {
         SCOPED_TRACE(fall.punkt);
@@ -462,10 +456,7 @@ TEST_F(Menues, AnOpeningCancelledBeforeTheRegisterExistsShowsNothing)
         ++gefragt;
         return nullptr;
     });
-    const auto main = starten();
-    main->show();
-    main->PopupMenu1->popup(QPoint(10, 10));
-    main->PopupMenu1->hide();
+    const auto main = gezeigt();
 
     for (const char *name : {"mnuIntrastat", "pmIntrastat"}) {
         SCOPED_TRACE(name);
@@ -587,10 +578,7 @@ TEST_F(Menues, ThePopUpsOfferTheirEntries)
 TEST_F(Menues, TheParcelCardChoiceOpensAtTheMousePointer)
 {
     anmeldungen.anmelden(Formular::PaketInland);
-    const auto main = starten();
-    main->show();
-    main->PopupMenu1->popup(QPoint(10, 10));
-    main->PopupMenu1->hide();
+    const auto main = gezeigt();
 
     const std::vector<std::pair<const char *, std::function<void()>>> wege = {
         {"mnuPaketkarte", [&] { punkt(*main, QStringLiteral("mnuPaketkarte"))->trigger(); }},

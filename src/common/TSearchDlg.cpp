@@ -13,8 +13,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <limits>
 
 TSearchDlg::TSearchDlg(QWidget *parent)
     : ui::Form(parent)
@@ -95,10 +93,7 @@ bool BelegSuchen(db::Table &tabelle, db::DataSource &quelle, const QString &name
             if (!nummer)
                 return;
             tabelle.setIndexName(QString());
-            // Document numbers are 32-bit: a longer number is searched as
-            // the largest, which is the end of the list.
-            tabelle.findNearest({std::clamp<qint64>(*nummer, std::numeric_limits<qint32>::min(),
-                                                    std::numeric_limits<qint32>::max())});
+            tabelle.findNearest({*nummer});
         } else {
             tabelle.setIndexName(nameIndex);
             tabelle.findNearest({text});

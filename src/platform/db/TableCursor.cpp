@@ -491,6 +491,8 @@ bool Table::findKey(const QVariantList &keyValues)
 {
     d->requireOpen();
     checkBrowseMode();
+    if (d->keyBeyondRange(keyValues))
+        return false;
     const QVariantList values = d->convertKeyValues(keyValues);
     if (beforeScroll)
         beforeScroll(*this);
@@ -506,7 +508,7 @@ void Table::findNearest(const QVariantList &keyValues)
 {
     d->requireOpen();
     checkBrowseMode();
-    const QVariantList values = d->convertKeyValues(keyValues);
+    const QVariantList values = d->convertKeyValues(d->clampedKeyValues(keyValues));
     if (beforeScroll)
         beforeScroll(*this);
     Private::Fetched fetched = d->fetch(nullptr, false, true, 1, d->keyset(values, true, true));

@@ -178,6 +178,11 @@ struct Table::Private
     QString identityText(const QVariantList &identity) const;
     QVariant convertKeyValue(int cell, const QVariant &value) const;
     QVariantList convertKeyValues(const QVariantList &values) const;
+    // A whole number beyond an integer key field's range: no record holds it.
+    // Nearest searches take the end of the range instead (clampedKeyValues);
+    // exact searches find nothing (keyBeyondRange).
+    bool keyBeyondRange(const QVariantList &values) const;
+    QVariantList clampedKeyValues(const QVariantList &values) const;
 
     // --- TableCursor.cpp
     struct Fetched

@@ -1,5 +1,8 @@
 #include "FieldConvert.h"
 #include "TablePrivate.h"
+#include "TextFormat.h"
+
+#include <optional>
 
 namespace db {
 
@@ -257,6 +260,50 @@ QVariant Table::Private::convertKeyValue(int cell, const QVariant &value) const
     if (isNullValue(typed) && field.type == FieldType::Alpha && store::isKeyField(def, cell))
         typed = QString(QLatin1String(""));
     return typed;
+}
+
+namespace {
+
+// The end of the field's range the value lies beyond, for an integer field
+// and a number outside its range; nothing otherwise.
+std::optional<qint64> rangeEndBeyond(const FieldDef &field, const QVariant &value)
+{
+    if (field.type != FieldType::Short && field.type != FieldType::Long && field.type != FieldType::AutoInc)
+        return std::nullopt;
+    std::optional<double> number;
+    const store::StoredKind kind = store::storedKind(value);
+    if (value.typeId() == QMetaType::QString)
+        number = parseNumber(value.toString().trimmed());
+    else if (value.typeId() != QMetaType::Bool && (kind == store::StoredKind::Integer || kind == store::StoredKind::Real))
+        number = value.toDouble();
+    const double lowest = field.type == FieldType::Short ? -32768.0 : -2147483648.0;
+    const double highest = field.type == FieldType::Short ? 32767.0 : 2147483647.0;
+    if (!number || (*number >= lowest && *number <= highest))
+        return std::nullopt;
+    return qint64(*number < lowest ? lowest : highest);
+}
+
+} // namespace
+
+bool Table::Private::keyBeyondRange(const QVariantList &values) const
+{
+    for (int i = 0; i < values.size() && i < order.size(); ++i) {
+        if (order[i].cell < def.fields.size() && rangeEndBeyond(def.fields[order[i].cell], values[i]))
+            return true;
+    }
+    return false;
+}
+
+QVariantList Table::Private::clampedKeyValues(const QVariantList &values) const
+{
+    QVariantList result = values;
+    for (int i = 0; i < result.size() && i < order.size(); ++i) {
+        if (order[i].cell >= def.fields.size())
+            continue;
+        if (const std::optional<qint64> end = rangeEndBeyond(def.fields[order[i].cell], result[i]))
+            result[i] = *end;
+    }
+    return result;
 }
 
 QVariantList Table::Private::convertKeyValues(const QVariantList &values) const

@@ -441,12 +441,17 @@ TEST_P(FormUsageTest, FieldListOrderLongNumbersAndDatesAsText)
     EXPECT_EQ(belege.recordCount(), 1);
     belege.setFiltered(false);
 
-    // A key value the field cannot hold is refused alike on both stores,
-    // with the field's conversion message, and the cursor stays.
+    // A number the field cannot hold is held by no record, alike on both
+    // stores: the exact search finds nothing and the cursor stays; the
+    // nearest search goes on from the field's largest value, to the end.
     belege.findKey({2});
-    EXPECT_THROW(belege.findKey({QStringLiteral("12345678901")}), ConversionError);
-    EXPECT_THROW(belege.findNearest({QStringLiteral("12345678901")}), ConversionError);
+    EXPECT_FALSE(belege.findKey({QStringLiteral("12345678901")}));
     EXPECT_EQ(belege["BelegNr"].asInteger(), 2);
+    belege.findNearest({QStringLiteral("12345678901")});
+    const int letzter = belege["BelegNr"].asInteger();
+    belege.last();
+    EXPECT_EQ(letzter, belege["BelegNr"].asInteger());
+    EXPECT_THROW(belege.findKey({QStringLiteral("zwei")}), ConversionError);
 }
 
 // A packing list from the master's lines: each new line is posted while the

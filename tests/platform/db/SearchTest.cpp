@@ -42,6 +42,8 @@ TEST_P(SearchTest, FindKeyOnWholeAndLeadingKey)
     EXPECT_FALSE(table.findKey({9}));
     EXPECT_EQ(table["Text"].asString(), QStringLiteral("5/1")) << "a failed search leaves the cursor";
     EXPECT_FALSE(table.findKey({3, 7}));
+    EXPECT_FALSE(table.findKey({QStringLiteral("99999999999")})) << "beyond the field's range";
+    EXPECT_EQ(table["Text"].asString(), QStringLiteral("5/1"));
     EXPECT_THROW(table.findKey({QStringLiteral("x")}), ConversionError);
     EXPECT_THROW(table.findKey({1, 1, 1}), DatabaseError);
 }
@@ -53,8 +55,15 @@ TEST_P(SearchTest, FindNearestGoesToTheNextKeyOrTheLastRecord)
         insertBeleg(nr, QStringLiteral("N%1").arg(nr));
     Table table(database(), QStringLiteral("Belege"));
     table.open();
-    const QList<QPair<QVariant, int>> cases = {{12, 20}, {20, 20}, {-5, 10}, {31, 2000000000},
-                                               {QStringLiteral("12"), 20}};
+    // Numbers beyond the field's range (eleven digits typed) search from
+    // the range's end.
+    const QList<QPair<QVariant, int>> cases = {{12, 20},
+                                               {20, 20},
+                                               {-5, 10},
+                                               {31, 2000000000},
+                                               {QStringLiteral("12"), 20},
+                                               {QStringLiteral("99999999999"), 2000000000},
+                                               {qint64(-99999999999), 10}};
     for (const auto &c : cases) {
         table.findNearest({c.first});
         EXPECT_EQ(table["BelegNr"].asInteger(), c.second) << c.first.toString().toStdString();

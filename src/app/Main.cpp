@@ -29,24 +29,6 @@ TfrmMain *frmMain = nullptr;
 
 const QString TfrmMain::Titel = QStringLiteral("Kandrel Razazu / Versand");
 
-QFont TFont::font() const
-{
-    QFont result(Name);
-    result.setPointSize(Size > 0 ? Size : 8);
-    result.setBold(Bold);
-    result.setItalic(Italic);
-    return result;
-}
-
-void TFont::uebernehmen(const QFont &font)
-{
-    Name = font.family();
-    if (font.pointSize() > 0)
-        Size = font.pointSize();
-    Bold = font.bold();
-    Italic = font.italic();
-}
-
 TfrmMain::TfrmMain(QWidget *parent)
     : ui::MainForm(parent),
       Database1(db::Database::alias(QStringLiteral("Z_Tavero"))),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/MMTimer.h"
+#include "common/Programmzustand.h"
 #include "common/Pathdlg.h"
 
 #include "platform/sys/Colors.h"
@@ -23,21 +24,6 @@ class Table;
 namespace ui {
 class StatusBar;
 }
-
-// A user font as the options keep it. The colour stays in the old library's
-// numbers, so a system colour is written back as it was read.
-struct TFont
-{
-    QString Name;
-    int Size = 8;
-    sys::ColorValue Color = sys::colors::black;
-    bool Bold = false;
-    bool Italic = false;
-
-    QFont font() const;
-    // Name, size and style of a chosen font; the colour stays.
-    void uebernehmen(const QFont &font);
-};
 
 // The main window. Creating it runs the start-up: data directory, data
 // store, update hook, version, options, login, parameter record. When the

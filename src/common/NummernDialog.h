@@ -16,9 +16,6 @@ class NummernDialog : public ui::Form
 {
     Q_OBJECT
 public:
-    // The master record's number; documents lie below it.
-    static constexpr qint64 masterFormularNr = 2000000000;
-
     QLabel *Label1;
     QLineEdit *Edit1;
     QLabel *Label2;

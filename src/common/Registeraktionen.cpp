@@ -1,6 +1,7 @@
 #include "common/Registeraktionen.h"
 
 #include "common/BelegKopieren.h"
+#include "common/Belegart.h"
 #include "common/Datensatzsperre.h"
 #include "common/TCopyDlg.h"
 #include "common/TDeleteDlg.h"
@@ -48,7 +49,7 @@ QList<qint64> belegeImBereich(db::Table &kopf, qint64 von, qint64 bis)
                           .arg(datenbankVon(kopf).quote(kopf.field(0).name()), kopfAuswahl(kopf)));
     abfrage.bind(0, von);
     abfrage.bind(1, bis);
-    abfrage.bind(2, NummernDialog::masterFormularNr);
+    abfrage.bind(2, Belegart::MasterFormularNr);
     QList<qint64> nummern;
     for (abfrage.open(); !abfrage.eof(); abfrage.next())
         nummern << abfrage.value(0).toLongLong();
@@ -58,6 +59,17 @@ QList<qint64> belegeImBereich(db::Table &kopf, qint64 von, qint64 bis)
 int aktuelleNummer(db::Table &kopf)
 {
     return kopf.isOpen() && !kopf.isEmpty() ? kopf.field(0).asInteger() : 0;
+}
+
+// The line table where the family declares lines.
+db::Table *positionenVon(const Registertabellen &tabellen)
+{
+    if (!tabellen.art.hatPositionen())
+        return nullptr;
+    if (!tabellen.positionen)
+        throw db::DatabaseError(QStringLiteral("Die Positionstabelle %1 ist nicht geöffnet.")
+                                    .arg(tabellen.art.tabellen.positionen));
+    return tabellen.positionen;
 }
 
 void zuruecksetzen(db::Table *tabelle)
@@ -75,8 +87,11 @@ void zuruecksetzen(db::Table *tabelle)
 
 } // namespace
 
-int NaechsteFreieBelegNr(db::Table &kopf, db::Table &parameter, const QString &vorschlagFeld)
+int NaechsteFreieBelegNr(const Registertabellen &tabellen)
 {
+    db::Table &kopf = tabellen.kopf;
+    db::Table &parameter = tabellen.parameter;
+    const QString &vorschlagFeld = tabellen.art.parameter.vorschlag;
     qint64 nummer = std::max<qint64>(1, parameter.fieldByName(vorschlagFeld).asLargeInt());
     while (belegVorhanden(kopf, nummer))
         ++nummer;
@@ -87,15 +102,16 @@ int NaechsteFreieBelegNr(db::Table &kopf, db::Table &parameter, const QString &v
     return int(nummer);
 }
 
-int BelegKopierenMitDialog(db::Table &kopf, db::Table *positionen, db::Table &parameter,
-                           const QString &vorschlagFeld, QWidget *parent)
+int BelegKopierenMitDialog(const Registertabellen &tabellen, QWidget *parent)
 {
+    db::Table &kopf = tabellen.kopf;
+    db::Table *positionen = positionenVon(tabellen);
     int von = 0;
     int nach = 0;
     {
         TCopyDlg dialog(parent);
         dialog.SetVon(aktuelleNummer(kopf));
-        dialog.SetNach(NaechsteFreieBelegNr(kopf, parameter, vorschlagFeld));
+        dialog.SetNach(NaechsteFreieBelegNr(tabellen));
         if (dialog.showModal() != ui::ModalResult::Ok)
             return 0;
         von = dialog.GetVon();
@@ -116,8 +132,10 @@ int BelegKopierenMitDialog(db::Table &kopf, db::Table *positionen, db::Table &pa
     return kopiert ? nach : 0;
 }
 
-int BelegeLoeschenMitDialog(db::Table &kopf, db::Table *positionen, bool nurErsten, QWidget *parent)
+int BelegeLoeschenMitDialog(const Registertabellen &tabellen, bool nurErsten, QWidget *parent)
 {
+    db::Table &kopf = tabellen.kopf;
+    db::Table *positionen = positionenVon(tabellen);
     int von = 0;
     int bis = 0;
     {

@@ -3,34 +3,41 @@
 #include <QString>
 
 class QWidget;
+struct Belegart;
 
 namespace db {
 class Table;
 }
 
 // The steps a register's "&Kopieren" and "&Löschen" take around the shared
-// copy and delete dialogs. The header table is the register's (field 0 the
-// document number `BelegNr`); the line table, where the family has lines, is
-// linked to it as detail.
+// copy and delete dialogs, on a family's tables as its register holds them
+// open: the header table (field 0 the document number `BelegNr`), the line
+// table linked to it as detail where the family declares lines, and the
+// parameter record S_PARAME.
+struct Registertabellen
+{
+    const Belegart &art;
+    db::Table &kopf;
+    db::Table *positionen;
+    db::Table &parameter;
+};
 
-// The first free document number at or above the family's proposal field in
-// the parameter record (a proposal below 1 counts as 1). The proposal becomes
+// The first free document number at or above the family's proposal in the
+// parameter record (a proposal below 1 counts as 1). The proposal becomes
 // that number plus one at once, so a proposal the clerk then cancels is used up.
-int NaechsteFreieBelegNr(db::Table &kopf, db::Table &parameter, const QString &vorschlagFeld);
+int NaechsteFreieBelegNr(const Registertabellen &tabellen);
 
 // "&Kopieren": the copy dialog from the current document to the next free
 // number. A missing source gets "Quelle - Belegnummer existiert nicht !", an
 // existing target "Ziel - Belegnummer existiert bereits !"; otherwise the
-// document is copied (with its lines when `positionen` is given) and the
+// document is copied (with its lines where the family has them) and the
 // header table stands on the copy. Answers the copy's number, 0 when nothing
 // was copied.
-int BelegKopierenMitDialog(db::Table &kopf, db::Table *positionen, db::Table &parameter,
-                           const QString &vorschlagFeld, QWidget *parent = nullptr);
+int BelegKopierenMitDialog(const Registertabellen &tabellen, QWidget *parent = nullptr);
 
 // "&Löschen": the delete dialog on the current document. Deletes every
 // document of the range (or only the first one found, `nurErsten`), each with
 // its lines first, skipping documents that are locked, all in one write.
 // When the deletion fails nothing is deleted and the clerk gets "Belegnummern
 // bitte richtig eingeben !". Answers the number of documents deleted.
-int BelegeLoeschenMitDialog(db::Table &kopf, db::Table *positionen, bool nurErsten = false,
-                            QWidget *parent = nullptr);
+int BelegeLoeschenMitDialog(const Registertabellen &tabellen, bool nurErsten = false, QWidget *parent = nullptr);

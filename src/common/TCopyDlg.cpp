@@ -1,5 +1,7 @@
 #include "common/TCopyDlg.h"
 
+#include "common/Belegart.h"
+
 TCopyDlg::TCopyDlg(QWidget *parent)
     : NummernDialog(QStringLiteral("Kopieren"), QStringLiteral("von"), QStringLiteral("nach"), false, parent)
 {
@@ -8,7 +10,7 @@ TCopyDlg::TCopyDlg(QWidget *parent)
 
 int TCopyDlg::pruefen(qint64 von, qint64 nach)
 {
-    if (von >= masterFormularNr || nach >= masterFormularNr)
+    if (von >= Belegart::MasterFormularNr || nach >= Belegart::MasterFormularNr)
         return ui::ModalResult::Cancel;
     return ui::ModalResult::Ok;
 }

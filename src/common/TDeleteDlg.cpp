@@ -1,5 +1,6 @@
 #include "common/TDeleteDlg.h"
 
+#include "common/Belegart.h"
 #include "platform/ui/Dialogs.h"
 
 TDeleteDlg::TDeleteDlg(QWidget *parent)
@@ -10,7 +11,7 @@ TDeleteDlg::TDeleteDlg(QWidget *parent)
 
 int TDeleteDlg::pruefen(qint64 von, qint64 bis)
 {
-    if (von >= masterFormularNr || bis >= masterFormularNr) {
+    if (von >= Belegart::MasterFormularNr || bis >= Belegart::MasterFormularNr) {
         ui::showInformation(QStringLiteral("Masterformular kann nicht gelöscht werden !"));
         return ui::ModalResult::Cancel;
     }

@@ -1,5 +1,6 @@
 #include "common/TSearchDlg.h"
 
+#include "common/Belegart.h"
 #include "common/NummernDialog.h"
 #include "common/TSR_dbGrid.h"
 #include "platform/db/DataSource.h"
@@ -105,7 +106,7 @@ bool BelegSuchen(db::Table &tabelle, db::DataSource &quelle, const QString &name
         tabelle.setIndexName(alterIndex);
     else
         tabelle.setIndexFieldNames(alteFelder);
-    if (ok && !tabelle.isEmpty() && tabelle.field(0).asLargeInt() >= NummernDialog::masterFormularNr)
+    if (ok && !tabelle.isEmpty() && tabelle.field(0).asLargeInt() >= Belegart::MasterFormularNr)
         ui::showInformation(QStringLiteral("Masterformular wird nicht angezeigt !"));
     return ok;
 }

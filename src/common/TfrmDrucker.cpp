@@ -1,5 +1,6 @@
 #include "common/TfrmDrucker.h"
 
+#include "common/Belegart.h"
 #include "common/Druckeinstellungen.h"
 #include "common/TInfoDialog.h"
 #include "common/TSR_dbGrid.h"
@@ -317,7 +318,7 @@ void TfrmDrucker::felderJustieren()
     Table2->setFilter(QStringLiteral("Name = %1").arg(filterLiteral(seite + QLatin1Char('*'))));
     Table2->setFiltered(true);
     {
-        TfrmFelderJustieren dialog(seite, DataSource2, this);
+        TfrmFelderJustieren dialog(seitenartNamens(seite), DataSource2, this);
         dialog.showModal();
     }
     Table2->setFiltered(false);

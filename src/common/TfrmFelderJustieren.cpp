@@ -1,5 +1,6 @@
 #include "common/TfrmFelderJustieren.h"
 
+#include "common/Belegart.h"
 #include "common/TSR_dbGrid.h"
 #include "platform/db/DataSource.h"
 #include "platform/db/Table.h"
@@ -9,43 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-const QStringList imoFelder = {
-    QStringLiteral("Versender"),         QStringLiteral("Buchungsnummer"), QStringLiteral("Empfänger"),
-    QStringLiteral("Beförderer"),        QStringLiteral("Container-Nr"),   QStringLiteral("Name/Funktion"),
-    QStringLiteral("Ort und Datum"),     QStringLiteral("Schiffsname"),    QStringLiteral("Ladehafen"),
-    QStringLiteral("Löschhafen"),        QStringLiteral("Frei für Text"),  QStringLiteral("Markierung"),
-    QStringLiteral("Anzahl"),            QStringLiteral("Inhalt"),         QStringLiteral("Klasse"),
-    QStringLiteral("UN-Nr."),            QStringLiteral("Verpackungsgruppe"), QStringLiteral("Bruttomasse"),
-    QStringLiteral("Kennzeichen"),       QStringLiteral("sek. Label"),     QStringLiteral("Merkblatt-Nr."),
-    QStringLiteral("Eigenschaften"),     QStringLiteral("Güter ang."),     QStringLiteral("Name/Funktion"),
-    QStringLiteral("Ort u. Datum"),
-};
-
-const QStringList shipperFelder = {
-    QStringLiteral("Shipper"),            QStringLiteral("Air Waybill No"),        QStringLiteral("Page of Pages"),
-    QStringLiteral("Reference No."),      QStringLiteral("Consignee"),             QString(),
-    QStringLiteral("Passenger"),          QStringLiteral("Cargo"),                 QStringLiteral("Airport of Departure"),
-    QStringLiteral("Airport of Destination"), QStringLiteral("Non-Radioactive"),  QStringLiteral("Radioactive"),
-    QStringLiteral("Shipping Name"),      QStringLiteral("Class"),                 QStringLiteral("UN No."),
-    QStringLiteral("Packing Group"),      QStringLiteral("Sub. Risk"),             QStringLiteral("Packing Type"),
-    QStringLiteral("Packing Inst."),      QStringLiteral("Authorization"),         QStringLiteral("Information"),
-    QStringLiteral("Name"),               QStringLiteral("Place and Date"),        QStringLiteral("Signature"),
-};
-
-} // namespace
-
-QStringList TfrmFelderJustieren::feldnamen(const QString &seitenname)
-{
-    if (seitenname == QLatin1String("IMO"))
-        return imoFelder;
-    if (seitenname == QLatin1String("SHIPPERS DECLARATION"))
-        return shipperFelder;
-    return {};
-}
-
-TfrmFelderJustieren::TfrmFelderJustieren(const QString &seitenname, db::DataSource *quelle, QWidget *parent)
+TfrmFelderJustieren::TfrmFelderJustieren(const Seitenart &seitenart, db::DataSource *quelle, QWidget *parent)
     : ui::Form(parent)
 {
     setObjectName(QStringLiteral("frmFelderJustieren"));
@@ -54,7 +19,7 @@ TfrmFelderJustieren::TfrmFelderJustieren(const QString &seitenname, db::DataSour
 
     DBGrid1 = new TSR_dbGrid(QStringLiteral("DBGrid1"), body());
     DBGrid1->setReadOnly(false);
-    const QStringList namen = feldnamen(seitenname);
+    const QStringList &namen = seitenart.justierbareFelder;
     if (!namen.isEmpty()) {
         QList<ui::GridColumn> spalten;
         spalten << ui::GridColumn{QStringLiteral("Name"), QStringLiteral("Formularbezeichnung"), 0, true};

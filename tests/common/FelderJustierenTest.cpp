@@ -1,6 +1,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
+#include "common/Belegart.h"
 #include "common/TSR_dbGrid.h"
 #include "common/Tabelle_S_FelderJust.h"
 #include "common/TfrmFelderJustieren.h"
@@ -55,14 +56,14 @@ TEST_F(FelderJustierenTest, ColumnsAreTitledAfterTheFormsFields)
                              Fall{"SHIPPERS DECLARATION", 49, 11, " / Spalte"},
                              Fall{"SHIPPERS DECLARATION", 49, 48, "Signature / Zeile"}}) {
         SCOPED_TRACE(testing::Message() << fall.seite << " " << fall.spalte);
-        TfrmFelderJustieren dialog(QString::fromUtf8(fall.seite), &quelle);
+        TfrmFelderJustieren dialog(seitenartNamens(QString::fromUtf8(fall.seite)), &quelle);
         const auto spalten = dialog.DBGrid1->columns();
         ASSERT_EQ(spalten.size(), fall.spalten);
         EXPECT_EQ(spalten[0].title, "Formularbezeichnung");
         EXPECT_EQ(spalten[fall.spalte].title, QString::fromUtf8(fall.titel));
     }
     // Any other form: the table's own fields.
-    TfrmFelderJustieren anderes(QStringLiteral("CMR"), &quelle);
+    TfrmFelderJustieren anderes(seitenartNamens(QStringLiteral("CMR")), &quelle);
     const auto spalten = anderes.DBGrid1->columns();
     ASSERT_EQ(spalten.size(), 51);
     EXPECT_EQ(spalten[5].fieldName, "Feld3x");
@@ -72,7 +73,7 @@ TEST_F(FelderJustierenTest, ColumnsAreTitledAfterTheFormsFields)
 TEST_F(FelderJustierenTest, CancelDiscardsWhatWasTyped)
 {
     {
-        TfrmFelderJustieren dialog(QStringLiteral("IMO"), &quelle);
+        TfrmFelderJustieren dialog(seitenartNamens(QStringLiteral("IMO")), &quelle);
         dialog.show();
         tippen(15);
         dialog.btnAbbrechen->click();
@@ -83,7 +84,7 @@ TEST_F(FelderJustierenTest, CancelDiscardsWhatWasTyped)
     EXPECT_EQ(tabelle.fieldByName(QStringLiteral("Feld3x")).asInteger(), 5);
 
     {
-        TfrmFelderJustieren dialog(QStringLiteral("IMO"), &quelle);
+        TfrmFelderJustieren dialog(seitenartNamens(QStringLiteral("IMO")), &quelle);
         dialog.show();
         tippen(16);
         dialog.close();
@@ -91,7 +92,7 @@ TEST_F(FelderJustierenTest, CancelDiscardsWhatWasTyped)
     EXPECT_EQ(feld3x(), 5) << "closing the window is cancelling";
 
     {
-        TfrmFelderJustieren dialog(QStringLiteral("IMO"), &quelle);
+        TfrmFelderJustieren dialog(seitenartNamens(QStringLiteral("IMO")), &quelle);
         dialog.show();
         tippen(17);
         dialog.btnOK->click();

@@ -1,6 +1,7 @@
 #include "RegisterTestbasis.h"
 #include "support/ScriptedDialogs.h"
 
+#include "common/Belegart.h"
 #include "common/Registeraktionen.h"
 #include "common/NummernDialog.h"
 #include "platform/db/DatabaseError.h"
@@ -67,16 +68,19 @@ protected:
         });
     }
 
+    Registertabellen register_() { return {art, *familie.kopf, familie.positionen.get(), parameter}; }
+
     Testfamilie familie;
     db::Table parameter{familie.datenbank, QStringLiteral("PARAM")};
+    const Belegart art{.tabellen = {.kopf = QStringLiteral("TESTKOPF"), .positionen = QStringLiteral("TESTPOS")},
+                       .parameter = {.vorschlag = QStringLiteral("VorschlagNr_9")}};
 };
 
 TEST_F(RegisteraktionenTest, CopyGoesFromTheCurrentDocumentToTheNextFreeNumber)
 {
     QString vorgeschlagen;
     antworten({}, {}, true, &vorgeschlagen);
-    EXPECT_EQ(BelegKopierenMitDialog(*familie.kopf, familie.positionen.get(), parameter,
-                                     QStringLiteral("VorschlagNr_9")),
+    EXPECT_EQ(BelegKopierenMitDialog(register_()),
               7);
     EXPECT_EQ(vorgeschlagen, "5/7");
     EXPECT_EQ(vorschlag(), 8);
@@ -89,8 +93,7 @@ TEST_F(RegisteraktionenTest, CancelledCopyStillUsesUpTheProposal)
 {
     ScriptedDialogs dialoge;
     antworten({}, {}, false);
-    EXPECT_EQ(BelegKopierenMitDialog(*familie.kopf, familie.positionen.get(), parameter,
-                                     QStringLiteral("VorschlagNr_9")),
+    EXPECT_EQ(BelegKopierenMitDialog(register_()),
               0);
     EXPECT_EQ(vorschlag(), 8);
     EXPECT_EQ(koepfe(7), 0);
@@ -111,8 +114,7 @@ TEST_F(RegisteraktionenTest, CopyRefusesAMissingSourceAndAnExistingTarget)
         ScriptedDialogs dialoge;
         dialoge.answerMessage(QString::fromUtf8(fall.meldung), ui::ModalResult::Ok);
         antworten(QString::fromUtf8(fall.von), QString::fromUtf8(fall.nach), true);
-        EXPECT_EQ(BelegKopierenMitDialog(*familie.kopf, familie.positionen.get(), parameter,
-                                         QStringLiteral("VorschlagNr_9")),
+        EXPECT_EQ(BelegKopierenMitDialog(register_()),
                   0);
         ASSERT_EQ(dialoge.shown().size(), 1u);
         EXPECT_EQ(dialoge.shown().front().type, ui::MessageType::Information);
@@ -125,13 +127,13 @@ TEST_F(RegisteraktionenTest, DeleteRemovesTheRangeWithItsLinesButNeverTheMaster)
     familie.kopfAnlegen(8, QStringLiteral("Ohne Zeilen"));
     familie.kopf->refresh();
     antworten(QStringLiteral("5"), QStringLiteral("1999999999"), true);
-    EXPECT_EQ(BelegeLoeschenMitDialog(*familie.kopf, familie.positionen.get(), true), 1)
+    EXPECT_EQ(BelegeLoeschenMitDialog(register_(), true), 1)
         << "a register that deletes the first document found";
     EXPECT_EQ(koepfe(5) + zeilen(5), 0);
     EXPECT_EQ(koepfe(6), 1);
 
     antworten(QStringLiteral("1"), QStringLiteral("1999999999"), true);
-    EXPECT_EQ(BelegeLoeschenMitDialog(*familie.kopf, familie.positionen.get()), 2);
+    EXPECT_EQ(BelegeLoeschenMitDialog(register_()), 2);
     EXPECT_EQ(koepfe(6) + zeilen(6) + koepfe(8), 0);
     EXPECT_EQ(koepfe(2000000000), 1);
     EXPECT_EQ(zeilen(2000000000), 1);
@@ -147,7 +149,7 @@ TEST_F(RegisteraktionenTest, FailedDeletionLeavesEverythingAndSaysSo)
     ScriptedDialogs dialoge;
     dialoge.answerMessage(QStringLiteral("Belegnummern bitte richtig eingeben !"), ui::ModalResult::Ok);
     antworten(QStringLiteral("5"), QStringLiteral("6"), true);
-    EXPECT_EQ(BelegeLoeschenMitDialog(*familie.kopf, familie.positionen.get()), 0);
+    EXPECT_EQ(BelegeLoeschenMitDialog(register_()), 0);
     ASSERT_EQ(dialoge.shown().size(), 1u);
     EXPECT_EQ(dialoge.shown().front().type, ui::MessageType::Warning);
     EXPECT_EQ(koepfe(5) + koepfe(6), 2);

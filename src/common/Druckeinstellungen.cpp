@@ -54,15 +54,20 @@ DruckerAnschluss setDruckerAnschluss(DruckerAnschluss neuerAnschluss)
     return std::exchange(anschluss(), std::move(neuerAnschluss));
 }
 
-Druckeinstellungen::Druckeinstellungen(const QStringList &seitenarten)
-    : Druckeinstellungen(seitenarten, db::Database::alias(QStringLiteral("Razazu")))
+Druckeinstellungen::Druckeinstellungen(const Belegart::Druck &druck, db::DataSource *parameter)
+    : Druckeinstellungen(druck, db::Database::alias(QStringLiteral("Razazu")), parameter)
 {
 }
 
-Druckeinstellungen::Druckeinstellungen(const QStringList &seitenarten, db::Database &benutzer)
-    : seitenarten_(seitenarten)
+Druckeinstellungen::Druckeinstellungen(const Belegart::Druck &druck, db::Database &benutzer,
+                                       db::DataSource *parameter)
+    : zeilenAnlegen_(druck.zeilenAnlegen)
+    , positionsabstand_(druck.positionsabstand)
+    , parameter_(parameter)
     , benutzer_(benutzer)
 {
+    for (const Seitenart &seitenart : druck.seitenarten)
+        seitenarten_ << seitenart.name;
 }
 
 Druckeinstellungen::~Druckeinstellungen() = default;
@@ -104,6 +109,8 @@ bool Druckeinstellungen::zeileSuchen(const QString &seitenart)
 // A page kind without its row would otherwise take another kind's printer.
 void Druckeinstellungen::zeilenAnlegen()
 {
+    if (!zeilenAnlegen_)
+        return;
     db::Table &t = tabelle();
     for (const QString &seitenart : std::as_const(seitenarten_)) {
         if (zeileSuchen(seitenart))
@@ -124,6 +131,8 @@ bool Druckeinstellungen::oeffnen()
     const QString erste = seiteOderErste({});
     if (!einstellung(erste).drucker.isEmpty())
         return true;
+    if (!zeileSuchen(erste))
+        return false;
     return nachDruckerFragen(erste);
 }
 
@@ -147,16 +156,17 @@ SeitenEinstellung Druckeinstellungen::einstellung(const QString &seitenart)
     return einstellung;
 }
 
-void Druckeinstellungen::druckerSpeichern(const QString &seitenart, const QString &drucker)
+bool Druckeinstellungen::druckerSpeichern(const QString &seitenart, const QString &drucker)
 {
     if (!zeileSuchen(seitenart))
         zeilenAnlegen();
     if (!zeileSuchen(seitenart))
-        return;
+        return false;
     db::Table &t = tabelle();
     t.edit();
     t.fieldByName(QStringLiteral("schnittst")).setAsString(drucker);
     t.post();
+    return true;
 }
 
 // The set-up dialog opens on the default printer; cancelling it keeps that
@@ -169,8 +179,7 @@ bool Druckeinstellungen::nachDruckerFragen(const QString &seitenart)
     const QString name = drucker.resolve(gewaehlt ? *gewaehlt : drucker.defaultName);
     if (name.isEmpty())
         return false;
-    druckerSpeichern(seitenart, name);
-    return true;
+    return druckerSpeichern(seitenart, name);
 }
 
 bool Druckeinstellungen::druckerEinrichten(const QString &seitenart)
@@ -184,14 +193,12 @@ bool Druckeinstellungen::druckerEinrichten(const QString &seitenart)
     const QString name = drucker.resolve(*gewaehlt);
     if (name.isEmpty())
         return false;
-    druckerSpeichern(seite, name);
-    return true;
+    return druckerSpeichern(seite, name);
 }
 
-void Druckeinstellungen::parameterEinstellen(const QString &praefix, QWidget *parent,
-                                             db::DataSource *intrastatParameter)
+void Druckeinstellungen::parameterEinstellen(const QString &praefix, QWidget *parent)
 {
-    db::Table *parameter = intrastatParameter ? intrastatParameter->dataSet() : nullptr;
+    db::Table *parameter = positionsabstand_ && parameter_ ? parameter_->dataSet() : nullptr;
     if (parameter && !parameter->isOpen())
         parameter = nullptr;
     int ergebnis = ui::ModalResult::Cancel;
@@ -201,7 +208,7 @@ void Druckeinstellungen::parameterEinstellen(const QString &praefix, QWidget *pa
         if (parameter) {
             parameter->checkBrowseMode();
             parameter->edit();
-            editor.intrastatAbstandZeigen(intrastatParameter);
+            editor.intrastatAbstandZeigen(parameter_);
         }
         ergebnis = editor.showModal();
     }
@@ -238,6 +245,10 @@ int Druckeinstellungen::drucken(const QString &seitenart, const QString &belegNa
                                print::JobOptions optionen)
 {
     SeitenEinstellung seite = einstellung(seitenart);
+    if (!zeileSuchen(seite.seitenart))
+        zeilenAnlegen();
+    if (!zeileSuchen(seite.seitenart))
+        return 0;
     if (seite.drucker.isEmpty()) {
         if (!nachDruckerFragen(seite.seitenart))
             return 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Belegart.h"
 #include "platform/print/PageGeometry.h"
 #include "platform/print/PaintOperations.h"
 #include "platform/print/Printers.h"
@@ -44,29 +45,31 @@ struct SeitenEinstellung
 };
 
 // The protocol every print form follows with its page kinds' rows in the
-// logged-in user's S_BENUTZ: printer, offsets and copies per page kind.
-// Printers are remembered by name; a name no longer installed counts as no
-// printer chosen.
+// logged-in user's S_BENUTZ: printer, offsets and copies per page kind, as
+// the family declares its print. Printers are remembered by name; a name no
+// longer installed counts as no printer chosen.
 //
-//   Druckeinstellungen einstellungen({"CMR"});
+//   Druckeinstellungen einstellungen(cmr.druck);
 //   einstellungen.oeffnen();                       // when the print form is made
 //   statusBar->setPanelText(0, einstellungen.statusText());
 //   einstellungen.drucken("CMR", "CMR 4711", [&](print::PrintJob &job) { ... });
 class Druckeinstellungen
 {
 public:
-    // seitenarten: the form's page kinds, the first one shown in the status
-    // bar. benutzer: the user's database (alias "Razazu").
-    explicit Druckeinstellungen(const QStringList &seitenarten);
-    Druckeinstellungen(const QStringList &seitenarten, db::Database &benutzer);
+    // benutzer: the user's database (alias "Razazu"). parameter: the
+    // family's parameter record, for what the declaration lets the
+    // print-settings editor edit there.
+    explicit Druckeinstellungen(const Belegart::Druck &druck, db::DataSource *parameter = nullptr);
+    Druckeinstellungen(const Belegart::Druck &druck, db::Database &benutzer, db::DataSource *parameter = nullptr);
     ~Druckeinstellungen();
     Druckeinstellungen(const Druckeinstellungen &) = delete;
     Druckeinstellungen &operator=(const Druckeinstellungen &) = delete;
 
-    // Opens the rows (a page kind without one gets it: no printer, no
-    // offsets, one copy). When the first page kind has no printer, says "Es
-    // wurde kein Drucker ausgewählt!", offers the printer set-up and stores
-    // the choice. Answers whether a printer is chosen now.
+    // Opens the rows (where the family says so, a page kind without one gets
+    // it: no printer, no offsets, one copy). When the first page kind has no
+    // printer, says "Es wurde kein Drucker ausgewählt!", offers the printer
+    // set-up and stores the choice. Answers whether a printer is chosen now;
+    // a page kind without its row has none and asks for none.
     bool oeffnen();
 
     // "Drucker: " and the printer of the first page kind.
@@ -78,12 +81,11 @@ public:
     // chosen printer is stored for the page kind. Answers whether one was.
     bool druckerEinrichten(const QString &seitenart = {});
     // The printer menu's "... parameter einstellen": the print-settings
-    // editor on the page kinds beginning with the prefix. The Intrastat
-    // print passes its parameter record's data source: the editor then also
-    // shows the line distance `Inta`, which is stored when the editor ends
-    // with OK and dropped otherwise (the caller refreshes its own copy).
-    void parameterEinstellen(const QString &praefix, QWidget *parent = nullptr,
-                             db::DataSource *intrastatParameter = nullptr);
+    // editor on the page kinds beginning with the prefix. Where the family
+    // declares it, the editor also shows the line distance `Inta` of the
+    // parameter record, which is stored when the editor ends with OK and
+    // dropped otherwise (the caller refreshes its own copy).
+    void parameterEinstellen(const QString &praefix, QWidget *parent = nullptr);
 
     // Fills the print form's printer menu with "... einrichten" and "...
     // parameter einstellen" (on the page kinds beginning with the prefix);
@@ -94,7 +96,8 @@ public:
     // Prints a document on the page kind's printer, shifted by its offsets,
     // once per copy (0 copies print nothing), each copy its own job titled
     // "Razazu / Versand: " + belegName. With no printer chosen the clerk is
-    // asked for one first; without one nothing is printed. Answers the
+    // asked for one first; without one, or without the page kind's row,
+    // nothing is printed. Answers the
     // number of copies printed. Print errors pass on; a job that fails is
     // dropped whole.
     int drucken(const QString &seitenart, const QString &belegName,
@@ -112,9 +115,12 @@ private:
     bool zeileSuchen(const QString &seitenart);
     void zeilenAnlegen();
     bool nachDruckerFragen(const QString &seitenart);
-    void druckerSpeichern(const QString &seitenart, const QString &drucker);
+    bool druckerSpeichern(const QString &seitenart, const QString &drucker);
 
     QStringList seitenarten_;
+    bool zeilenAnlegen_;
+    bool positionsabstand_;
+    db::DataSource *parameter_;
     db::Database &benutzer_;
     std::unique_ptr<db::Table> tabelle_;
 };

@@ -25,6 +25,14 @@
 
 namespace {
 
+Belegart::Druck seiten(const QStringList &namen)
+{
+    Belegart::Druck druck;
+    for (const QString &name : namen)
+        druck.seitenarten << Seitenart{name};
+    return druck;
+}
+
 // Three installed printers; the print settings of one user and the data
 // directory in temporary folders.
 class DruckeinstellungenTest : public testing::Test
@@ -118,7 +126,7 @@ TEST_F(DruckeinstellungenTest, WithoutAPrinterTheClerkIsAskedAndTheChoiceStored)
         ScriptedDialogs dialoge;
         dialoge.answerMessage(QStringLiteral("Es wurde kein Drucker ausgewählt!"), ui::ModalResult::Ok)
             .answerPrinterSetup(QStringLiteral("Nadel"));
-        Druckeinstellungen einstellungen({QStringLiteral("CMR")}, benutzer);
+        Druckeinstellungen einstellungen(seiten({QStringLiteral("CMR")}), benutzer);
         EXPECT_TRUE(einstellungen.oeffnen());
         EXPECT_EQ(gespeichert(QStringLiteral("CMR")), "Nadel");
         EXPECT_EQ(einstellungen.statusText(), "Drucker: Nadel");
@@ -129,7 +137,7 @@ TEST_F(DruckeinstellungenTest, AnInstalledPrinterIsTakenWithoutAQuestion)
 {
     zeile(QStringLiteral("CMR"), QStringLiteral("nadel"), 10, 20, 2);
     ScriptedDialogs dialoge;
-    Druckeinstellungen einstellungen({QStringLiteral("CMR")}, benutzer);
+    Druckeinstellungen einstellungen(seiten({QStringLiteral("CMR")}), benutzer);
     EXPECT_TRUE(einstellungen.oeffnen());
     EXPECT_EQ(einstellungen.statusText(), "Drucker: Nadel");
     const SeitenEinstellung seite = einstellungen.einstellung();
@@ -145,7 +153,7 @@ TEST_F(DruckeinstellungenTest, CancellingTheSetUpKeepsTheDefaultPrinter)
     ScriptedDialogs dialoge;
     dialoge.answerMessage(QStringLiteral("Es wurde kein Drucker ausgewählt!"), ui::ModalResult::Ok)
         .answerPrinterSetup(std::nullopt);
-    Druckeinstellungen einstellungen({QStringLiteral("CMR")}, benutzer);
+    Druckeinstellungen einstellungen(seiten({QStringLiteral("CMR")}), benutzer);
     EXPECT_TRUE(einstellungen.oeffnen());
     EXPECT_EQ(gespeichert(QStringLiteral("CMR")), "Laser");
 }
@@ -155,7 +163,7 @@ TEST_F(DruckeinstellungenTest, PrintsEachCopyAsAJobShiftedByTheOffsets)
     zeile(QStringLiteral("CMR"), QStringLiteral("Farbe"), 10, 10, 2);
     zeile(QStringLiteral("CMR - RÜCKSEITE"), QStringLiteral("Farbe"), 0, 0, 0);
     ScriptedDialogs dialoge;
-    Druckeinstellungen einstellungen({QStringLiteral("CMR"), QStringLiteral("CMR - RÜCKSEITE")}, benutzer);
+    Druckeinstellungen einstellungen(seiten({QStringLiteral("CMR"), QStringLiteral("CMR - RÜCKSEITE")}), benutzer);
     ASSERT_TRUE(einstellungen.oeffnen());
 
     const int kopien = einstellungen.drucken(QStringLiteral("CMR"), QStringLiteral("CMR 4711"), [](print::PrintJob &job) {
@@ -182,7 +190,7 @@ TEST_F(DruckeinstellungenTest, PrintsEachCopyAsAJobShiftedByTheOffsets)
 TEST_F(DruckeinstellungenTest, APrinterThatVanishedIsAskedForAgainAtPrintTime)
 {
     zeile(QStringLiteral("CMR"), QStringLiteral("Nadel"));
-    Druckeinstellungen einstellungen({QStringLiteral("CMR")}, benutzer);
+    Druckeinstellungen einstellungen(seiten({QStringLiteral("CMR")}), benutzer);
     ASSERT_TRUE(einstellungen.oeffnen());
     benutzer.execute(QStringLiteral("UPDATE \"S_BENUTZ\" SET \"schnittst\" = 'Weg'"));
     einstellungen.tabelle().refresh();
@@ -300,7 +308,9 @@ TEST_F(DruckeinstellungenTest, IntrastatLineDistanceIsKeptWithOkOnly)
         db::Table parameter(haupt, QStringLiteral("S_PARAME"));
         db::DataSource quelle(&parameter);
         parameter.open();
-        Druckeinstellungen einstellungen({QStringLiteral("INTRASTAT - VERSAND")}, benutzer);
+        Belegart::Druck intrastat = seiten({QStringLiteral("INTRASTAT - VERSAND")});
+        intrastat.positionsabstand = true;
+        Druckeinstellungen einstellungen(intrastat, benutzer, &quelle);
         ScriptedDialogs dialoge;
         for (const auto &[ok, erwartet] : {std::pair{false, 5}, std::pair{true, 8}}) {
             SCOPED_TRACE(ok);
@@ -323,12 +333,41 @@ TEST_F(DruckeinstellungenTest, IntrastatLineDistanceIsKeptWithOkOnly)
                 else
                     editor->close();
             });
-            einstellungen.parameterEinstellen(QStringLiteral("INTRASTAT"), nullptr, &quelle);
+            einstellungen.parameterEinstellen(QStringLiteral("INTRASTAT"));
             EXPECT_EQ(parameter.state(), db::DatasetState::Browse);
             EXPECT_EQ(db::Query::scalar(haupt, QStringLiteral("SELECT \"Inta\" FROM \"S_PARAME\"")).toInt(), erwartet);
         }
+
+        // Another family's print leaves the parameter record alone.
+        Druckeinstellungen cmr(seiten({QStringLiteral("CMR")}), benutzer, &quelle);
+        wennModal([&](QWidget *fenster) {
+            if (auto *editor = qobject_cast<TfrmDrucker *>(fenster)) {
+                EXPECT_FALSE(editor->DBEdit1->isVisibleTo(editor));
+                EXPECT_EQ(parameter.state(), db::DatasetState::Browse);
+            }
+            fenster->close();
+        });
+        cmr.parameterEinstellen(QStringLiteral("CMR"));
     }
     haupt.close();
+}
+
+// A family whose print creates no missing rows: no question, no row, no print.
+TEST_F(DruckeinstellungenTest, AMissingRowIsCreatedOnlyWhereTheFamilySaysSo)
+{
+    zeile(QStringLiteral("EUR RÜCKSEITE"), QStringLiteral("Laser"));
+    Belegart::Druck eur1 = seiten({QStringLiteral("EUR1"), QStringLiteral("EUR RÜCKSEITE")});
+    eur1.zeilenAnlegen = false;
+    ScriptedDialogs dialoge;
+    Druckeinstellungen einstellungen(eur1, benutzer);
+    EXPECT_FALSE(einstellungen.oeffnen());
+    EXPECT_EQ(einstellungen.drucken(QStringLiteral("EUR1"), QStringLiteral("EUR.1 1"),
+                                    [](print::PrintJob &) { FAIL() << "a page kind without its row prints nothing"; }),
+              0);
+    EXPECT_EQ(einstellungen.drucken(QStringLiteral("EUR RÜCKSEITE"), QStringLiteral("EUR.1 1"), [](print::PrintJob &) {}),
+              1);
+    EXPECT_TRUE(dialoge.shown().empty());
+    EXPECT_EQ(db::Query::scalar(benutzer, QStringLiteral("SELECT COUNT(*) FROM \"S_BENUTZ\"")).toInt(), 1);
 }
 
 TEST_F(DruckeinstellungenTest, PrinterMenuSetsUpThePrinterAndOpensTheEditorOnItsPageKinds)
@@ -338,7 +377,7 @@ TEST_F(DruckeinstellungenTest, PrinterMenuSetsUpThePrinterAndOpensTheEditorOnIts
     zeile(QStringLiteral("IMO"), QStringLiteral("Laser"));
     db::Database &haupt = hauptdatenbank();
     {
-        Druckeinstellungen einstellungen({QStringLiteral("CMR")}, benutzer);
+        Druckeinstellungen einstellungen(seiten({QStringLiteral("CMR")}), benutzer);
         ASSERT_TRUE(einstellungen.oeffnen());
         QMenu menue;
         QStringList angezeigt;

@@ -1,5 +1,6 @@
 #include "common/BelegKopieren.h"
 
+#include "common/Belegart.h"
 #include "platform/db/Database.h"
 #include "platform/db/DatabaseError.h"
 #include "platform/db/Table.h"
@@ -11,8 +12,6 @@
 #include <optional>
 
 namespace {
-
-constexpr qint64 masterNummer = 2000000000;
 
 // Calculated fields follow the stored ones and are not copied.
 int gespeicherteFelder(db::Table &tabelle)
@@ -141,125 +140,111 @@ bool meldend(const std::function<void()> &kopie, const QString &meldung)
     return false;
 }
 
-} // namespace
-
-void belegAusMasterAnlegen(db::Table &tabelle, int neueNummer)
+QString kopieFehlgeschlagen(int quelle, int ziel)
 {
-    tabelle.checkBrowseMode();
-    tabelle.last();
-    if (tabelle.isEmpty() || tabelle.field(0).asLargeInt() != masterNummer)
-        throw db::DatabaseError(QStringLiteral("Das Masterformular (Belegnummer %1) ist nicht der letzte "
-                                               "Datensatz der Tabelle %2.")
-                                    .arg(masterNummer)
-                                    .arg(tabelle.tableName()));
-    const QVariantList master = werteLesen(tabelle, gespeicherteFelder(tabelle));
-    try {
-        Schreibvorgang schreiben(tabelle);
-        tabelle.append();
-        werteSetzen(tabelle, master);
-        tabelle.field(0).setAsInteger(neueNummer);
-        heuteSetzen(tabelle.field(1));
-        tabelle.post();
-        schreiben.commit();
-    } catch (...) {
-        zuruecksetzen(tabelle);
-        zurueckAufBeleg(tabelle, masterNummer);
-        throw;
+    return QStringLiteral("Der Beleg %1 konnte nicht nach %2 kopiert werden. Es wurde nichts gespeichert.")
+        .arg(quelle)
+        .arg(ziel);
+}
+
+// How each of the copies goes.
+struct Kopierart
+{
+    // The source is the table's last record, which must be the master
+    // record; otherwise it is found by its number.
+    bool quelleIstLetzter = false;
+    // The last header field keeps the value a new record gets.
+    bool ohneLetztesKopffeld = false;
+    // A line field dated today, like the header (empty: none).
+    QString positionsdatum;
+};
+
+const Kopierart neuAusMaster{.quelleIstLetzter = true};
+const Kopierart einzelsatz{};
+const Kopierart mitPositionen{.ohneLetztesKopffeld = true};
+const Kopierart packliste{.positionsdatum = QStringLiteral("datu")};
+
+void quelleSuchen(db::Table &kopf, qint64 quelle, const Kopierart &art)
+{
+    if (art.quelleIstLetzter) {
+        kopf.last();
+        if (kopf.isEmpty() || kopf.field(0).asLargeInt() != quelle)
+            throw db::DatabaseError(QStringLiteral("Das Masterformular (Belegnummer %1) ist nicht der letzte "
+                                                   "Datensatz der Tabelle %2.")
+                                        .arg(quelle)
+                                        .arg(kopf.tableName()));
+    } else if (!sucheBeleg(kopf, quelle)) {
+        if (quelle == Belegart::MasterFormularNr)
+            throw db::DatabaseError(QStringLiteral("Das Masterformular fehlt in der Tabelle %1.").arg(kopf.tableName()));
+        throw db::DatabaseError(QStringLiteral("Quelle - Belegnummer existiert nicht !"));
     }
 }
 
-void belegMitPositionenKopieren(db::Table &kopf, db::Table &positionen, int quelle, int ziel)
+// The one copy all four routines make: the source's header (and, given the
+// line table, its lines) under the target number, dated today, in one
+// transaction. On failure the tables stand on the source again.
+void kopieren(db::Table &kopf, db::Table *positionen, qint64 quelle, int ziel, const Kopierart &art)
 {
     kopf.checkBrowseMode();
-    positionen.checkBrowseMode();
+    if (positionen)
+        positionen->checkBrowseMode();
     try {
-        Schreibvorgang schreiben(kopf, &positionen);
-        if (!sucheBeleg(kopf, quelle))
-            throw db::DatabaseError(QStringLiteral("Quelle - Belegnummer existiert nicht !"));
-        // The last header field keeps the value a new record gets.
-        const QVariantList kopfWerte = werteLesen(kopf, gespeicherteFelder(kopf) - 1);
-        const QList<QVariantList> zeilen = positionenLesen(positionen);
+        Schreibvorgang schreiben(kopf, positionen);
+        quelleSuchen(kopf, quelle, art);
+        const QVariantList kopfWerte = werteLesen(kopf, gespeicherteFelder(kopf) - (art.ohneLetztesKopffeld ? 1 : 0));
+        const QList<QVariantList> zeilen = positionen ? positionenLesen(*positionen) : QList<QVariantList>();
 
         kopf.append();
         werteSetzen(kopf, kopfWerte);
         kopf.field(0).setAsInteger(ziel);
         heuteSetzen(kopf.field(1));
         kopf.post();
+        if (!positionen) {
+            schreiben.commit();
+            return;
+        }
+        // The line table follows the new header, so new lines link to it.
         if (!sucheBeleg(kopf, ziel))
             throw db::DatabaseError(QStringLiteral("Die Kopie %1 ist nach dem Speichern nicht lesbar.").arg(ziel));
-
         for (const QVariantList &zeile : zeilen) {
-            positionen.append();
-            werteSetzen(positionen, zeile);
-            positionen.field(0).setAsInteger(ziel);
-            positionen.post();
+            positionen->append();
+            werteSetzen(*positionen, zeile);
+            positionen->field(0).setAsInteger(ziel);
+            if (!art.positionsdatum.isEmpty())
+                heuteSetzen(positionen->fieldByName(art.positionsdatum));
+            positionen->post();
         }
         schreiben.commit();
     } catch (...) {
-        zuruecksetzen(positionen);
+        if (positionen)
+            zuruecksetzen(*positionen);
         zuruecksetzen(kopf);
         zurueckAufBeleg(kopf, quelle);
         throw;
     }
 }
 
-void datensatzUebertragen(db::Table &tabelle, int quelle, int ziel)
+} // namespace
+
+void belegAusMasterAnlegen(db::Table &tabelle, int neueNummer)
 {
-    tabelle.checkBrowseMode();
-    try {
-        Schreibvorgang schreiben(tabelle);
-        if (!sucheBeleg(tabelle, quelle))
-            throw db::DatabaseError(QStringLiteral("Quelle - Belegnummer existiert nicht !"));
-        const QVariantList werte = werteLesen(tabelle, gespeicherteFelder(tabelle));
-        tabelle.append();
-        werteSetzen(tabelle, werte);
-        tabelle.field(0).setAsInteger(ziel);
-        heuteSetzen(tabelle.field(1));
-        tabelle.post();
-        schreiben.commit();
-    } catch (...) {
-        zuruecksetzen(tabelle);
-        zurueckAufBeleg(tabelle, quelle);
-        throw;
-    }
+    kopieren(tabelle, nullptr, Belegart::MasterFormularNr, neueNummer, neuAusMaster);
 }
 
+void belegMitPositionenKopieren(db::Table &kopf, db::Table &positionen, int quelle, int ziel)
+{
+    kopieren(kopf, &positionen, quelle, ziel, mitPositionen);
+}
+
+void datensatzUebertragen(db::Table &tabelle, int quelle, int ziel)
+{
+    kopieren(tabelle, nullptr, quelle, ziel, einzelsatz);
+}
+
+// Each line keeps the values, memos and order number of its master line.
 void packlisteAnlegen(db::Table &kopf, db::Table &positionen, int neueNummer)
 {
-    kopf.checkBrowseMode();
-    positionen.checkBrowseMode();
-    try {
-        Schreibvorgang schreiben(kopf, &positionen);
-        if (!sucheBeleg(kopf, masterNummer))
-            throw db::DatabaseError(QStringLiteral("Das Masterformular der Packliste fehlt."));
-        const QVariantList kopfWerte = werteLesen(kopf, gespeicherteFelder(kopf));
-        const QList<QVariantList> zeilen = positionenLesen(positionen);
-
-        kopf.append();
-        werteSetzen(kopf, kopfWerte);
-        kopf.field(0).setAsInteger(neueNummer);
-        heuteSetzen(kopf.field(1));
-        kopf.post();
-        if (!sucheBeleg(kopf, neueNummer))
-            throw db::DatabaseError(QStringLiteral("Die Packliste %1 ist nach dem Speichern nicht lesbar.")
-                                        .arg(neueNummer));
-
-        // Each line keeps the values, memos and order number of its master
-        // line and, like the header, is dated today.
-        for (const QVariantList &zeile : zeilen) {
-            positionen.append();
-            werteSetzen(positionen, zeile);
-            positionen.field(0).setAsInteger(neueNummer);
-            heuteSetzen(positionen.fieldByName(QStringLiteral("datu")));
-            positionen.post();
-        }
-        schreiben.commit();
-    } catch (...) {
-        zuruecksetzen(positionen);
-        zuruecksetzen(kopf);
-        zurueckAufBeleg(kopf, masterNummer);
-        throw;
-    }
+    kopieren(kopf, &positionen, Belegart::MasterFormularNr, neueNummer, packliste);
 }
 
 bool NeuerBelegAusMaster(db::Table &tabelle, int neueNummer)
@@ -277,18 +262,12 @@ bool NeuerBelegAusMaster(db::Table &tabelle, int neueNummer)
 
 bool BelegKopieren(db::Table &kopf, db::Table &positionen, int quelle, int ziel)
 {
-    return meldend([&] { belegMitPositionenKopieren(kopf, positionen, quelle, ziel); },
-                   QStringLiteral("Der Beleg %1 konnte nicht nach %2 kopiert werden. Es wurde nichts gespeichert.")
-                       .arg(quelle)
-                       .arg(ziel));
+    return meldend([&] { belegMitPositionenKopieren(kopf, positionen, quelle, ziel); }, kopieFehlgeschlagen(quelle, ziel));
 }
 
 bool DatensatzKopieren(db::Table &tabelle, int quelle, int ziel)
 {
-    return meldend([&] { datensatzUebertragen(tabelle, quelle, ziel); },
-                   QStringLiteral("Der Beleg %1 konnte nicht nach %2 kopiert werden. Es wurde nichts gespeichert.")
-                       .arg(quelle)
-                       .arg(ziel));
+    return meldend([&] { datensatzUebertragen(tabelle, quelle, ziel); }, kopieFehlgeschlagen(quelle, ziel));
 }
 
 bool PacklisteAusMaster(db::Table &kopf, db::Table &positionen, int neueNummer)

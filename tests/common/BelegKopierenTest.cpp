@@ -158,3 +158,98 @@ TEST_F(BelegKopierenTest, DateAsTextTakesTodayAsText)
 }
 
 } // namespace
+
+namespace {
+
+// The four copies side by side on one family whose date is text and whose
+// lines carry a date `datu`: what each takes from its source, what it dates
+// today, and where the table stands when it fails.
+TEST(BelegKopierenArten, EachCopyKeepsItsOwnRules)
+{
+    Testfamilie familie(QStringLiteral("KopierArten"));
+    db::TableDef kopfDef;
+    kopfDef.name = QStringLiteral("ARTKOPF");
+    kopfDef.fields = {{QStringLiteral("BelegNr"), db::FieldType::Long},
+                      {QStringLiteral("Datum"), db::FieldType::Alpha, 10},
+                      {QStringLiteral("Name"), db::FieldType::Alpha, 20},
+                      {QStringLiteral("IsLockedByUser"), db::FieldType::Alpha, 1}};
+    kopfDef.primaryKey = {QStringLiteral("BelegNr")};
+    db::TableDef posDef;
+    posDef.name = QStringLiteral("ARTPOS");
+    posDef.fields = {{QStringLiteral("BelegNr"), db::FieldType::Long},
+                     {QStringLiteral("Pos"), db::FieldType::Long},
+                     {QStringLiteral("datu"), db::FieldType::Date},
+                     {QStringLiteral("Text"), db::FieldType::Alpha, 20}};
+    posDef.primaryKey = {QStringLiteral("BelegNr"), QStringLiteral("Pos")};
+    familie.datenbank.createTable(kopfDef);
+    familie.datenbank.createTable(posDef);
+    const QString kopfSql = QStringLiteral("INSERT INTO \"ARTKOPF\" VALUES (?, ?, ?, 'X')");
+    familie.datenbank.execute(kopfSql, {5, QStringLiteral("02.01.2020"), QStringLiteral("Fünf")});
+    familie.datenbank.execute(kopfSql, {2000000000, QStringLiteral("1"), QStringLiteral("Master")});
+    const QString posSql = QStringLiteral("INSERT INTO \"ARTPOS\" VALUES (?, ?, ?, ?)");
+    for (int pos : {1, 3})
+        familie.datenbank.execute(posSql, {5, pos, QDate(2020, 1, 2), QStringLiteral("Zeile %1").arg(pos)});
+    for (int pos : {1, 2})
+        familie.datenbank.execute(posSql, {2000000000, pos, QDate(2001, 1, 1), QStringLiteral("Vorgabe %1").arg(pos)});
+
+    db::Table kopf(familie.datenbank, QStringLiteral("ARTKOPF"));
+    kopf.open();
+    db::DataSource kopfQuelle(&kopf);
+    db::Table positionen(familie.datenbank, QStringLiteral("ARTPOS"));
+    positionen.setMasterSource(&kopfQuelle, QStringLiteral("BelegNr"), QStringLiteral("BelegNr"));
+    positionen.open();
+
+    struct Fall
+    {
+        const char *name;
+        std::function<bool(int ziel)> kopie;
+        int quelle;
+        const char *kopfName;
+        const char *letztesFeld;   // the last header field of the copy
+        QList<int> positionen;     // kept as in the source
+        QDate positionsdatum;      // null: today
+        const char *meldung;       // when the target exists
+    };
+    const QDate heute = QDate::currentDate();
+    const Fall faelle[] = {
+        {"NeuerBelegAusMaster", [&](int ziel) { return NeuerBelegAusMaster(kopf, ziel); }, 2000000000, "Master", "X",
+         {}, {}, ""},
+        {"DatensatzKopieren", [&](int ziel) { return DatensatzKopieren(kopf, 5, ziel); }, 5, "Fünf", "X", {}, {},
+         "konnte nicht"},
+        {"BelegKopieren", [&](int ziel) { return BelegKopieren(kopf, positionen, 5, ziel); }, 5, "Fünf", "", {1, 3},
+         QDate(2020, 1, 2), "konnte nicht"},
+        {"PacklisteAusMaster", [&](int ziel) { return PacklisteAusMaster(kopf, positionen, ziel); }, 2000000000,
+         "Master", "X", {1, 2}, heute, "Packliste"},
+    };
+    int ziel = 20;
+    for (const Fall &fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        ++ziel;
+        ASSERT_TRUE(fall.kopie(ziel));
+        EXPECT_EQ(kopf.field(0).asInteger(), ziel);
+        EXPECT_EQ(kopf.fieldByName("Datum").asString(), heute.toString("dd.MM.yyyy"));
+        EXPECT_EQ(kopf.fieldByName("Name").asString(), QString::fromUtf8(fall.kopfName));
+        EXPECT_EQ(kopf.fieldByName("IsLockedByUser").asString(), QString::fromUtf8(fall.letztesFeld));
+        QList<int> kopiert;
+        db::Query zeilen(familie.datenbank,
+                         QStringLiteral("SELECT \"Pos\", \"datu\" FROM \"ARTPOS\" WHERE \"BelegNr\" = ? ORDER BY \"Pos\""));
+        zeilen.bind(0, ziel);
+        for (zeilen.open(); !zeilen.eof(); zeilen.next()) {
+            kopiert << zeilen.value(0).toInt();
+            EXPECT_EQ(zeilen.value(1).toDate(), fall.positionsdatum);
+        }
+        EXPECT_EQ(kopiert, fall.positionen);
+
+        // The same target again: refused, nothing left, back on the source.
+        ScriptedDialogs dialoge;
+        dialoge.answerMessage(QString::fromUtf8(fall.meldung), ui::ModalResult::Ok);
+        EXPECT_FALSE(fall.kopie(ziel));
+        EXPECT_EQ(familie.anzahl("SELECT COUNT(*) FROM \"ARTKOPF\" WHERE \"BelegNr\" = ?", {ziel}), 1);
+        EXPECT_EQ(familie.anzahl("SELECT COUNT(*) FROM \"ARTPOS\" WHERE \"BelegNr\" = ?", {ziel}),
+                  fall.positionen.size());
+        EXPECT_EQ(kopf.state(), db::DatasetState::Browse);
+        EXPECT_EQ(kopf.field(0).asInteger(), fall.quelle);
+    }
+}
+
+} // namespace

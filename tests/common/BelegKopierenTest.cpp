@@ -164,9 +164,20 @@ namespace {
 // The four copies side by side on one family whose date is text and whose
 // lines carry a date `datu`: what each takes from its source, what it dates
 // today, and where the table stands when it fails.
-TEST(BelegKopierenArten, EachCopyKeepsItsOwnRules)
+class BelegKopierenArten : public testing::TestWithParam<bool>
 {
-    Testfamilie familie(QStringLiteral("KopierArten"));
+};
+
+INSTANTIATE_TEST_SUITE_P(Speicher, BelegKopierenArten, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool> &info) {
+                             return std::string(info.param ? "PostgreSQL" : "SQLite");
+                         });
+
+TEST_P(BelegKopierenArten, EachCopyKeepsItsOwnRules)
+{
+    if (GetParam() && !Testfamilie::postgresDa())
+        GTEST_SKIP() << "RAZAZU_TEST_PG names no server";
+    Testfamilie familie(QStringLiteral("KopierArten"), GetParam());
     db::TableDef kopfDef;
     kopfDef.name = QStringLiteral("ARTKOPF");
     kopfDef.fields = {{QStringLiteral("BelegNr"), db::FieldType::Long},

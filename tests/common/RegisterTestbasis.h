@@ -9,19 +9,30 @@
 #include "support/TempFolder.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTimer>
+#include <QUuid>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
 // A family with lines, as every register has one: TESTKOPF (BelegNr, Datum,
 // Empfaenger, Bemerkung, IsLockedByUser) and TESTPOS (BelegNr, Pos, Text,
-// Menge, Notiz), the lines linked to the header.
+// Menge, Notiz), the lines linked to the header. On SQLite, or with
+// postgres on the server RAZAZU_TEST_PG names, in a schema of its own.
 struct Testfamilie
 {
-    explicit Testfamilie(const QString &alias = QStringLiteral("RegisterTest"))
+    explicit Testfamilie(const QString &alias = QStringLiteral("RegisterTest"), bool postgres = false)
         : datenbank(alias)
     {
+        if (postgres) {
+            QStringList zeilen = qEnvironmentVariable("RAZAZU_TEST_PG").split(u' ', Qt::SkipEmptyParts);
+            schema = QStringLiteral("reg_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
+            zeilen << QStringLiteral("schema=") + schema;
+            QFile datei(ordner.file(alias + QStringLiteral(".pg")));
+            datei.open(QIODevice::WriteOnly);
+            datei.write(zeilen.join(u'\n').toUtf8());
+        }
         datenbank.setPath(ordner.path());
         datenbank.open();
         db::TableDef kopf;
@@ -82,7 +93,23 @@ struct Testfamilie
         return db::Query::scalar(datenbank, sql, werte);
     }
 
+    ~Testfamilie()
+    {
+        positionen.reset();
+        kopfQuelle.reset();
+        kopf.reset();
+        if (!schema.isEmpty() && datenbank.isOpen()) {
+            try {
+                datenbank.execute(QStringLiteral("DROP SCHEMA %1 CASCADE").arg(datenbank.quote(schema)));
+            } catch (...) {
+            }
+        }
+    }
+
+    static bool postgresDa() { return !qEnvironmentVariableIsEmpty("RAZAZU_TEST_PG"); }
+
     TempFolder ordner;
+    QString schema;
     db::Database datenbank;
     std::unique_ptr<db::Table> kopf;
     std::unique_ptr<db::DataSource> kopfQuelle;

@@ -66,8 +66,8 @@ TfrmMain::TfrmMain(QWidget *parent)
         ui::messageDlg(ui::postErrorText(error), ui::MessageType::Error, ui::Buttons::Ok);
         return db::PostErrorAction::Abort;
     };
-    tbParameter->onPostError = nichtGespeichert;
-    Table1->onPostError = nichtGespeichert;
+    tbParameter->onPostError.add(nichtGespeichert);
+    Table1->onPostError.add(nichtGespeichert);
     DataSource1 = new db::DataSource(Table1, this);
 
     // The clock runs from the moment the window exists; the first showing

@@ -159,7 +159,7 @@ bool TfrmMain::DatenverzeichnisFinden()
     IniEintragen(QStringLiteral("DatenBankPfad"), DatenBankPfad);
     IniEintragen(QStringLiteral("ProgrammPfad"), ProgrammPfad);
     if (!QDir::setCurrent(ProgrammPfad))
-        throw sys::FileError(QStringLiteral("Das Programmverzeichnis %1 kann nicht aufgerufen werden.").arg(ProgrammPfad),
+        throw sys::FileSystemError(QStringLiteral("Das Programmverzeichnis %1 kann nicht aufgerufen werden.").arg(ProgrammPfad),
                              ProgrammPfad);
     return true;
 }

@@ -66,8 +66,8 @@ TfrmMain::TfrmMain(QWidget *parent)
         ui::messageDlg(ui::postErrorText(error), ui::MessageType::Error, ui::Buttons::Ok);
         return db::PostErrorAction::Abort;
     };
-    tbParameter->onPostError = nichtGespeichert;
-    Table1->onPostError = nichtGespeichert;
+    tbParameter->onPostError.add(nichtGespeichert);
+    Table1->onPostError.add(nichtGespeichert);
     DataSource1 = new db::DataSource(Table1, this);
 
     // The clock runs from the moment the window exists; the first showing
@@ -159,7 +159,7 @@ bool TfrmMain::DatenverzeichnisFinden()
     IniEintragen(QStringLiteral("DatenBankPfad"), DatenBankPfad);
     IniEintragen(QStringLiteral("ProgrammPfad"), ProgrammPfad);
     if (!QDir::setCurrent(ProgrammPfad))
-        throw sys::FileError(QStringLiteral("Das Programmverzeichnis %1 kann nicht aufgerufen werden.").arg(ProgrammPfad),
+        throw sys::FileSystemError(QStringLiteral("Das Programmverzeichnis %1 kann nicht aufgerufen werden.").arg(ProgrammPfad),
                              ProgrammPfad);
     return true;
 }

@@ -92,7 +92,7 @@ void TfrmAuftr_de::logoDateiSchreiben(const QByteArray &logo)
     QBuffer puffer(&bitmap);
     puffer.open(QIODevice::WriteOnly);
     if (!bild.save(&puffer, "BMP"))
-        throw sys::FileError(QStringLiteral("Das Logo konnte nicht als Bitmap gespeichert werden."), logoDatei());
+        throw sys::FileSystemError(QStringLiteral("Das Logo konnte nicht als Bitmap gespeichert werden."), logoDatei());
     sys::writeFileBytes(logoDatei(), bitmap);
 }
 

@@ -1,4 +1,4 @@
-#include "ScriptedDialogs.h"
+#include "RecordingDialogs.h"
 #include "TestStore.h"
 
 #include "dbupdate/DatenbankUpdate.h"
@@ -114,7 +114,7 @@ protected:
 
     std::unique_ptr<TestStore> store;
     TempFolder program;
-    ScriptedDialogs dialogs;
+    RecordingDialogs dialogs;
     int errors = -1;
 };
 

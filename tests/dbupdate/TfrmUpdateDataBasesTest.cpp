@@ -1,4 +1,4 @@
-#include "ScriptedDialogs.h"
+#include "RecordingDialogs.h"
 #include "TestStore.h"
 
 #include "dbupdate/RunDatabaseUpdate.h"
@@ -58,7 +58,7 @@ protected:
 
     TestStore store;
     TempFolder program;
-    ScriptedDialogs dialogs;
+    RecordingDialogs dialogs;
 };
 
 TEST_F(UpdateDialog, ClosesBeforeTheRunOnlyByTheKeyCombination)

@@ -50,7 +50,7 @@ Table::Private::Fetched Table::Private::fetch(const store::Row *from, bool inclu
     Fetched result;
     Condition where = baseCondition();
     where.add(extra);
-    const bool callback = filtered && q->onFilterRecord;
+    const bool callback = filtered && !q->onFilterRecord.empty();
     const int limit = callback ? std::max(wanted, 64) : wanted;
     const QString head = QStringLiteral("SELECT %1 FROM %2").arg(selectList, store::quoteIdentifier(storeName));
     std::vector<store::Row> candidates;   // rows the filter callback has yet to see
@@ -126,7 +126,7 @@ bool Table::Private::accepts(const store::Row &row)
     invalidateCalc();
     bool accepted = false;
     try {
-        accepted = q->onFilterRecord(*q);
+        accepted = q->onFilterRecord.ask([](bool shows) { return !shows; }, true, *q);
     } catch (...) {
         probe = previousProbe;
         inFilterCallback = false;
@@ -296,7 +296,7 @@ void Table::Private::repositionAfterChange(const store::Row &row)
         return;
     }
     if (auto found = fetchByIdentity(identityOf(row), true)) {
-        if (!filtered || !q->onFilterRecord || accepts(*found)) {
+        if (!filtered || q->onFilterRecord.empty() || accepts(*found)) {
             setSingleRow(std::move(*found));
             return;
         }
@@ -310,7 +310,7 @@ void Table::Private::repositionAfterChange(const store::Row &row)
 
 int Table::Private::countRows(const Condition &extra)
 {
-    if (filtered && q->onFilterRecord) {
+    if (filtered && !q->onFilterRecord.empty()) {
         int count = 0;
         std::optional<store::Row> last;
         for (;;) {
@@ -341,8 +341,7 @@ void Table::Private::afterMove()
     invalidateCalc();
     notifyRecord();
     notifyCurrent();
-    if (q->afterScroll)
-        q->afterScroll(*q);
+    q->afterScroll(*q);
 }
 
 // --- master link
@@ -374,8 +373,7 @@ void Table::Private::masterChanged()
     if (values == linkValues)
         return;
     q->checkBrowseMode();
-    if (q->beforeScroll)
-        q->beforeScroll(*q);
+    q->beforeScroll(*q);
     linkValues = values;
     internalFirst();
     afterMove();
@@ -387,8 +385,7 @@ void Table::first()
 {
     d->requireOpen();
     checkBrowseMode();
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeScroll(*this);
     d->internalFirst();
     d->afterMove();
 }
@@ -397,8 +394,7 @@ void Table::last()
 {
     d->requireOpen();
     checkBrowseMode();
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeScroll(*this);
     d->internalLast();
     d->afterMove();
 }
@@ -419,8 +415,7 @@ int Table::moveBy(int distance)
     checkBrowseMode();
     if (distance == 0 || (distance > 0 && d->eof) || (distance < 0 && d->bof))
         return 0;
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeScroll(*this);
     int moved = 0;
     while (moved < std::abs(distance)) {
         if (!(distance > 0 ? d->stepForward() : d->stepBackward()))
@@ -494,8 +489,7 @@ bool Table::findKey(const QVariantList &keyValues)
     if (d->keyBeyondRange(keyValues))
         return false;
     const QVariantList values = d->convertKeyValues(keyValues);
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeScroll(*this);
     Private::Fetched fetched = d->fetch(nullptr, false, true, 1, d->keyEquals(values));
     if (fetched.rows.empty())
         return false;
@@ -509,8 +503,7 @@ void Table::findNearest(const QVariantList &keyValues)
     d->requireOpen();
     checkBrowseMode();
     const QVariantList values = d->convertKeyValues(d->clampedKeyValues(keyValues));
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeScroll(*this);
     Private::Fetched fetched = d->fetch(nullptr, false, true, 1, d->keyset(values, true, true));
     if (!fetched.rows.empty()) {
         d->setSingleRow(std::move(fetched.rows.front()));
@@ -560,8 +553,7 @@ bool Table::locate(const QString &fieldNames, const QVariantList &values, Locate
     Private::Fetched fetched = d->fetch(nullptr, false, true, 1, condition);
     if (fetched.rows.empty())
         return false;
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeScroll(*this);
     d->setSingleRow(std::move(fetched.rows.front()));
     d->afterMove();
     return true;
@@ -573,8 +565,7 @@ void Table::setRange(const QVariantList &start, const QVariantList &end)
     checkBrowseMode();
     const QVariantList from = d->convertKeyValues(start);
     const QVariantList to = d->convertKeyValues(end);
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeScroll(*this);
     d->rangeStart = from;
     d->rangeEnd = to;
     d->rangeSet = true;
@@ -620,8 +611,7 @@ bool Table::gotoBookmark(const Bookmark &bookmark)
     std::optional<store::Row> row = d->fetchByIdentity(bookmark, true);
     if (!row)
         return false;
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeScroll(*this);
     d->setSingleRow(std::move(*row));
     d->afterMove();
     return true;

@@ -198,8 +198,7 @@ void Table::edit()
         insert();
         return;
     }
-    if (beforeEdit)
-        beforeEdit(*this);
+    beforeEdit(*this);
     const QVariantList identity = d->identityOf(*d->currentRow());
     const QString key = d->identityText(identity);
     d->database->locks().lockRecord(d->storeName, key);
@@ -234,10 +233,8 @@ void Table::insert()
     if (d->readOnly)
         throw DatabaseError(QStringLiteral("Die Tabelle %1 ist schreibgeschützt.").arg(d->storeName));
     checkBrowseMode();
-    if (beforeInsert)
-        beforeInsert(*this);
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeInsert(*this);
+    beforeScroll(*this);
     const int count = d->def.fields.size();
     d->buffer.assign(count, QVariant());
     d->changed.assign(count, false);
@@ -248,8 +245,7 @@ void Table::insert()
     d->notifyRecord();
     d->notifyCurrent();
     try {
-        if (onNewRecord)
-            onNewRecord(*this);
+        onNewRecord(*this);
     } catch (...) {
         d->state = DatasetState::Browse;
         d->buffer.clear();
@@ -262,10 +258,8 @@ void Table::insert()
         throw;
     }
     d->modified = false;
-    if (afterInsert)
-        afterInsert(*this);
-    if (afterScroll)
-        afterScroll(*this);
+    afterInsert(*this);
+    afterScroll(*this);
 }
 
 void Table::append()
@@ -295,8 +289,7 @@ void Table::post()
         if (d->state != DatasetState::Edit && d->state != DatasetState::Insert)
             return;
     }
-    if (beforePost)
-        beforePost(*this);
+    beforePost(*this);
     for (int i = 0; i < d->def.fields.size(); ++i) {
         const FieldDef &field = d->def.fields[i];
         if (!(field.required || d->keyFields[i]) || d->keyTextFields[i] || field.type == FieldType::AutoInc)
@@ -309,9 +302,9 @@ void Table::post()
             d->writeRecord();
             break;
         } catch (const DatabaseError &error) {
-            if (!onPostError)
-                throw;
-            const PostErrorAction action = onPostError(*this, error);
+            const PostErrorAction action = onPostError.ask(
+                [](PostErrorAction answer) { return answer != PostErrorAction::Fail; }, PostErrorAction::Fail, *this,
+                error);
             if (action == PostErrorAction::Retry)
                 continue;
             if (action == PostErrorAction::Abort)
@@ -320,8 +313,7 @@ void Table::post()
         }
     }
     d->backToBrowse();
-    if (afterPost)
-        afterPost(*this);
+    afterPost(*this);
 }
 
 void Table::Private::backToBrowse()
@@ -344,9 +336,8 @@ void Table::cancel()
         return;
     const bool wasInsert = d->state == DatasetState::Insert;
     d->backToBrowse();
-    if (afterCancel)
-        afterCancel(*this);
-    if (wasInsert && afterScroll)
+    afterCancel(*this);
+    if (wasInsert)
         afterScroll(*this);
 }
 
@@ -362,10 +353,8 @@ void Table::remove()
     const store::Row *row = d->currentRow();
     if (!row)
         throw DatabaseError(QStringLiteral("Operation bei leerer Datenmenge nicht möglich."));
-    if (beforeDelete)
-        beforeDelete(*this);
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeDelete(*this);
+    beforeScroll(*this);
     const bool wasEditing = d->state == DatasetState::Edit;
     const QVariantList identity = wasEditing ? d->editIdentity : d->identityOf(*row);
     const store::Row deleted = *row;
@@ -404,8 +393,7 @@ void Table::remove()
         d->internalLast();
     // Also from browse state: lists showing the table count its records anew.
     d->notifyState();
-    if (afterDelete)
-        afterDelete(*this);
+    afterDelete(*this);
     d->afterMove();
 }
 

@@ -2,6 +2,7 @@
 
 #include "Benutzerordner.h"
 
+#include "common/Programmzustand.h"
 #include "common/RadioGroup.h"
 #include "common/TSR_dbGrid.h"
 #include "common/TfrmSuche.h"
@@ -112,7 +113,7 @@ TfrmBenutzer::TfrmBenutzer(const QString &loggedInUser, QWidget *parent) : ui::F
     layout->addWidget(DBGrid1, 1);
     layout->addLayout(eingaben);
     resize(560, 440);
-    ui::applyAppearance(this, ui::userAppearance(), ui::LabelFont::MasterData);
+    ui::applyAppearance(this, Erscheinungsbild(), ui::LabelFont::MasterData);
 
     tbBenutzer->beforeInsert.add([this](db::Table &) { neueUserNr_ = HoechsteUserNr() + 1; });
     tbBenutzer->afterInsert.add([this](db::Table &) { NeuerBenutzer(); });

@@ -13,7 +13,6 @@
 #include "platform/db/Table.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/GermanFormat.h"
-#include "platform/ui/Appearance.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Guard.h"
 #include "platform/ui/PostErrors.h"
@@ -105,6 +104,8 @@ TfrmMain::~TfrmMain()
 
 void TfrmMain::FormCreate()
 {
+    // Every start-up begins from the defaults, as a freshly started program.
+    programmzustand() = Programmzustand();
     ProgrammPfad = ProgrammVerzeichnis();
     SpeedButtonsMitRahmen = IsNT5OrLater();
 
@@ -199,35 +200,21 @@ void TfrmMain::SetUserNr(int nummer)
 void TfrmMain::SetFormularFont(const TFont &font)
 {
     FormularAnzeigeFont = font;
-    ErscheinungsbildWeitergeben();
 }
 
 void TfrmMain::SetStammdatenFont(const TFont &font)
 {
     StammdatenAnzeigeFont = font;
-    ErscheinungsbildWeitergeben();
 }
 
 void TfrmMain::SetEingabeFont(const TFont &font)
 {
     EingabeFelderFont = font;
-    ErscheinungsbildWeitergeben();
 }
 
 void TfrmMain::SetAusdruckFont(const TFont &font)
 {
     AusdruckFont = font;
-}
-
-void TfrmMain::ErscheinungsbildWeitergeben()
-{
-    ui::Appearance appearance;
-    appearance.documentLabels = {FormularAnzeigeFont.font(), sys::toQColor(FormularAnzeigeFont.Color)};
-    appearance.masterDataLabels = {StammdatenAnzeigeFont.font(), sys::toQColor(StammdatenAnzeigeFont.Color)};
-    appearance.inputFields = {EingabeFelderFont.font(), sys::toQColor(EingabeFelderFont.Color)};
-    appearance.background = sys::toQColor(HinterGrundFarbe);
-    appearance.framedSpeedButtons = SpeedButtonsMitRahmen && XP_Themes;
-    ui::setUserAppearance(appearance);
 }
 
 void TfrmMain::showEvent(QShowEvent *event)

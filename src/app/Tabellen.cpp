@@ -1,9 +1,8 @@
 #include "Tabellen.h"
 
-#include "Tabelle_Rechnung.h"
+#include "Tabelle_RECHNUNG.h"
 
 #include "common/Tabellen.h"
-#include "common/TabellenRegister.h"
 #include "orders/Tabellen.h"
 
 #include "platform/db/Schema.h"
@@ -12,7 +11,7 @@ namespace app {
 
 void tabellenAnmelden()
 {
-    db::Schema::registerTable(QStringLiteral("Z_Tavero"), Tabelle_Rechnung());
+    db::Schema::registerTable(QStringLiteral("Z_Tavero"), Tabelle_RECHNUNG());
 }
 
 } // namespace app
@@ -20,7 +19,6 @@ void tabellenAnmelden()
 void alleTabellenAnmelden()
 {
     common::tabellenAnmelden();
-    common::registerTabellenAnmelden();
     orders::tabellenAnmelden();
     app::tabellenAnmelden();
 }

@@ -101,11 +101,20 @@ TEST_F(Start, AChangeListRunsTheUpdateAndIsDeletedOnlyWhenItEndsWithOk)
         db::Database store(QStringLiteral("Z_Tavero"));
         store.setPath(daten());
         store.open();
-        db::TableDef waren;
-        waren.name = QStringLiteral("S_WARENN");
-        for (const char *name : {"waren", "bez1", "bez2", "bez3", "bez4", "bez5", "Land"})
-            waren.fields << db::FieldDef{QLatin1String(name), db::FieldType::Alpha, 40};
-        store.createTable(waren);
+        using namespace Qt::StringLiterals;
+        using enum db::FieldType;
+        store.createTable({
+            .name = u"S_WARENN"_s,
+            .fields = {
+                {u"waren"_s, Alpha, 40},
+                {u"bez1"_s, Alpha, 40},
+                {u"bez2"_s, Alpha, 40},
+                {u"bez3"_s, Alpha, 40},
+                {u"bez4"_s, Alpha, 40},
+                {u"bez5"_s, Alpha, 40},
+                {u"Land"_s, Alpha, 40},
+            },
+        });
     }
     const QString aenderung = programm.datei(QStringLiteral("Aenderung.txt"));
     sys::writeTextLines(aenderung, {QStringLiteral("1,\"N\",\"Fax\",30,1,\"S_SPRACH\",0")}, sys::CodePage::Windows1252);

@@ -104,8 +104,8 @@ protected:
     {
         db::TableDef def;
         def.name = QStringLiteral("S_ARTIK");
-        def.fields = {field(QStringLiteral("Nr"), db::FieldType::Alpha, 10),
-                      field(QStringLiteral("Name"), db::FieldType::Alpha, 30)};
+        def.fields = {{QStringLiteral("Nr"), db::FieldType::Alpha, 10},
+                      {QStringLiteral("Name"), db::FieldType::Alpha, 30}};
         def.primaryKey = {QStringLiteral("Nr")};
         database().createTable(def);
         database().execute(QStringLiteral("INSERT INTO \"S_ARTIK\" (\"Nr\", \"Name\") VALUES "

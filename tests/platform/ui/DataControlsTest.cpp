@@ -423,7 +423,7 @@ TEST_F(DataControls, MemoLinesKeepTheStoredLineEnds)
 TEST_F(DataControls, DataEditsTakeTheInputFont)
 {
     CustomerCard card(*customers);
-    ui::Appearance appearance = ui::userAppearance();
+    ui::Appearance appearance;
     appearance.inputFields.font = QFont(QStringLiteral("Liberation Mono"), 13);
     ui::applyAppearance(&card, appearance, ui::LabelFont::Document);
     EXPECT_EQ(card.name->font().pointSize(), 13);

@@ -175,6 +175,8 @@ struct LockManager::Private
             if (fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
                 fd = ::open(encoded.constData(), O_RDONLY | O_CLOEXEC);
         } while (fd < 0 && errno == EINTR);
+        if (fd < 0 && errno == ENOENT)
+            throw store::storeFileReplaced(fileName);
         if (fd < 0)
             store::raise(store::ErrorKind::CannotOpen,
                          QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(fileName),

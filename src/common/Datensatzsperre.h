@@ -5,7 +5,7 @@
 // The seam through which every register asks before it edits, copies,
 // prints or deletes a document. Documents are not locked here: while a
 // record is being edited the data store itself keeps other workstations off
-// it (platform/db's record locks), so these hooks only keep the registers'
+// it (platform/db/Locks.h), so these hooks only keep the registers'
 // calls in one place for a lock of the documents' own, should one be wanted.
 
 // Just before a document's entry form is shown.

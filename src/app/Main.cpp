@@ -13,6 +13,7 @@
 #include "platform/db/Table.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/GermanFormat.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Guard.h"
 #include "platform/ui/PostErrors.h"
@@ -125,9 +126,9 @@ void TfrmMain::FormCreate()
     quint16 major = 0, minor = 0, release = 0, build = 0;
     DateiVersionLesen(QCoreApplication::applicationFilePath(), major, minor, release, build);
     Version = QString::number(major);
-    // The title goes into captions only: the application's name also names
-    // temporary files and must stay a plain word.
-    QGuiApplication::setApplicationDisplayName(Titel + QLatin1Char(' ') + Version);
+    // The title goes into message boxes only: the application's name also
+    // names temporary files and must stay a plain word.
+    ui::setProgramTitle(Titel + QLatin1Char(' ') + Version);
 
     // Every date conversion of the program, grids and tables included, reads
     // two-digit years through this one window.

@@ -2,7 +2,9 @@
 
 #include <QString>
 
-// No-op lock hooks the registers call: the real record lock is the data layer's (platform/db).
+// No-op lock hooks the registers call: the real record lock is the data
+// layer's (platform/db/Locks.h), which keeps other workstations off a record
+// while it is edited.
 
 // Just before a document's entry form is shown.
 void DatensatzSperren(const QString &tabelle, const QString &belegNr);

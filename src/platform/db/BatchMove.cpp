@@ -3,9 +3,9 @@
 #include "Database.h"
 #include "DatabaseError.h"
 #include "FieldConvert.h"
-#include "LockManager.h"
+#include "Locks.h"
 #include "StoreStatement.h"
-#include "TableCopy.h"
+#include "RecordCopy.h"
 #include "Table.h"
 #include "TablePrivate.h"
 
@@ -162,7 +162,7 @@ public:
         }
         prepareStatements();
         // Appends on SQLite bind what they can straight from the source's
-        // rows; keyed modes need the converted key for the record locks.
+        // rows; keyed modes need the converted key for their WHERE.
         bindCells_ = (mode == BatchMode::Append || mode == BatchMode::Copy)
                      && destination.backend() == Database::Backend::SQLite;
     }
@@ -182,59 +182,19 @@ public:
         case BatchMode::Append:
         case BatchMode::Copy:
             return insert(values);
-        case BatchMode::Update: {
-            RecordCheck check(*this, values);
+        case BatchMode::Update:
             return update(values);
-        }
         case BatchMode::AppendUpdate: {
-            RecordCheck check(*this, values);
             const int updated = update(values);
             return updated > 0 ? updated : insert(values);
         }
-        case BatchMode::Delete: {
-            RecordCheck check(*this, values);
+        case BatchMode::Delete:
             return remove(values);
-        }
         }
         return 0;
     }
 
 private:
-    // A record another workstation is editing is not overwritten behind its
-    // back: the move fails with the lock message instead. The lock is held
-    // only while the row is written; holding every one until the commit
-    // would exhaust PostgreSQL's lock table on a large move.
-    class RecordCheck
-    {
-    public:
-        RecordCheck(Mover &mover, const QVariantList &values)
-            : locks_(mover.database_.locks()), table_(mover.target_.name), key_(mover.keyText(values))
-        {
-            locks_.lockRecord(table_, key_);
-        }
-        ~RecordCheck() { locks_.unlockRecord(table_, key_); }
-        RecordCheck(const RecordCheck &) = delete;
-        RecordCheck &operator=(const RecordCheck &) = delete;
-
-    private:
-        LockManager &locks_;
-        QString table_;
-        QString key_;
-    };
-
-    // The key as an editing cursor names it to the lock manager.
-    QString keyText(const QVariantList &values) const
-    {
-        QStringList parts;
-        for (const QString &key : target_.primaryKey) {
-            for (int i = 0; i < pairs_.size(); ++i) {
-                if (sameName(pairs_[i].target.name, key))
-                    parts << detail::fieldText(pairs_[i].target, values[i]);
-            }
-        }
-        return parts.join(QLatin1Char(';'));
-    }
-
     // AutoInc fields are numbered by the store on append; a copy keeps the
     // numbers, since other tables may refer to them.
     bool numberedByStore(const FieldDef &field) const
@@ -395,11 +355,17 @@ int batchMove(Table &source, Database &destination, const QString &destinationTa
         throw DatabaseError(QStringLiteral("Die Tabelle %1 existiert nicht.").arg(name));
 
     // The destination is held for the whole move: shared while its rows
-    // change, exclusively while it is replaced. Taken before the
-    // transaction, so a refusal leaves nothing to undo.
-    std::optional<store::TableHold> use;
+    // change, exclusively while it is replaced. Records another workstation
+    // edits are not overwritten behind its back: changing existing records
+    // guards the table, which refuses the move while someone edits there and
+    // keeps edits out until the move's transaction ends. Both are taken
+    // before the transaction, so a refusal leaves nothing to undo.
+    std::optional<TableHold> use;
     if (exists)
         use.emplace(destination, storeName, mode == BatchMode::Copy);
+    std::optional<TableGuard> guard;
+    if (exists && mode != BatchMode::Copy && mode != BatchMode::Append)
+        guard.emplace(destination, storeName);
 
     source.disableControls();
     auto enableControls = qScopeGuard([&] { source.enableControls(); });

@@ -2,8 +2,9 @@
 
 #include "Catalog.h"
 #include "DatabaseError.h"
-#include "LockManager.h"
+#include "Locks.h"
 #include "Schema.h"
+#include "StoreFile.h"
 #include "StoreStatement.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QScopeGuard>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -112,6 +114,7 @@ struct Database::Private
     std::optional<QStringList> tableNames;
     QHash<QString, store::StoredLayout> layouts;   // by lower-case name
     QString schema;                                 // PostgreSQL schema of the alias
+    std::optional<store::FileIdentity> storeFile;   // SQLite: the file opened
 
     store::Dialect dialect() const
     {
@@ -195,7 +198,7 @@ void Database::open()
         d->connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), d->connectionName);
         d->connection.setDatabaseName(memory ? memoryPath
                                              : QDir(d->path).filePath(d->aliasName + QStringLiteral(".sqlite")));
-        d->connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        d->connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(lockWaitSeconds * 1000));
     } else {
         const PostgresSettings settings = readPostgresSettings(pgFile, d->aliasName);
         d->connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), d->connectionName);
@@ -239,16 +242,16 @@ void Database::open()
                 }
             }
             if (!memory) {
-                // Readers do not wait for writers, and a crash loses at most the last commit.
-                execute(QStringLiteral("PRAGMA journal_mode = WAL"));
-                execute(QStringLiteral("PRAGMA synchronous = NORMAL"));
-                // Reads go through the memory map instead of a copy per page.
-                // (A larger page cache would slow bulk inserts: the dirty
-                // pages would pile up until the commit.)
-                execute(QStringLiteral("PRAGMA mmap_size = 268435456"));
+                chooseJournal();
+                d->storeFile = store::identityOf(storeFilePath());
+                if (d->storeFile)
+                    store::connectionOpened(*d->storeFile);
             }
         } else {
             execute(QStringLiteral("SET client_min_messages TO warning"));
+            // A write meeting another workstation's row lock fails after a
+            // short wait instead of waiting for that transaction to end.
+            execute(QStringLiteral("SET lock_timeout = '%1s'").arg(lockWaitSeconds));
             execute(QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(quote(d->schema)));
             execute(QStringLiteral("SET search_path TO %1").arg(quote(d->schema)));
         }
@@ -276,6 +279,9 @@ void Database::close()
     d->connection.close();
     d->connection = QSqlDatabase();
     QSqlDatabase::removeDatabase(d->connectionName);
+    if (d->storeFile)
+        store::connectionClosed(*d->storeFile);
+    d->storeFile.reset();
     d->open = false;
     d->tableNames.reset();
     d->layouts.clear();
@@ -322,8 +328,60 @@ int Database::execute(const QString &sql, const QVariantList &params)
     return affected;
 }
 
+void Database::chooseJournal()
+{
+    QSqlQuery pragma(d->connection);
+    auto run = [&](const QString &sql) {
+        if (!pragma.exec(sql))
+            store::raise(store::sqliteErrorKind(pragma.lastError().nativeErrorCode().toInt()),
+                         pragma.lastError().databaseText(), sql);
+        return pragma.next() ? pragma.value(0).toString().toLower() : QString();
+    };
+    if (store::onNetworkFileSystem(d->path)) {
+        // WAL shares the store's index through memory, which hosts on a
+        // network file system do not share: the rollback journal, whose
+        // file locks the file system passes on, keeps several workstations
+        // apart there.
+        if (run(QStringLiteral("PRAGMA journal_mode = DELETE")) != QLatin1String("delete"))
+            throw DatabaseError(QStringLiteral("Die Datenbank %1 liegt auf einem Netzlaufwerk und ist noch an einem "
+                                               "Arbeitsplatz im WAL-Modus geöffnet. Bitte dort das Programm beenden "
+                                               "und erneut versuchen.")
+                                    .arg(QDir::toNativeSeparators(storeFilePath())));
+        run(QStringLiteral("PRAGMA synchronous = FULL"));
+        return;
+    }
+    // Readers do not wait for writers, and a crash loses at most the last commit.
+    run(QStringLiteral("PRAGMA journal_mode = WAL"));
+    run(QStringLiteral("PRAGMA synchronous = NORMAL"));
+    // Reads go through the memory map instead of a copy per page.
+    // (A larger page cache would slow bulk inserts: the dirty
+    // pages would pile up until the commit.)
+    run(QStringLiteral("PRAGMA mmap_size = 268435456"));
+}
+
+QString Database::storeFilePath() const
+{
+    return QDir(d->path).filePath(d->aliasName + QStringLiteral(".sqlite"));
+}
+
+bool Database::isStoreFile(const store::FileIdentity &file) const
+{
+    return !d->storeFile || *d->storeFile == file;
+}
+
+void Database::requireOpenedStoreFile()
+{
+    if (!d->storeFile)
+        return;
+    const QString path = storeFilePath();
+    const std::optional<store::FileIdentity> now = store::identityOf(path);
+    if (!now || *now != *d->storeFile)
+        throw store::storeFileReplaced(path);
+}
+
 void Database::guarded(const std::function<void()> &write)
 {
+    requireOpenedStoreFile();
     if (d->backend != Backend::PostgreSQL || d->transactionDepth == 0) {
         write();
         return;
@@ -348,6 +406,7 @@ void Database::beginTransaction()
     if (!d->open)
         open();
     if (d->transactionDepth == 0) {
+        requireOpenedStoreFile();
         prepare(d->backend == Backend::SQLite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"))
             ->execute();
     } else {
@@ -361,11 +420,13 @@ void Database::commit()
     if (d->transactionDepth == 0)
         throw DatabaseError(QStringLiteral("Es ist keine Transaktion aktiv."));
     if (d->transactionDepth == 1) {
+        requireOpenedStoreFile();
         prepare(QStringLiteral("COMMIT"))->execute();
     } else {
         prepare(QStringLiteral("RELEASE SAVEPOINT razazu_level_%1").arg(d->transactionDepth - 1))->execute();
     }
-    --d->transactionDepth;
+    if (--d->transactionDepth == 0 && d->locks)
+        d->locks->transactionEnded();
 }
 
 void Database::rollback()
@@ -374,6 +435,12 @@ void Database::rollback()
         throw DatabaseError(QStringLiteral("Es ist keine Transaktion aktiv."));
     --d->transactionDepth;
     if (d->transactionDepth == 0) {
+        // The locks go with the transaction even when the store reports
+        // the rollback failed: it is gone either way.
+        auto endLocks = qScopeGuard([&] {
+            if (d->locks)
+                d->locks->transactionEnded();
+        });
         prepare(QStringLiteral("ROLLBACK"))->execute();
     } else {
         const QString savepoint = QStringLiteral("razazu_level_%1").arg(d->transactionDepth);

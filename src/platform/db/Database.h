@@ -15,6 +15,7 @@ class LockManager;
 namespace store {
 class Statement;
 struct StoredLayout;
+struct FileIdentity;
 }
 
 // A database alias ("Z_Tavero", "Razazu") is a folder. The folder holds one
@@ -93,12 +94,18 @@ public:
     // itself (PostgreSQL would otherwise refuse the rest of the transaction).
     void guarded(const std::function<void()> &write);
     int transactionDepth() const;
+    // SQLite: the store file, and whether a file is still the one opened.
+    QString storeFilePath() const;
+    bool isStoreFile(const store::FileIdentity &file) const;
 
 signals:
     void aboutToClose();
 
 private:
     store::StoredLayout storedLayout(const QString &tableName);
+    void chooseJournal();
+    // Throws when the store file was deleted or replaced since the opening.
+    void requireOpenedStoreFile();
 
     struct Private;
     std::unique_ptr<Private> d;

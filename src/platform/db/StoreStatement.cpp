@@ -36,11 +36,9 @@ public:
     std::set<SqliteStatement *> live;
 };
 
-namespace {
-
-ErrorKind sqliteErrorKind(int extended)
+ErrorKind sqliteErrorKind(int code)
 {
-    switch (extended) {
+    switch (code) {
     case SQLITE_CONSTRAINT_PRIMARYKEY:
     case SQLITE_CONSTRAINT_UNIQUE:
     case SQLITE_CONSTRAINT_ROWID:
@@ -50,16 +48,26 @@ ErrorKind sqliteErrorKind(int extended)
     default:
         break;
     }
-    switch (extended & 0xff) {
+    switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return ErrorKind::Busy;
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+        return ErrorKind::CannotOpen;
+    case SQLITE_READONLY:
+        return ErrorKind::ReadOnly;
+    case SQLITE_FULL:
+        return ErrorKind::DiskFull;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return ErrorKind::Damaged;
+    case SQLITE_IOERR:
+        return ErrorKind::InputOutput;
     default:
         return ErrorKind::General;
     }
 }
-
-} // namespace
 
 class SqliteStatement : public Statement
 {
@@ -455,18 +463,34 @@ void installSqliteFunctions(sqlite3 *handle)
 
 // --- Qt Sql (PostgreSQL)
 
+ErrorKind postgresErrorKind(const QString &sqlState)
+{
+    if (sqlState == QLatin1String("23505"))
+        return ErrorKind::KeyViolation;
+    if (sqlState == QLatin1String("23502"))
+        return ErrorKind::RequiredValue;
+    if (sqlState == QLatin1String("55P03") || sqlState == QLatin1String("40P01") || sqlState == QLatin1String("40001"))
+        return ErrorKind::Busy;
+    // Connection failures, and a server shutting down or starting.
+    if (sqlState.startsWith(QLatin1String("08")) || sqlState == QLatin1String("57P01")
+        || sqlState == QLatin1String("57P02") || sqlState == QLatin1String("57P03"))
+        return ErrorKind::CannotOpen;
+    if (sqlState == QLatin1String("25006"))
+        return ErrorKind::ReadOnly;
+    if (sqlState == QLatin1String("53100"))
+        return ErrorKind::DiskFull;
+    if (sqlState == QLatin1String("XX001") || sqlState == QLatin1String("XX002"))
+        return ErrorKind::Damaged;
+    if (sqlState == QLatin1String("58030"))
+        return ErrorKind::InputOutput;
+    return ErrorKind::General;
+}
+
 namespace {
 
 ErrorKind qtErrorKind(const QSqlError &error)
 {
-    const QString code = error.nativeErrorCode();
-    if (code == QLatin1String("23505"))
-        return ErrorKind::KeyViolation;
-    if (code == QLatin1String("23502"))
-        return ErrorKind::RequiredValue;
-    if (code == QLatin1String("55P03") || code == QLatin1String("40P01"))
-        return ErrorKind::Busy;
-    return ErrorKind::General;
+    return postgresErrorKind(error.nativeErrorCode());
 }
 
 QString qtMessage(const QSqlError &error)

@@ -18,9 +18,14 @@ namespace db::store {
 
 enum class Dialect { SQLite, PostgreSQL };
 
-// Store failures the layer reports in words of its own before the engine's.
-enum class ErrorKind { General, KeyViolation, RequiredValue, Busy };
+// Store failures the layer reports in German words of its own; the engine's
+// message goes into the error's details. General ones keep the engine's words.
+enum class ErrorKind { General, KeyViolation, RequiredValue, Busy, CannotOpen, ReadOnly, DiskFull, Damaged, InputOutput };
 [[noreturn]] void raise(ErrorKind kind, const QString &engineMessage, const QString &sql = {});
+// The kind of an SQLite result code (extended or primary) and of a
+// PostgreSQL SQLSTATE.
+ErrorKind sqliteErrorKind(int code);
+ErrorKind postgresErrorKind(const QString &sqlState);
 
 // One value of a fetched row, as the store delivered it. Text and bytes live
 // in the row's byte buffer, so a row costs two allocations however wide it is.

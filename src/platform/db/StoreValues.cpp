@@ -10,19 +10,36 @@ namespace db::store {
 
 void raise(ErrorKind kind, const QString &engineMessage, const QString &sql)
 {
+    QString message;
     switch (kind) {
-    case ErrorKind::KeyViolation:
-        throw DatabaseError(QStringLiteral("Schlüsselverletzung.\n") + engineMessage, sql);
-    case ErrorKind::RequiredValue:
-        throw DatabaseError(QStringLiteral("Feldwert erforderlich.\n") + engineMessage, sql);
-    case ErrorKind::Busy:
-        throw LockError(QStringLiteral("Die Daten sind gerade von einem anderen Arbeitsplatz gesperrt.\n")
-                            + engineMessage,
-                        sql);
     case ErrorKind::General:
+        throw DatabaseError(engineMessage, sql);
+    case ErrorKind::Busy:
+        throw LockError(QStringLiteral("Die Daten sind gerade von einem anderen Arbeitsplatz gesperrt."), sql,
+                        engineMessage);
+    case ErrorKind::KeyViolation:
+        message = QStringLiteral("Schlüsselverletzung.");
+        break;
+    case ErrorKind::RequiredValue:
+        message = QStringLiteral("Feldwert erforderlich.");
+        break;
+    case ErrorKind::CannotOpen:
+        message = QStringLiteral("Die Datenbank kann nicht geöffnet werden.");
+        break;
+    case ErrorKind::ReadOnly:
+        message = QStringLiteral("Die Datenbank ist schreibgeschützt. Die Änderung wurde nicht gespeichert.");
+        break;
+    case ErrorKind::DiskFull:
+        message = QStringLiteral("Der Datenträger der Datenbank ist voll. Die Änderung wurde nicht gespeichert.");
+        break;
+    case ErrorKind::Damaged:
+        message = QStringLiteral("Die Datenbank ist beschädigt.");
+        break;
+    case ErrorKind::InputOutput:
+        message = QStringLiteral("Die Datenbank kann nicht gelesen oder geschrieben werden (Ein-/Ausgabefehler).");
         break;
     }
-    throw DatabaseError(engineMessage, sql);
+    throw DatabaseError(message, sql, engineMessage);
 }
 
 // --- rows and values

@@ -1,6 +1,6 @@
 #include "Table.h"
 
-#include "LockManager.h"
+#include "Locks.h"
 #include "Schema.h"
 #include "TablePrivate.h"
 

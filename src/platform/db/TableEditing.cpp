@@ -1,5 +1,5 @@
 #include "FieldConvert.h"
-#include "LockManager.h"
+#include "Locks.h"
 #include "TablePrivate.h"
 
 #include <utility>
@@ -17,13 +17,13 @@ const QString recordGone = QStringLiteral("Der Datensatz wurde inzwischen von ei
 
 } // namespace
 
-void Table::Private::unlockRecord()
+void Table::Private::unlockRecord(bool written)
 {
     if (!recordLocked)
         return;
     recordLocked = false;
     if (database && database->isOpen())
-        database->locks().unlockRecord(storeName, lockedKey);
+        database->locks().unlockRecord(storeName, lockedKey, written);
 }
 
 void Table::Private::fillLinkFields()
@@ -312,13 +312,13 @@ void Table::post()
             throw;
         }
     }
-    d->backToBrowse();
+    d->backToBrowse(true);
     afterPost(*this);
 }
 
-void Table::Private::backToBrowse()
+void Table::Private::backToBrowse(bool written)
 {
-    unlockRecord();
+    unlockRecord(written);
     state = DatasetState::Browse;
     buffer.clear();
     changed.clear();
@@ -379,7 +379,7 @@ void Table::remove()
             d->unlockRecord();
         throw;
     }
-    d->unlockRecord();
+    d->unlockRecord(true);
     d->state = DatasetState::Browse;
     d->buffer.clear();
     d->changed.clear();

@@ -123,7 +123,7 @@ struct Table::Private
 
     // Ends an edit or insert (after it was written or dropped) and tells the
     // listeners.
-    void backToBrowse();
+    void backToBrowse(bool written = false);
 
     int controlsDisabled = 0;
     bool askingControls = false;          // aboutToPost() is being sent
@@ -213,7 +213,8 @@ struct Table::Private
     void writeRecord();
     store::Row rowFromBuffer(const QVariant &rowNumber) const;
     QVariant storedValue(int fieldIndex) const;
-    void unlockRecord();
+    // written: posted or deleted, so locked on until the transaction ends.
+    void unlockRecord(bool written = false);
     void fillLinkFields();
 };
 

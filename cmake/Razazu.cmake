@@ -39,19 +39,43 @@ target_include_directories(razazu_pch SYSTEM PRIVATE
   $<TARGET_PROPERTY:Qt6::Widgets,INTERFACE_INCLUDE_DIRECTORIES>)
 target_precompile_headers(razazu_pch PRIVATE ${RAZAZU_PCH_HEADERS})
 
-# razazu_library(<name> DEPS <targets...> [EXCLUDE <files...>])
-# Every .cpp in the calling folder goes into one static library.
+# A library's include tree: links to the public headers of its folder under
+# their include path (include/<name>/platform/db/Table.h). A target sees its
+# own tree and the trees of what it links, so a folder includes only what it
+# links; a folder's private/ headers are its own sources' alone.
+function(razazu_header_tree name)
+  file(RELATIVE_PATH folder ${CMAKE_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+  set(tree ${CMAKE_BINARY_DIR}/include/${name})
+  file(REMOVE_RECURSE ${tree})
+  file(MAKE_DIRECTORY ${tree}/${folder})
+  foreach(header IN LISTS ARGN)
+    get_filename_component(file ${header} NAME)
+    file(CREATE_LINK ${header} ${tree}/${folder}/${file} SYMBOLIC)
+  endforeach()
+  target_include_directories(${name} PUBLIC ${tree})
+endfunction()
+
+# razazu_library(<name> DEPS <targets...> [SOURCES <files...>] [EXCLUDE <files...>])
+# Every .cpp and .h in the calling folder (or the SOURCES given) goes into one
+# static library; its headers outside private/ are its public ones.
 function(razazu_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cmake_parse_arguments(ARG "" "" "DEPS;SOURCES;EXCLUDE" ${ARGN})
+  if(ARG_SOURCES)
+    list(TRANSFORM ARG_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE sources)
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+      ${CMAKE_CURRENT_SOURCE_DIR}/private/*.h)
+  endif()
   foreach(excluded IN LISTS ARG_EXCLUDE)
     list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
   endforeach()
   add_library(${name} STATIC ${sources})
-  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_BINARY_DIR}/generated)
   target_compile_options(${name} PRIVATE ${RAZAZU_WARNINGS})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
   target_precompile_headers(${name} REUSE_FROM razazu_pch)
+  list(FILTER sources INCLUDE REGEX "/[^/]+\\.h$")
+  list(FILTER sources EXCLUDE REGEX "/private/")
+  razazu_header_tree(${name} ${sources})
 endfunction()
 
 # razazu_tests(<name> DEPS <targets...>)

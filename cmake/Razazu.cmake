@@ -2,7 +2,8 @@
 
 # A unity batch includes its files, so GCC takes a type of a file's anonymous
 # namespace in a test fixture or member for one from a header.
-set(RAZAZU_WARNINGS -Wall -Wextra -Wno-missing-field-initializers -Wno-subobject-linkage)
+set(RAZAZU_WARNINGS -Wall -Wextra -Wno-missing-field-initializers
+  $<$<CXX_COMPILER_ID:GNU>:-Wno-subobject-linkage>)
 
 # A library's files are compiled a batch at a time, so the headers are
 # parsed once a batch instead of once a file. -DCMAKE_UNITY_BUILD=OFF

@@ -8,11 +8,6 @@ namespace db {
 
 namespace {
 
-bool isNullValue(const QVariant &value)
-{
-    return !value.isValid() || value.isNull();
-}
-
 const QString recordGone = QStringLiteral("Der Datensatz wurde inzwischen von einem anderen Benutzer gelöscht.");
 
 } // namespace

@@ -19,6 +19,12 @@
 // navigation; TableEditing.cpp: changes; TableSql.cpp: the SQL it runs).
 namespace db {
 
+// A value the store keeps as null: no value at all, or a null of any type.
+inline bool isNullValue(const QVariant &value)
+{
+    return !value.isValid() || value.isNull();
+}
+
 // One column of the cursor's order. The key (or the hidden row number)
 // always closes the order, so every record has a unique place in it.
 struct OrderColumn

@@ -161,10 +161,16 @@ public:
             }
         }
         prepareStatements();
-        // Appends on SQLite bind what they can straight from the source's
-        // rows; keyed modes need the converted key for the record locks.
-        bindCells_ = (mode == BatchMode::Append || mode == BatchMode::Copy)
-                     && destination.backend() == Database::Backend::SQLite;
+        // Appends bind what they can straight from the source's rows; keyed
+        // modes need the converted key for the record locks.
+        bindCells_ = mode == BatchMode::Append || mode == BatchMode::Copy;
+    }
+
+    // Sends the rows an append by COPY still holds.
+    void finish()
+    {
+        if (insert_)
+            insert_->flush();
     }
 
     // One source record; returns the destination rows it changed.
@@ -263,7 +269,15 @@ private:
                                     .arg(database_.quote(field.name), table);
             }
         }
-        if (mode_ != BatchMode::Update && mode_ != BatchMode::Delete)
+        if (mode_ == BatchMode::Append || mode_ == BatchMode::Copy) {
+            QStringList columns;
+            for (const FieldPair &pair : pairs_) {
+                if (!numberedByStore(pair.target))
+                    columns << pair.target.name;
+            }
+            insert_ = database_.prepareBulkAppend(target_.name, columns);
+        }
+        if (!insert_ && mode_ != BatchMode::Update && mode_ != BatchMode::Delete)
             insert_ = database_.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                             .arg(table, insertColumns.join(QLatin1String(", ")),
                                                  insertValues.join(QLatin1String(", "))));
@@ -419,6 +433,7 @@ int batchMove(Table &source, Database &destination, const QString &destinationTa
         mover.emplace(source, destination, destination.tableDef(storeName), mode);
         for (source.first(); !source.eof(); source.next())
             moved += mover->move();
+        mover->finish();
         if (mode == BatchMode::Copy)
             store::advanceIdentitySequences(destination, destination.tableDef(storeName));
         transaction.commit();

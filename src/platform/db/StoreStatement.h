@@ -10,7 +10,6 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
-class QSqlDatabase;
 
 // Inside platform/db: prepared statements on either back end behind one
 // interface, and rows kept as raw cells that are converted only when read.
@@ -92,6 +91,10 @@ public:
     virtual QString sql() const = 0;
     virtual int parameterCount() const = 0;
 
+    // Statements that collect rows (appends by COPY) send what they hold;
+    // others have nothing to send.
+    virtual void flush() {}
+
     // Runs a statement without result rows; returns rows affected.
     int execute();
 };
@@ -109,9 +112,6 @@ using SqliteRegistryPointer = std::unique_ptr<SqliteRegistry, RegistryDeleter>;
 SqliteRegistryPointer makeSqliteRegistry(sqlite3 *handle);
 std::unique_ptr<Statement> prepareSqlite(SqliteRegistry &registry, const QString &sql);
 void finalizeAll(SqliteRegistry &registry);
-
-// Statements through Qt Sql (PostgreSQL).
-std::unique_ptr<Statement> prepareQt(const QSqlDatabase &connection, const QString &sql);
 
 // Replaces SQLite's ASCII-only lower()/upper() by Unicode-aware ones, so
 // case-insensitive comparisons treat umlauts as PostgreSQL does.

@@ -218,9 +218,14 @@ QTime timeFromStored(const QString &text)
         const int hour = digitsAt(text, 0, 2, &ok);
         const int minute = digitsAt(text, 3, 2, &ok);
         const int second = digitsAt(text, 6, 2, &ok);
+        // PostgreSQL leaves out trailing zeros of the fraction: ".5" is 500 ms.
         int millisecond = 0;
-        if (text.size() >= 12 && (text[8] == QLatin1Char('.') || text[8] == QLatin1Char(',')))
-            millisecond = digitsAt(text, 9, 3, &ok);
+        if (text.size() >= 10 && (text[8] == QLatin1Char('.') || text[8] == QLatin1Char(','))) {
+            const int digits = int(std::min<qsizetype>(3, text.size() - 9));
+            millisecond = digitsAt(text, 9, digits, &ok);
+            for (int i = digits; i < 3; ++i)
+                millisecond *= 10;
+        }
         if (ok)
             return QTime(hour, minute, second, millisecond);
     }

@@ -204,6 +204,8 @@ struct Table::Private
     void repositionAfterChange(const store::Row &row);
     std::optional<store::Row> fetchByIdentity(const QVariantList &identity, bool withBase);
     int countRows(const Condition &extra);
+    // The same, but stops counting at limit.
+    int countRowsUpTo(const Condition &extra, int limit);
     void afterMove();
     void applyMasterValues();
     std::optional<QVariantList> currentMasterValues() const;
@@ -211,7 +213,7 @@ struct Table::Private
 
     // --- TableEditing.cpp
     void writeRecord();
-    store::Row rowFromBuffer(const QVariant &rowNumber) const;
+    store::Row rowFromBuffer(const QVariant &rowNumber);
     QVariant storedValue(int fieldIndex) const;
     void unlockRecord();
     void fillLinkFields();

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVariant>
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct sqlite3;
@@ -62,6 +63,9 @@ enum class StoredKind { Null, Integer, Real, Bytes, Date, Time, DateTime, Text }
 StoredKind storedKind(const QVariant &value);
 
 QString storedDate(const QDate &date);
+// The date of a stored text ("2024-03-05", also with a time after it);
+// nothing for any other text.
+std::optional<QDate> storedDateOf(const char *text, quint32 size);
 QString storedTime(const QTime &time);
 QString storedDateTime(const QDateTime &dateTime);
 

@@ -4,6 +4,7 @@
 #include "TextFormat.h"
 
 #include <QLocale>
+#include <QStringEncoder>
 #include <cmath>
 
 namespace db::store {
@@ -68,6 +69,17 @@ void Row::setValue(int column, const QVariant &value)
         cell.size = quint32(data.size());
         bytes.append(data);
     };
+    // Text straight into the row's buffer, without a copy of its own.
+    auto putText = [&](const QString &text) {
+        cell.kind = Cell::Text;
+        cell.offset = quint32(bytes.size());
+        bytes.resize(bytes.size() + text.size() * 3);
+        QStringEncoder encoder(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
+        char *start = bytes.data() + cell.offset;
+        const char *end = encoder.appendToBuffer(start, text);
+        cell.size = quint32(end - start);
+        bytes.resize(cell.offset + cell.size);
+    };
     switch (storedKind(value)) {
     case StoredKind::Null:
         break;
@@ -83,7 +95,7 @@ void Row::setValue(int column, const QVariant &value)
         putBytes(value.toByteArray(), Cell::Bytes);
         break;
     case StoredKind::Date:
-        putBytes(storedDate(value.toDate()).toUtf8(), Cell::Text);
+        putText(storedDate(value.toDate()));
         break;
     case StoredKind::Time:
         putBytes(storedTime(value.toTime()).toUtf8(), Cell::Text);
@@ -92,7 +104,10 @@ void Row::setValue(int column, const QVariant &value)
         putBytes(storedDateTime(value.toDateTime()).toUtf8(), Cell::Text);
         break;
     case StoredKind::Text:
-        putBytes(value.toString().toUtf8(), Cell::Text);
+        if (value.typeId() == QMetaType::QString)
+            putText(*static_cast<const QString *>(value.constData()));
+        else
+            putText(value.toString());
         break;
     }
 }
@@ -156,6 +171,27 @@ int digitsAt(const QString &text, int position, int count, bool *ok)
 }
 
 } // namespace
+
+// "2024-03-05" as UTF-8, or nothing when the text is of another form.
+std::optional<QDate> storedDateOf(const char *text, quint32 size)
+{
+    if (size < 10 || text[4] != '-' || text[7] != '-' || (size > 10 && text[10] != ' ' && text[10] != 'T'))
+        return std::nullopt;
+    int parts[3] = {0, 0, 0};
+    const int starts[3] = {0, 5, 8};
+    const int lengths[3] = {4, 2, 2};
+    for (int part = 0; part < 3; ++part) {
+        for (int i = starts[part]; i < starts[part] + lengths[part]; ++i) {
+            if (text[i] < '0' || text[i] > '9')
+                return std::nullopt;
+            parts[part] = parts[part] * 10 + (text[i] - '0');
+        }
+    }
+    const QDate date(parts[0], parts[1], parts[2]);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
 
 QString storedDate(const QDate &date)
 {
@@ -316,6 +352,12 @@ QVariant cellValue(const Row &row, int column, FieldType type)
             return *v != 0;
         return {};
     case FieldType::Date: {
+        if (cell.kind == Cell::Text) {
+            // The stored form read where it lies, without a string of its own.
+            const char *text = row.bytes.constData() + cell.offset;
+            if (auto date = storedDateOf(text, cell.size))
+                return *date;
+        }
         const QDate date = dateFromStored(row.text(column));
         return date.isValid() ? QVariant(date) : QVariant();
     }

@@ -74,24 +74,6 @@ struct FieldPair
     quint32 maxBytes = 0;    // Text into Alpha: longer cells may need cutting
 };
 
-// "2024-03-05" exactly as the store writes a valid date.
-bool isStoredDate(const char *text, quint32 size)
-{
-    if (size != 10 || text[4] != '-' || text[7] != '-')
-        return false;
-    int parts[3] = {0, 0, 0};
-    const int starts[3] = {0, 5, 8};
-    const int lengths[3] = {4, 2, 2};
-    for (int part = 0; part < 3; ++part) {
-        for (int i = starts[part]; i < starts[part] + lengths[part]; ++i) {
-            if (text[i] < '0' || text[i] > '9')
-                return false;
-            parts[part] = parts[part] * 10 + (text[i] - '0');
-        }
-    }
-    return QDate::isValid(parts[0], parts[1], parts[2]);
-}
-
 // The cell bound as it is gives what the field conversion would store.
 bool bindsUnchanged(const FieldPair &pair, const store::Row &row)
 {
@@ -110,7 +92,9 @@ bool bindsUnchanged(const FieldPair &pair, const store::Row &row)
     case Unchanged::Logical:
         return cell.kind == store::Cell::Integer && (cell.integer == 0 || cell.integer == 1);
     case Unchanged::Date:
-        return cell.kind == store::Cell::Text && isStoredDate(row.bytes.constData() + cell.offset, cell.size);
+        // Exactly "2024-03-05", as the store writes a valid date.
+        return cell.kind == store::Cell::Text && cell.size == 10
+               && store::storedDateOf(row.bytes.constData() + cell.offset, cell.size);
     case Unchanged::Bytes:
         return cell.kind == store::Cell::Bytes && cell.size > 0;
     }
@@ -161,10 +145,16 @@ public:
             }
         }
         prepareStatements();
-        // Appends on SQLite bind what they can straight from the source's
-        // rows; keyed modes need the converted key for their WHERE.
-        bindCells_ = (mode == BatchMode::Append || mode == BatchMode::Copy)
-                     && destination.backend() == Database::Backend::SQLite;
+        // Appends bind what they can straight from the source's rows; keyed
+        // modes need the converted key for their WHERE.
+        bindCells_ = mode == BatchMode::Append || mode == BatchMode::Copy;
+    }
+
+    // Sends the rows an append by COPY still holds.
+    void finish()
+    {
+        if (insert_)
+            insert_->flush();
     }
 
     // One source record; returns the destination rows it changed.
@@ -223,7 +213,15 @@ private:
                                     .arg(database_.quote(field.name), table);
             }
         }
-        if (mode_ != BatchMode::Update && mode_ != BatchMode::Delete)
+        if (mode_ == BatchMode::Append || mode_ == BatchMode::Copy) {
+            QStringList columns;
+            for (const FieldPair &pair : pairs_) {
+                if (!numberedByStore(pair.target))
+                    columns << pair.target.name;
+            }
+            insert_ = database_.prepareBulkAppend(target_.name, columns);
+        }
+        if (!insert_ && mode_ != BatchMode::Update && mode_ != BatchMode::Delete)
             insert_ = database_.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                             .arg(table, insertColumns.join(QLatin1String(", ")),
                                                  insertValues.join(QLatin1String(", "))));
@@ -385,6 +383,7 @@ int batchMove(Table &source, Database &destination, const QString &destinationTa
         mover.emplace(source, destination, destination.tableDef(storeName), mode);
         for (source.first(); !source.eof(); source.next())
             moved += mover->move();
+        mover->finish();
         if (mode == BatchMode::Copy)
             store::advanceIdentitySequences(destination, destination.tableDef(storeName));
         transaction.commit();

@@ -3,6 +3,7 @@
 #include "Catalog.h"
 #include "DatabaseError.h"
 #include "Locks.h"
+#include "PostgresStatement.h"
 #include "Schema.h"
 #include "StoreFile.h"
 #include "StoreStatement.h"
@@ -109,6 +110,7 @@ struct Database::Private
     QString connectionName;
     QSqlDatabase connection;
     store::SqliteRegistryPointer sqlite;
+    store::PostgresSessionPointer postgres;
     int transactionDepth = 0;
     std::unique_ptr<LockManager> locks;
     std::optional<QStringList> tableNames;
@@ -248,6 +250,14 @@ void Database::open()
                     store::connectionOpened(*d->storeFile);
             }
         } else {
+            const QVariant handle = d->connection.driver()->handle();
+            PGconn *native = nullptr;
+            if (handle.isValid()
+                && (qstrcmp(handle.typeName(), "PGconn*") == 0 || qstrcmp(handle.typeName(), "pg_conn*") == 0))
+                native = *static_cast<PGconn *const *>(handle.data());
+            if (!native)
+                throw DatabaseError(QStringLiteral("Der PostgreSQL-Treiber liefert keine Verbindung."));
+            d->postgres = store::makePostgresSession(native);
             execute(QStringLiteral("SET client_min_messages TO warning"));
             // A write meeting another workstation's row lock fails after a
             // short wait instead of waiting for that transaction to end.
@@ -276,6 +286,10 @@ void Database::close()
     }
     d->locks.reset();
     d->sqlite.reset();
+    if (d->postgres) {
+        store::closePostgresSession(*d->postgres);
+        d->postgres.reset();
+    }
     d->connection.close();
     d->connection = QSqlDatabase();
     QSqlDatabase::removeDatabase(d->connectionName);
@@ -302,13 +316,25 @@ QString Database::quote(const QString &identifier) const
     return store::quoteIdentifier(identifier);
 }
 
+std::unique_ptr<store::Statement> Database::prepareBulkAppend(const QString &tableName, const QStringList &columns)
+{
+    if (!d->open)
+        open();
+    if (d->backend != Backend::PostgreSQL)
+        return nullptr;
+    QStringList quoted;
+    for (const QString &column : columns)
+        quoted << quote(column);
+    return store::preparePostgresCopy(d->postgres, quote(storeTableName(tableName)), quoted);
+}
+
 std::unique_ptr<store::Statement> Database::prepare(const QString &sql)
 {
     if (!d->open)
         throw DatabaseError(QStringLiteral("Die Datenbank %1 ist nicht geöffnet.").arg(d->aliasName), sql);
     if (d->backend == Backend::SQLite)
         return store::prepareSqlite(*d->sqlite, sql);
-    return store::prepareQt(d->connection, sql);
+    return store::preparePostgres(d->postgres, sql);
 }
 
 int Database::execute(const QString &sql, const QVariantList &params)
@@ -386,16 +412,7 @@ void Database::guarded(const std::function<void()> &write)
         write();
         return;
     }
-    auto run = [&](const QString &sql) { prepare(sql)->execute(); };
-    run(QStringLiteral("SAVEPOINT razazu_statement"));
-    try {
-        write();
-    } catch (...) {
-        run(QStringLiteral("ROLLBACK TO SAVEPOINT razazu_statement"));
-        run(QStringLiteral("RELEASE SAVEPOINT razazu_statement"));
-        throw;
-    }
-    run(QStringLiteral("RELEASE SAVEPOINT razazu_statement"));
+    store::guardedWrite(*d->postgres, write);
 }
 
 // --- transactions: the outermost level is the store's transaction, inner

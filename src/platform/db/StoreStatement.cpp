@@ -2,11 +2,6 @@
 
 #include "DatabaseError.h"
 
-#include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QString>
 #include <QStringEncoder>
 #include <algorithm>
@@ -461,7 +456,7 @@ void installSqliteFunctions(sqlite3 *handle)
     sqlite3_create_collation_v2(handle, "NOCASE", SQLITE_UTF8, nullptr, compareNoCase, nullptr);
 }
 
-// --- Qt Sql (PostgreSQL)
+// --- PostgreSQL
 
 ErrorKind postgresErrorKind(const QString &sqlState)
 {
@@ -484,153 +479,6 @@ ErrorKind postgresErrorKind(const QString &sqlState)
     if (sqlState == QLatin1String("58030"))
         return ErrorKind::InputOutput;
     return ErrorKind::General;
-}
-
-namespace {
-
-ErrorKind qtErrorKind(const QSqlError &error)
-{
-    return postgresErrorKind(error.nativeErrorCode());
-}
-
-QString qtMessage(const QSqlError &error)
-{
-    QString message = error.databaseText().trimmed();
-    if (message.isEmpty())
-        message = error.text().trimmed();
-    return message;
-}
-
-// Dates and times go to PostgreSQL as plain text; the statement's context
-// gives them their type, and no time-zone conversion happens on the way.
-QVariant forPostgres(const QVariant &value)
-{
-    if (!value.isValid() || value.isNull())
-        return value;
-    switch (value.typeId()) {
-    case QMetaType::QDate:
-        return storedDate(value.toDate());
-    case QMetaType::QTime:
-        return storedTime(value.toTime());
-    case QMetaType::QDateTime: {
-        const QDateTime dateTime = value.toDateTime();
-        return storedDate(dateTime.date()) + QLatin1Char(' ') + storedTime(dateTime.time());
-    }
-    default:
-        return value;
-    }
-}
-
-class QtStatement : public Statement
-{
-public:
-    QtStatement(const QSqlDatabase &connection, const QString &sql) : query_(connection), sql_(sql)
-    {
-        query_.setForwardOnly(true);
-        query_.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-        parameters_ = countParameters(sql);
-        // Qt prepares on the server with PREPARE, which takes no SET, BEGIN,
-        // CREATE and the like: statements without parameters run directly.
-        direct_ = parameters_ == 0;
-        if (!direct_ && !query_.prepare(sql))
-            raise(qtErrorKind(query_.lastError()), qtMessage(query_.lastError()), sql);
-    }
-
-    void bind(int position, const QVariant &value) override
-    {
-        query_.bindValue(position, forPostgres(value));
-    }
-
-    void bindCell(int position, const Row &row, int column, FieldType type) override
-    {
-        bind(position, cellValue(row, column, type));
-    }
-
-    bool bindNamed(const QString &name, const QVariant &value) override
-    {
-        if (!sql_.contains(name))
-            return false;
-        query_.bindValue(name, forPostgres(value));
-        return true;
-    }
-
-    bool step() override
-    {
-        if (!started_) {
-            if (!(direct_ ? query_.exec(sql_) : query_.exec()))
-                raise(qtErrorKind(query_.lastError()), qtMessage(query_.lastError()), sql_);
-            started_ = true;
-            affected_ = query_.numRowsAffected();
-            if (!query_.isSelect())
-                return false;
-        }
-        if (!query_.isSelect())
-            return false;
-        return query_.next();
-    }
-
-    void reset() override
-    {
-        query_.finish();
-        started_ = false;
-    }
-
-    void clearBindings() override {}
-
-    int columnCount() const override { return query_.record().count(); }
-    QString columnName(int column) const override { return query_.record().fieldName(column); }
-
-    void readRow(Row &row) override
-    {
-        const int count = query_.record().count();
-        row.cells.assign(count, Cell());
-        row.bytes.clear();
-        for (int i = 0; i < count; ++i)
-            row.setValue(i, query_.value(i));
-    }
-
-    QVariant value(int column) override { return query_.value(column); }
-    int rowsAffected() const override { return affected_; }
-    QString sql() const override { return sql_; }
-    int parameterCount() const override { return parameters_; }
-
-private:
-    // '?' and ':name' outside quotes; "::type" is a cast.
-    static int countParameters(const QString &sql)
-    {
-        int count = 0;
-        QChar quote;
-        for (int i = 0; i < sql.size(); ++i) {
-            const QChar c = sql[i];
-            if (!quote.isNull()) {
-                if (c == quote)
-                    quote = QChar();
-            } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
-                quote = c;
-            } else if (c == QLatin1Char('?')) {
-                ++count;
-            } else if (c == QLatin1Char(':') && i + 1 < sql.size() && sql[i + 1] != QLatin1Char(':')
-                       && (i == 0 || sql[i - 1] != QLatin1Char(':'))
-                       && (sql[i + 1].isLetter() || sql[i + 1] == QLatin1Char('_'))) {
-                ++count;
-            }
-        }
-        return count;
-    }
-
-    QSqlQuery query_;
-    QString sql_;
-    bool started_ = false;
-    bool direct_ = false;
-    int affected_ = 0;
-    int parameters_ = 0;
-};
-
-} // namespace
-
-std::unique_ptr<Statement> prepareQt(const QSqlDatabase &connection, const QString &sql)
-{
-    return std::make_unique<QtStatement>(connection, sql);
 }
 
 } // namespace db::store

@@ -150,6 +150,8 @@ void Table::Private::clearWindow()
 
 void Table::Private::setSingleRow(store::Row row)
 {
+    for (store::Row &old : rows)
+        recycle(std::move(old));
     rows.clear();
     rows.push_back(std::move(row));
     current = 0;
@@ -308,6 +310,25 @@ void Table::Private::repositionAfterChange(const store::Row &row)
         internalLast();
 }
 
+int Table::Private::countRowsUpTo(const Condition &extra, int limit)
+{
+    Condition condition = baseCondition();
+    condition.add(extra);
+    QString sql = QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM %1").arg(store::quoteIdentifier(storeName));
+    if (!condition.sql.isEmpty())
+        sql += QLatin1String(" WHERE ") + condition.sql;
+    sql += QLatin1String(" LIMIT ?) AS counted");
+    store::Statement &count = statement(sql);
+    ResetOnExit reset{count};
+    int position = 0;
+    for (const QVariant &param : condition.params)
+        count.bind(position++, param);
+    count.bind(position, limit);
+    if (!count.step())
+        return 0;
+    return count.value(0).toInt();
+}
+
 int Table::Private::countRows(const Condition &extra)
 {
     if (filtered && !q->onFilterRecord.empty()) {
@@ -459,7 +480,23 @@ int Table::recNo()
     const store::Row *row = d->currentRow();
     if (!row)
         return -1;
-    return d->countRows(d->keyset(d->orderValues(*row), false, false)) + 1;
+    const QVariantList values = d->orderValues(*row);
+    const Condition before = d->keyset(values, false, false);
+    if (d->filtered && onFilterRecord)
+        return d->countRows(before) + 1;
+    // Counting the records before one near the end of a large table takes
+    // long; counting those after it, and all, does not. Both sides are
+    // counted a part at a time, and the first to finish gives the number.
+    const Condition after = d->keyset(values, true, false);
+    for (int limit = 256; limit < (1 << 24); limit *= 4) {
+        const int earlier = d->countRowsUpTo(before, limit);
+        if (earlier < limit)
+            return earlier + 1;
+        const int later = d->countRowsUpTo(after, limit);
+        if (later < limit)
+            return d->countRows({}) - later;
+    }
+    return d->countRows(before) + 1;
 }
 
 void Table::refresh()

@@ -43,11 +43,13 @@ QVariant Table::Private::storedValue(int fieldIndex) const
     return value;
 }
 
-store::Row Table::Private::rowFromBuffer(const QVariant &rowNumber) const
+store::Row Table::Private::rowFromBuffer(const QVariant &rowNumber)
 {
-    store::Row row;
+    // A spare row keeps its buffers: posting one record after another
+    // allocates nothing for it.
+    store::Row row = takeRow();
     row.cells.assign(cellCount, store::Cell());
-    row.bytes.reserve(32 * cellCount);
+    row.bytes.resize(0);
     for (int i = 0; i < def.fields.size(); ++i)
         row.setValue(i, storedValue(i));
     if (cellCount > def.fields.size())

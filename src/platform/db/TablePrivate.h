@@ -210,6 +210,8 @@ struct Table::Private
     void repositionAfterChange(const store::Row &row);
     std::optional<store::Row> fetchByIdentity(const QVariantList &identity, bool withBase);
     int countRows(const Condition &extra);
+    // The same, but stops counting at limit.
+    int countRowsUpTo(const Condition &extra, int limit);
     void afterMove();
     void applyMasterValues();
     std::optional<QVariantList> currentMasterValues() const;
@@ -217,7 +219,7 @@ struct Table::Private
 
     // --- TableEditing.cpp
     void writeRecord();
-    store::Row rowFromBuffer(const QVariant &rowNumber) const;
+    store::Row rowFromBuffer(const QVariant &rowNumber);
     QVariant storedValue(int fieldIndex) const;
     // written: posted or deleted, so locked on until the transaction ends.
     void unlockRecord(bool written = false);

@@ -215,6 +215,42 @@ TEST_P(EditingTest, PostErrorListenersAreAskedInOrderUntilOneDecides)
     EXPECT_EQ(storedName(3), QStringLiteral("neu"));
 }
 
+// Inside a transaction a refused post undoes only itself: the posts before
+// it (also the one just before, whose savepoint is released late) and after
+// it stay, and an inner level still rolls back on its own.
+TEST_P(EditingTest, RefusedPostInsideATransactionUndoesOnlyItself)
+{
+    createBelege(0);
+    Table table(database(), QStringLiteral("Belege"));
+    table.open();
+    auto post = [&](int nr, const QString &name) {
+        table.append();
+        table["BelegNr"].setAsInteger(nr);
+        table["Name"].setAsString(name);
+        table.post();
+    };
+    Transaction transaction(database());
+    post(1, QStringLiteral("eins"));
+    post(2, QStringLiteral("zwei"));
+    EXPECT_THROW(post(2, QStringLiteral("doppelt")), DatabaseError);
+    table.cancel();
+    EXPECT_THROW(post(1, QStringLiteral("nochmal")), DatabaseError);
+    table.cancel();
+    post(3, QStringLiteral("drei"));
+    {
+        Transaction inner(database());
+        post(4, QStringLiteral("vier"));
+        EXPECT_THROW(post(4, QStringLiteral("doppelt")), DatabaseError);
+        table.cancel();
+    }
+    post(5, QStringLiteral("fünf"));
+    transaction.commit();
+    EXPECT_EQ(count(), 4);
+    EXPECT_EQ(storedName(2), QStringLiteral("zwei"));
+    EXPECT_EQ(storedName(5), QStringLiteral("fünf"));
+    EXPECT_EQ(count(QStringLiteral("\"BelegNr\" = 4")), 0);
+}
+
 TEST_P(EditingTest, RequiredValuesAndReadOnly)
 {
     createBelege(1);

@@ -154,7 +154,7 @@ TEST_P(FieldTest, TypedAccessAcrossTypes)
     table["Kurz"].setAsString(QStringLiteral("3,75"));
     table["Preis"].setAsFloat(1234567.891);
     table["Datum"].setAsDate(QDate(2024, 3, 5));
-    table["Zeitpunkt"].setAsDateTime(QDateTime(QDate(2024, 3, 5), QTime(8, 9, 10)));
+    table["Zeitpunkt"].setAsDateTime(QDateTime(QDate(2024, 3, 5), QTime(8, 9, 10, 500)));
     table["Aktiv"].setAsBoolean(true);
     QByteArray bytes;
     for (int i = 0; i < 256; ++i)
@@ -168,6 +168,7 @@ TEST_P(FieldTest, TypedAccessAcrossTypes)
     EXPECT_EQ(table["Datum"].value(), QVariant(QDate(2024, 3, 5)));
     EXPECT_EQ(table["Zeitpunkt"].asDate(), QDate(2024, 3, 5));
     EXPECT_EQ(table["Zeitpunkt"].asString(), QStringLiteral("05.03.2024 08:09:10"));
+    EXPECT_EQ(table["Zeitpunkt"].asDateTime().time(), QTime(8, 9, 10, 500)) << "a fraction without trailing zeros";
     EXPECT_EQ(table["Aktiv"].asString(), QStringLiteral("True"));
     EXPECT_EQ(table["Daten"].asBytes(), bytes);
 

@@ -5,6 +5,7 @@
 #include "common/Tabellen.h"
 #include "common/TabellenRegister.h"
 #include "orders/Tabellen.h"
+#include "sad_export/Tabellen.h"
 
 #include "platform/db/Schema.h"
 
@@ -22,5 +23,6 @@ void alleTabellenAnmelden()
     common::tabellenAnmelden();
     common::registerTabellenAnmelden();
     orders::tabellenAnmelden();
+    sad_export::tabellenAnmelden();
     app::tabellenAnmelden();
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config git
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n
   libsqlite3-dev libpq-dev
   libsimpleini-dev libshp-dev pxlib-dev mdbtools-dev mdbtools libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev

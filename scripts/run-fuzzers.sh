@@ -14,7 +14,7 @@ read -r -a readers <<< "${RAZAZU_FUZZ_READERS:-dbase paradox access delimited te
 
 sanitize="-fsanitize=fuzzer-no-link,address"
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DRAZAZU_BUILD_FUZZ=ON -DRAZAZU_BUILD_BENCH=OFF \
+  -DRAZAZU_BUILD_FUZZ=ON -DRAZAZU_BUILD_BENCH=OFF -DRAZAZU_FULL_DEBUG_INFO=OFF \
   -DCMAKE_C_FLAGS="$sanitize" -DCMAKE_CXX_FLAGS="$sanitize" >/dev/null
 cmake --build "$build_dir" --target fuzz_targets --parallel "$(nproc)"
 

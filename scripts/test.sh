@@ -5,7 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-packages.sh
 build_dir=${RAZAZU_BUILD_DIR:-build}
-RAZAZU_BUILD_DIR=$build_dir scripts/build.sh -DRAZAZU_BUILD_TESTS=ON
+# Function names and lines are debug information enough for a backtrace and
+# cost far less to build than full debug information.
+RAZAZU_BUILD_DIR=$build_dir scripts/build.sh -DRAZAZU_BUILD_TESTS=ON -DRAZAZU_FULL_DEBUG_INFO=OFF
 
 export QT_QPA_PLATFORM=offscreen
 if [ -z "${RAZAZU_TEST_PG:-}" ]; then

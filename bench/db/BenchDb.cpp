@@ -1,6 +1,11 @@
 // The data-store layer against the raw SQLite C API, in one run on one file:
 // opening a large table, key lookups, a full scan, bulk appends, a prefix
 // filter, adding a field, and the peak memory of scanning a million rows.
+// Where RAZAZU_TEST_PG names a server, the same against raw libpq there
+// (BenchPostgres.cpp).
+#include "BenchPostgres.h"
+#include "BenchRows.h"
+
 #include "platform/db/Database.h"
 #include "platform/db/Query.h"
 #include "platform/db/Restructure.h"
@@ -14,6 +19,7 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -23,41 +29,9 @@
 #include <vector>
 
 using namespace db;
+using namespace bench;
 
 namespace {
-
-constexpr int bigRows = 1000000;
-constexpr int smallRows = 1000;
-constexpr int filterRows = 100000;
-constexpr int appendRows = 100000;
-
-const QString alias = QStringLiteral("Bench");
-const char *columns = "\"Nr\", \"Name\", \"Ort\", \"Betrag\", \"Datum\", \"Menge\"";
-
-// Surnames the names start with; "Mül" picks one in fifty.
-const char *const surnames[] = {
-    "Müller", "Meier", "Schmidt", "Schneider", "Fischer", "Weber", "Wagner", "Becker", "Schulz", "Hoffmann",
-    "Schäfer", "Koch", "Bauer", "Richter", "Klein", "Wolf", "Schröder", "Neumann", "Schwarz", "Zimmermann",
-    "Braun", "Krüger", "Hofmann", "Hartmann", "Lange", "Schmitt", "Werner", "Schmitz", "Krause", "Meyer",
-    "Lehmann", "Schmid", "Schulze", "Maier", "Köhler", "Herrmann", "König", "Walter", "Mayer", "Huber",
-    "Kaiser", "Fuchs", "Peters", "Lang", "Scholz", "Möller", "Weiß", "Jung", "Hahn", "Vogel"};
-const char *const towns[] = {"Hamburg", "Bremen", "Berlin", "München", "Köln", "Dresden", "Kiel"};
-
-TableDef layout(const QString &name)
-{
-    TableDef def;
-    def.name = name;
-    def.fields = {
-        {QStringLiteral("Nr"), FieldType::Long},
-        {QStringLiteral("Name"), FieldType::Alpha, 30},
-        {QStringLiteral("Ort"), FieldType::Alpha, 20},
-        {QStringLiteral("Betrag"), FieldType::Money},
-        {QStringLiteral("Datum"), FieldType::Date},
-        {QStringLiteral("Menge"), FieldType::Long},
-    };
-    def.primaryKey = {QStringLiteral("Nr")};
-    return def;
-}
 
 void check(int rc, sqlite3 *handle, const char *what)
 {
@@ -75,29 +49,6 @@ sqlite3_stmt *prepare(sqlite3 *handle, const std::string &sql)
     sqlite3_stmt *statement = nullptr;
     check(sqlite3_prepare_v2(handle, sql.c_str(), -1, &statement, nullptr), handle, sql.c_str());
     return statement;
-}
-
-// Values of row n as the layer stores them: dates as ISO text, money as real.
-struct RowText
-{
-    char name[64];
-    const char *town;
-    double amount;
-    QDate day;
-    char date[16];
-    int quantity;
-};
-
-RowText rowValues(int n)
-{
-    RowText row;
-    std::snprintf(row.name, sizeof row.name, "%s %d", surnames[n % 50], n);
-    row.town = towns[n % 7];
-    row.amount = (n % 10000) * 0.25;
-    row.day = QDate(2020, 1, 1).addDays(n % 1500);
-    std::snprintf(row.date, sizeof row.date, "%04d-%02d-%02d", row.day.year(), row.day.month(), row.day.day());
-    row.quantity = n % 97;
-    return row;
 }
 
 void bindRow(sqlite3_stmt *insert, int n)
@@ -136,14 +87,6 @@ void consumeRaw(sqlite3_stmt *statement)
     benchmark::DoNotOptimize(sqlite3_column_double(statement, 3));
     benchmark::DoNotOptimize(sqlite3_column_text(statement, 4));
     benchmark::DoNotOptimize(sqlite3_column_int(statement, 5));
-}
-
-void consumeLayer(Table &table)
-{
-    for (int i = 0; i < 6; ++i) {
-        QVariant value = table.field(i).value();
-        benchmark::DoNotOptimize(value);
-    }
 }
 
 // The store every benchmark works on, built once per run.
@@ -440,79 +383,98 @@ void BM_Raw_CopyIntoNewTable1M(benchmark::State &state)
 }
 BENCHMARK(BM_Raw_CopyIntoNewTable1M)->Unit(benchmark::kMillisecond)->Iterations(2);
 
-// --- peak memory: a fresh process opens the store and scans the million
-// rows; its peak resident size above what it had before opening
+// --- peak memory: a fresh process opens the store and scans a table of
+// 100,000 or of a million rows. Heap and mapped store pages are reported
+// apart: the store's file is mapped, and its pages count as resident
+// although the system can drop them; the layer's own heap must not grow
+// with the table.
 
-long statusKilobytes(const char *key)
+long statusKilobytes(const QByteArray &status, const char *key)
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
     const QByteArray prefix = QByteArray(key) + ':';
-    for (const QByteArray &line : status.readAll().split('\n')) {
+    for (const QByteArray &line : status.split('\n')) {
         if (line.startsWith(prefix))
             return line.mid(prefix.size()).trimmed().split(' ').first().toLong();
     }
     return -1;
 }
 
-int memoryProbe(const QString &folder)
+QByteArray processStatus()
 {
-    const long empty = statusKilobytes("VmRSS");
+    QFile status(QStringLiteral("/proc/self/status"));
+    return status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+}
+
+int memoryProbe(const QString &folder, const QString &tableName)
+{
+    const QByteArray before = processStatus();
     Database database(alias);
     database.setPath(folder);
     database.open();
-    Table table(database, QStringLiteral("Gross"));
+    Table table(database, tableName);
     table.open();
     long rows = 0;
+    long peakHeap = 0;
+    long peakFile = 0;
+    auto sample = [&] {
+        const QByteArray status = processStatus();
+        peakHeap = std::max(peakHeap, statusKilobytes(status, "RssAnon"));
+        peakFile = std::max(peakFile, statusKilobytes(status, "RssFile"));
+    };
     for (table.first(); !table.eof(); table.next()) {
         consumeLayer(table);
-        ++rows;
+        if (++rows % 10000 == 0)
+            sample();
     }
-    // Heap and mapped file pages apart: the store's file is mapped, and
-    // those pages count as resident although the system can drop them.
-    std::printf("%ld %ld %ld %ld %ld\n", empty, statusKilobytes("VmHWM"), statusKilobytes("RssAnon"),
-                statusKilobytes("RssFile"), rows);
-    return rows == bigRows ? 0 : 1;
+    sample();
+    std::printf("%ld %ld %ld %ld %ld\n", statusKilobytes(before, "RssAnon"), statusKilobytes(before, "RssFile"),
+                peakHeap, peakFile, rows);
+    return 0;
 }
 
-void BM_Layer_PeakMemoryScan1M(benchmark::State &state)
+void BM_Layer_PeakMemoryScan(benchmark::State &state, const char *tableName, int expectedRows)
 {
     const QString folder = store().folder.path();
     for (auto _ : state) {
         QProcess probe;
-        probe.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--memory-probe"), folder});
+        probe.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--memory-probe"), folder, QString::fromLatin1(tableName)});
         if (!probe.waitForFinished(600000) || probe.exitCode() != 0) {
             state.SkipWithError("memory probe failed");
             break;
         }
         const QList<QByteArray> figures = probe.readAllStandardOutput().trimmed().split(' ');
-        if (figures.size() != 5) {
+        if (figures.size() != 5 || figures[4].toInt() != expectedRows) {
             state.SkipWithError("memory probe gave no figures");
             break;
         }
-        const double empty = figures[0].toDouble() / 1024;
-        const double peak = figures[1].toDouble() / 1024;
-        state.counters["empty_MB"] = empty;
-        state.counters["peak_MB"] = peak;
-        state.counters["above_empty_MB"] = peak - empty;
-        state.counters["end_heap_MB"] = figures[2].toDouble() / 1024;
-        state.counters["end_file_pages_MB"] = figures[3].toDouble() / 1024;
+        const double heapBefore = figures[0].toDouble() / 1024;
+        const double fileBefore = figures[1].toDouble() / 1024;
+        state.counters["heap_before_MB"] = heapBefore;
+        state.counters["heap_peak_MB"] = figures[2].toDouble() / 1024;
+        state.counters["heap_above_MB"] = figures[2].toDouble() / 1024 - heapBefore;
+        state.counters["file_pages_peak_MB"] = figures[3].toDouble() / 1024;
+        state.counters["file_pages_above_MB"] = figures[3].toDouble() / 1024 - fileBefore;
     }
 }
-BENCHMARK(BM_Layer_PeakMemoryScan1M)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_Layer_PeakMemoryScan, 100k_rows, "Mittel", filterRows)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Layer_PeakMemoryScan, 1M_rows, "Gross", bigRows)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
-    if (argc == 3 && std::strcmp(argv[1], "--memory-probe") == 0)
-        return memoryProbe(QString::fromLocal8Bit(argv[2]));
+    if (argc == 4 && std::strcmp(argv[1], "--memory-probe") == 0)
+        return memoryProbe(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     benchmark::Initialize(&argc, argv);
+    registerPostgresBenchmarks();
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     benchmark::RunSpecifiedBenchmarks();
+    finishPostgresBenchmarks();
     benchmark::Shutdown();
     return 0;
 }

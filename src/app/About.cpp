@@ -1,6 +1,7 @@
 #include "About.h"
 
 #include "common/Hersteller.h"
+#include "common/Programmzustand.h"
 #include "common/ShellFehler.h"
 #include "common/Util.h"
 
@@ -78,7 +79,7 @@ TAboutBox::TAboutBox(const QString &caption, QWidget *parent) : ui::Form(parent)
 
     OKButton = new QPushButton(QStringLiteral("OK"), body());
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setFlat(!(SpeedButtonsMitRahmen && ui::userAppearance().framedSpeedButtons));
+    OKButton->setFlat(!(Erscheinungsbild().framedSpeedButtons));
     setButtonResult(OKButton, ui::ModalResult::Ok);
     setDefaultButton(OKButton);
     setCancelButton(OKButton);

@@ -2,6 +2,7 @@
 
 #include "Benutzerordner.h"
 
+#include "common/Programmzustand.h"
 #include "common/RadioGroup.h"
 #include "common/TSR_dbGrid.h"
 #include "common/TfrmSuche.h"
@@ -112,17 +113,17 @@ TfrmBenutzer::TfrmBenutzer(const QString &loggedInUser, QWidget *parent) : ui::F
     layout->addWidget(DBGrid1, 1);
     layout->addLayout(eingaben);
     resize(560, 440);
-    ui::applyAppearance(this, ui::userAppearance(), ui::LabelFont::MasterData);
+    ui::applyAppearance(this, Erscheinungsbild(), ui::LabelFont::MasterData);
 
-    tbBenutzer->beforeInsert = [this](db::Table &) { neueUserNr_ = HoechsteUserNr() + 1; };
-    tbBenutzer->afterInsert = [this](db::Table &) { NeuerBenutzer(); };
-    tbBenutzer->afterPost = [this](db::Table &) { gespeichert_ = true; };
-    tbBenutzer->afterScroll = [this](db::Table &) { NavigationAnpassen(); };
-    tbBenutzer->onPostError = [this](db::Table &, const db::DatabaseError &error) {
+    tbBenutzer->beforeInsert.add([this](db::Table &) { neueUserNr_ = HoechsteUserNr() + 1; });
+    tbBenutzer->afterInsert.add([this](db::Table &) { NeuerBenutzer(); });
+    tbBenutzer->afterPost.add([this](db::Table &) { gespeichert_ = true; });
+    navigation_ = tbBenutzer->afterScroll.add([this](db::Table &) { NavigationAnpassen(); });
+    tbBenutzer->onPostError.add([this](db::Table &, const db::DatabaseError &error) {
         ui::messageDlg(ui::postErrorText(error), ui::MessageType::Error, ui::Buttons::Ok);
         DBEdit1->setFocus();
         return db::PostErrorAction::Abort;
-    };
+    });
 
     connect(sbErster, &QAbstractButton::clicked, this, ui::guarded([this] { tbBenutzer->first(); }));
     connect(sbLetzter, &QAbstractButton::clicked, this, ui::guarded([this] { tbBenutzer->last(); }));
@@ -146,7 +147,7 @@ TfrmBenutzer::TfrmBenutzer(const QString &loggedInUser, QWidget *parent) : ui::F
 TfrmBenutzer::~TfrmBenutzer()
 {
     // The table's handlers point into this form.
-    tbBenutzer->afterScroll = nullptr;
+    navigation_.remove();
     tbBenutzer->close();
 }
 

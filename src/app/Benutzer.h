@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/db/Event.h"
 #include "platform/ui/Form.h"
 
 class QLabel;
@@ -68,6 +69,7 @@ private:
     bool gespeichert_ = false;
     bool alleLoeschen_ = false;
     int neueUserNr_ = 0;
+    db::Subscription navigation_;
 };
 
 // The menu item "&Benutzer": the form, modally; afterwards the reminder that

@@ -78,7 +78,7 @@ Einrichtung InstallationEinrichten(const QString &programmOrdner)
         datenbestandAnlegen(daten);
         const QString verwalterOrdner = ordner + QStringLiteral("User1");
         if (!BenutzerOrdnerAnlegen(verwalterOrdner, daten))
-            throw sys::FileError(QStringLiteral("Der Benutzerordner %1 konnte nicht angelegt werden.").arg(verwalterOrdner),
+            throw sys::FileSystemError(QStringLiteral("Der Benutzerordner %1 konnte nicht angelegt werden.").arg(verwalterOrdner),
                                  verwalterOrdner);
     }
     daten.close();
@@ -86,6 +86,6 @@ Einrichtung InstallationEinrichten(const QString &programmOrdner)
     sys::IniFile ini(iniDatei, QStringLiteral("Kandrel Razazu"));
     if (!ini.writeString(QStringLiteral("DatenBankPfad"), datenOrdner)
         || !ini.writeString(QStringLiteral("ProgrammPfad"), ordner))
-        throw sys::FileError(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(iniDatei), iniDatei);
+        throw sys::FileSystemError(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(iniDatei), iniDatei);
     return Einrichtung::Eingerichtet;
 }

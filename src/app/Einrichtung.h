@@ -10,6 +10,6 @@
 // there) is left alone; an existing data directory is used as it is.
 enum class Einrichtung { Eingerichtet, Vorhanden };
 
-// FileError or DatabaseError when it fails; the INI file is written last,
+// sys::FileSystemError or DatabaseError when it fails; the INI file is written last,
 // so a failed set-up is tried again next time.
 Einrichtung InstallationEinrichten(const QString &programmOrdner);

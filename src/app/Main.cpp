@@ -13,7 +13,7 @@
 #include "platform/db/Table.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/GermanFormat.h"
-#include "platform/ui/Appearance.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Guard.h"
 #include "platform/ui/PostErrors.h"
@@ -66,8 +66,8 @@ TfrmMain::TfrmMain(QWidget *parent)
         ui::messageDlg(ui::postErrorText(error), ui::MessageType::Error, ui::Buttons::Ok);
         return db::PostErrorAction::Abort;
     };
-    tbParameter->onPostError = nichtGespeichert;
-    Table1->onPostError = nichtGespeichert;
+    tbParameter->onPostError.add(nichtGespeichert);
+    Table1->onPostError.add(nichtGespeichert);
     DataSource1 = new db::DataSource(Table1, this);
 
     // The clock runs from the moment the window exists; the first showing
@@ -105,6 +105,8 @@ TfrmMain::~TfrmMain()
 
 void TfrmMain::FormCreate()
 {
+    // Every start-up begins from the defaults, as a freshly started program.
+    programmzustand() = Programmzustand();
     ProgrammPfad = ProgrammVerzeichnis();
     SpeedButtonsMitRahmen = IsNT5OrLater();
 
@@ -124,9 +126,9 @@ void TfrmMain::FormCreate()
     quint16 major = 0, minor = 0, release = 0, build = 0;
     DateiVersionLesen(QCoreApplication::applicationFilePath(), major, minor, release, build);
     Version = QString::number(major);
-    // The title goes into captions only: the application's name also names
-    // temporary files and must stay a plain word.
-    QGuiApplication::setApplicationDisplayName(Titel + QLatin1Char(' ') + Version);
+    // The title goes into message boxes only: the application's name also
+    // names temporary files and must stay a plain word.
+    ui::setProgramTitle(Titel + QLatin1Char(' ') + Version);
 
     // Every date conversion of the program, grids and tables included, reads
     // two-digit years through this one window.
@@ -159,7 +161,7 @@ bool TfrmMain::DatenverzeichnisFinden()
     IniEintragen(QStringLiteral("DatenBankPfad"), DatenBankPfad);
     IniEintragen(QStringLiteral("ProgrammPfad"), ProgrammPfad);
     if (!QDir::setCurrent(ProgrammPfad))
-        throw sys::FileError(QStringLiteral("Das Programmverzeichnis %1 kann nicht aufgerufen werden.").arg(ProgrammPfad),
+        throw sys::FileSystemError(QStringLiteral("Das Programmverzeichnis %1 kann nicht aufgerufen werden.").arg(ProgrammPfad),
                              ProgrammPfad);
     return true;
 }
@@ -199,35 +201,21 @@ void TfrmMain::SetUserNr(int nummer)
 void TfrmMain::SetFormularFont(const TFont &font)
 {
     FormularAnzeigeFont = font;
-    ErscheinungsbildWeitergeben();
 }
 
 void TfrmMain::SetStammdatenFont(const TFont &font)
 {
     StammdatenAnzeigeFont = font;
-    ErscheinungsbildWeitergeben();
 }
 
 void TfrmMain::SetEingabeFont(const TFont &font)
 {
     EingabeFelderFont = font;
-    ErscheinungsbildWeitergeben();
 }
 
 void TfrmMain::SetAusdruckFont(const TFont &font)
 {
     AusdruckFont = font;
-}
-
-void TfrmMain::ErscheinungsbildWeitergeben()
-{
-    ui::Appearance appearance;
-    appearance.documentLabels = {FormularAnzeigeFont.font(), sys::toQColor(FormularAnzeigeFont.Color)};
-    appearance.masterDataLabels = {StammdatenAnzeigeFont.font(), sys::toQColor(StammdatenAnzeigeFont.Color)};
-    appearance.inputFields = {EingabeFelderFont.font(), sys::toQColor(EingabeFelderFont.Color)};
-    appearance.background = sys::toQColor(HinterGrundFarbe);
-    appearance.framedSpeedButtons = SpeedButtonsMitRahmen && XP_Themes;
-    ui::setUserAppearance(appearance);
 }
 
 void TfrmMain::showEvent(QShowEvent *event)

@@ -45,9 +45,6 @@ public:
     void SetStammdatenFont(const TFont &font);
     void SetEingabeFont(const TFont &font);
     void SetAusdruckFont(const TFont &font);
-    // Hands the fonts and the background colour to the forms created from now
-    // on.
-    void ErscheinungsbildWeitergeben();
 
     void OptionenLesen();
     void OptionenSpeichern();
@@ -57,34 +54,34 @@ public:
     // The data-store update; true when its dialog ended with OK.
     bool RunDatabaseUpdate();
 
-    // --- state every form reaches through frmMain
-    QString UserName;
-    int UserNr = 0;
-    TFont FormularAnzeigeFont;
-    TFont StammdatenAnzeigeFont;
-    TFont EingabeFelderFont;
-    sys::ColorValue HinterGrundFarbe = sys::colors::buttonFace;
-    TFont AusdruckFont;
-    QString Version;
-    bool AutomatischAnmelden = false;
-    QString AnmeldeNamen;
-    bool AutomatischAbmelden = false;
-    bool Abgabensatz = true;
-    bool StatistischerWert = true;
-    bool RechnungsWert = true;
-    QString DatenBankPfad;   // without a trailing separator
-    QString ProgrammPfad;    // with a trailing separator
-    bool IntraUebernahme = false;
-    QString IntraVerfahren;
-    bool IntraArtUebernahme = false;
-    QString IntraArt;
-    QString Zollamt1;
-    QString Zollamt2;
-    QString ZollamtAn1;
-    QString ZollamtAn2;
-    QString ZollamtNr;
-    bool XP_Themes = false;
-    bool AEFeld33Focus = true;
+    // --- the program state under the names the forms use (Programmzustand.h)
+    QString &UserName = programmzustand().UserName;
+    int &UserNr = programmzustand().UserNr;
+    TFont &FormularAnzeigeFont = programmzustand().FormularAnzeigeFont;
+    TFont &StammdatenAnzeigeFont = programmzustand().StammdatenAnzeigeFont;
+    TFont &EingabeFelderFont = programmzustand().EingabeFelderFont;
+    sys::ColorValue &HinterGrundFarbe = programmzustand().HinterGrundFarbe;
+    TFont &AusdruckFont = programmzustand().AusdruckFont;
+    QString &Version = programmzustand().Version;
+    bool &AutomatischAnmelden = programmzustand().AutomatischAnmelden;
+    QString &AnmeldeNamen = programmzustand().AnmeldeNamen;
+    bool &AutomatischAbmelden = programmzustand().AutomatischAbmelden;
+    bool &Abgabensatz = programmzustand().Abgabensatz;
+    bool &StatistischerWert = programmzustand().StatistischerWert;
+    bool &RechnungsWert = programmzustand().RechnungsWert;
+    QString &DatenBankPfad = programmzustand().DatenBankPfad;
+    QString &ProgrammPfad = programmzustand().ProgrammPfad;
+    bool &IntraUebernahme = programmzustand().IntraUebernahme;
+    QString &IntraVerfahren = programmzustand().IntraVerfahren;
+    bool &IntraArtUebernahme = programmzustand().IntraArtUebernahme;
+    QString &IntraArt = programmzustand().IntraArt;
+    QString &Zollamt1 = programmzustand().Zollamt1;
+    QString &Zollamt2 = programmzustand().Zollamt2;
+    QString &ZollamtAn1 = programmzustand().ZollamtAn1;
+    QString &ZollamtAn2 = programmzustand().ZollamtAn2;
+    QString &ZollamtNr = programmzustand().ZollamtNr;
+    bool &XP_Themes = programmzustand().XP_Themes;
+    bool &AEFeld33Focus = programmzustand().AEFeld33Focus;
 
     // --- components
     db::Database &Database1;    // "Z_Tavero": every table of the data store

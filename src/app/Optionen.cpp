@@ -321,11 +321,9 @@ void TfrmOptionen::BeispielZeigen()
 {
     const int eintrag = lbFarben->currentRow();
     const TFont &eingabeFont = eintrag == Ausdruck ? main_.AusdruckFont : main_.EingabeFelderFont;
-    ui::applyUserFont(edBeispiel, {eingabeFont.font(), sys::toQColor(eingabeFont.Color)});
-    ui::applyUserFont(lblFormularAnzeige,
-                      {main_.FormularAnzeigeFont.font(), sys::toQColor(main_.FormularAnzeigeFont.Color)});
-    ui::applyUserFont(lblStammdatenAnzeige,
-                      {main_.StammdatenAnzeigeFont.font(), sys::toQColor(main_.StammdatenAnzeigeFont.Color)});
+    ui::applyUserFont(edBeispiel, eingabeFont.benutzerSchrift());
+    ui::applyUserFont(lblFormularAnzeige, main_.FormularAnzeigeFont.benutzerSchrift());
+    ui::applyUserFont(lblStammdatenAnzeige, main_.StammdatenAnzeigeFont.benutzerSchrift());
     edBeispiel->setVisible(eintrag == EingabeFelder || eintrag == Ausdruck);
     lblFormularAnzeige->setVisible(eintrag == FormularAnzeige);
     lblStammdatenAnzeige->setVisible(eintrag == StammdatenAnzeige);
@@ -384,6 +382,5 @@ void TfrmOptionen::FarbeAendern()
         main_.HinterGrundFarbe = farbe;
         ui::applyBackground(gbBeispiel, *gewaehlt);
     }
-    main_.ErscheinungsbildWeitergeben();
     BeispielZeigen();
 }

@@ -1,6 +1,6 @@
 #include "Passwort.h"
 
-#include "common/Util.h"
+#include "common/Programmzustand.h"
 
 #include "platform/db/DataSource.h"
 #include "platform/db/Database.h"
@@ -49,7 +49,7 @@ TPasswordDlg::TPasswordDlg(QWidget *parent) : ui::Form(parent)
     Label2->setBuddy(Password);
     SpeedButton1 = new ui::SpeedButton(QStringLiteral("SpeedButton1"), QStringLiteral("OK"), body());
     SpeedButton1->setMinimumWidth(80);
-    SpeedButton1->setFlat(!(SpeedButtonsMitRahmen && ui::userAppearance().framedSpeedButtons));
+    SpeedButton1->setFlat(!(Erscheinungsbild().framedSpeedButtons));
 
     auto *layout = new QGridLayout(body());
     layout->addWidget(Label1, 0, 0);

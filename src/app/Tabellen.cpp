@@ -1,9 +1,8 @@
 #include "Tabellen.h"
 
-#include "Tabelle_Rechnung.h"
+#include "Tabelle_RECHNUNG.h"
 
 #include "common/Tabellen.h"
-#include "common/TabellenRegister.h"
 #include "orders/Tabellen.h"
 #include "sad_export/Tabellen.h"
 
@@ -13,7 +12,7 @@ namespace app {
 
 void tabellenAnmelden()
 {
-    db::Schema::registerTable(QStringLiteral("Z_Tavero"), Tabelle_Rechnung());
+    db::Schema::registerTable(QStringLiteral("Z_Tavero"), Tabelle_RECHNUNG());
 }
 
 } // namespace app
@@ -21,7 +20,6 @@ void tabellenAnmelden()
 void alleTabellenAnmelden()
 {
     common::tabellenAnmelden();
-    common::registerTabellenAnmelden();
     orders::tabellenAnmelden();
     sad_export::tabellenAnmelden();
     app::tabellenAnmelden();

@@ -1,5 +1,6 @@
 #include "TfrmAuftr_de.h"
 
+#include "common/Programmzustand.h"
 #include "common/Util.h"
 #include "platform/db/DataSource.h"
 #include "platform/db/Table.h"
@@ -27,7 +28,7 @@ TfrmAuftr_de::TfrmAuftr_de(db::DataSource *parameter, QWidget *parent)
     setObjectName(QStringLiteral("frmAuftr_de"));
     setWindowTitle(QStringLiteral("Firmendaten"));
     resize(774, 324);
-    const ui::Appearance &aussehen = ui::userAppearance();
+    const ui::Appearance aussehen = Erscheinungsbild();
     ui::applyBackground(this, aussehen.background);
 
     auto eingabe = [&](const QString &feld, QWidget *eltern) {
@@ -92,7 +93,7 @@ void TfrmAuftr_de::logoDateiSchreiben(const QByteArray &logo)
     QBuffer puffer(&bitmap);
     puffer.open(QIODevice::WriteOnly);
     if (!bild.save(&puffer, "BMP"))
-        throw sys::FileError(QStringLiteral("Das Logo konnte nicht als Bitmap gespeichert werden."), logoDatei());
+        throw sys::FileSystemError(QStringLiteral("Das Logo konnte nicht als Bitmap gespeichert werden."), logoDatei());
     sys::writeFileBytes(logoDatei(), bitmap);
 }
 

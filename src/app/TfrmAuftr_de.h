@@ -41,7 +41,7 @@ public:
     // The file the order print draws the logo from.
     static QString logoDatei();
     // Writes the stored logo to logoDatei() as a bitmap; nothing when there
-    // is none. FileError when the file cannot be written.
+    // is none. sys::FileSystemError when the file cannot be written.
     static void logoDateiSchreiben(const QByteArray &logo);
 
 protected:

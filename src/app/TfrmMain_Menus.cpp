@@ -13,7 +13,7 @@
 namespace {
 
 // What an entry does besides opening its form.
-enum class Art {
+enum class PunktArt {
     Oeffnen,        // opens its form
     Paketkarte,     // pops up "Inland" / "Ausland"
     Paketdienste,   // the submenu of the carriers
@@ -27,7 +27,7 @@ struct Punkt
     const char *caption;   // trailing blanks are part of it
     const char *hint;      // nullptr: none
     std::optional<Formular> ziel;
-    Art art = Art::Oeffnen;
+    PunktArt art = PunktArt::Oeffnen;
 };
 
 struct Paketdienst
@@ -55,15 +55,15 @@ const Punkt versandPapiere[] = {
     {"mnuSpeditionsauftrag", "Spe&ditionsauftrag", "Speditions- / Versandauftrag erfassen",
      Formular::Speditionsauftrag},
     {"mnuPackliste", "Pack&liste", "Packliste erfassen", Formular::Packliste},
-    {"mnuPaketkarte", "&Paketkarte", "Paketkarte erfassen", std::nullopt, Art::Paketkarte},
-    {"mnuPaketdienste", "Paket&dienste", nullptr, std::nullopt, Art::Paketdienste},
+    {"mnuPaketkarte", "&Paketkarte", "Paketkarte erfassen", std::nullopt, PunktArt::Paketkarte},
+    {"mnuPaketdienste", "Paket&dienste", nullptr, std::nullopt, PunktArt::Paketdienste},
     {"mnuIMO", "I&MO-Erklärung", "Gefahrgut IMO-Erklärung erfassen", Formular::IMO},
     {"mnuShippers", "&Shipper`s Declaration", "Gefahrgut Shipper`s declaration erfassen", Formular::Shippers},
     {"mnuLieferschein", "&Lieferschein", "Lieferschein erfassen", Formular::Lieferschein},
     {"mnuLangzeitlieferantenerklaerung", "Langzeitlieferantenerklärung", "Langzeitlieferantenerklärung erfassen",
      Formular::Langzeitlieferantenerklaerung},
-    {"mnuGueterfrachtverkehr", "Güterfrachtverkehr", "Güterfrachtverkehr erfassen", std::nullopt, Art::Gesperrt},
-    {"mnuTransportauftrag", "&Transportauftrag", nullptr, std::nullopt, Art::Versteckt},
+    {"mnuGueterfrachtverkehr", "Güterfrachtverkehr", "Güterfrachtverkehr erfassen", std::nullopt, PunktArt::Gesperrt},
+    {"mnuTransportauftrag", "&Transportauftrag", nullptr, std::nullopt, PunktArt::Versteckt},
 };
 
 const Punkt razazuPapiere[] = {
@@ -142,7 +142,7 @@ struct KontextPunkt
     const char *caption;
     const char *hint;
     const char *vorbild;
-    Art art = Art::Oeffnen;
+    PunktArt art = PunktArt::Oeffnen;
 };
 
 const KontextPunkt kontextVersand[] = {
@@ -151,12 +151,12 @@ const KontextPunkt kontextVersand[] = {
     {"pmCMR", "&CMR - Frachtbrief", "CMR - Frachtbrief erfassen", "SpeedButton3"},
     {"pmSpeditionsauftrag", "&Speditionsauftrag", "Versand-/ Speditionsauftrag erfassen", "SpeedButton2"},
     {"pmPackliste", "Pack&liste", "Packliste erfassen", "SpeedButton16"},
-    {"pmPaketkarte", "&Paketkarte", "Packetkarte erfassen", "SpeedButton9", Art::Paketkarte},
-    {"pmPaketdienste", "Paket&dienste", "Paketdienste erfassen", nullptr, Art::Paketdienste},
+    {"pmPaketkarte", "&Paketkarte", "Packetkarte erfassen", "SpeedButton9", PunktArt::Paketkarte},
+    {"pmPaketdienste", "Paket&dienste", "Paketdienste erfassen", nullptr, PunktArt::Paketdienste},
     {"pmIMO", "I&MO-Erklärung", "Gefahrgut IMO-Erklärung erfassen", "SpeedButton18"},
     {"pmShippers", "&Shipper`s Declaration", "Gefahrgut Shipper`s declaration erfassen", "SpeedButton23"},
     {"pmLieferschein", "&Lieferschein", "Lieferschein erfassen", "SpeedButton15"},
-    {"pmTransportauftrag", "Transportauftrag", nullptr, nullptr, Art::Versteckt},
+    {"pmTransportauftrag", "Transportauftrag", nullptr, nullptr, PunktArt::Versteckt},
 };
 
 const KontextPunkt kontextRazazu[] = {
@@ -203,10 +203,10 @@ QString aufgefuellt(const char *caption)
     return text(caption).leftJustified(28, QLatin1Char(' '));
 }
 
-QAction *leererPunkt(QAction *punkt, Art art)
+QAction *leererPunkt(QAction *punkt, PunktArt art)
 {
     punkt->setEnabled(false);
-    if (art == Art::Versteckt)
+    if (art == PunktArt::Versteckt)
         punkt->setVisible(false);
     return punkt;
 }
@@ -239,7 +239,7 @@ void TfrmMain::MenuesAnlegen()
 
     const auto punkteAnlegen = [this](QMenu *menu, const auto &punkte) {
         for (const Punkt &p : punkte) {
-            if (p.art == Art::Paketdienste) {
+            if (p.art == PunktArt::Paketdienste) {
                 QMenu *dienste = ui::addSubMenu(menu, QString::fromLatin1(p.name), text(p.caption), text(p.hint));
                 for (const Paketdienst &dienst : paketdienste) {
                     QAction *punkt = ui::addMenuItem(dienste, name("mnu", dienst.name), text(dienst.caption),
@@ -251,11 +251,11 @@ void TfrmMain::MenuesAnlegen()
                 continue;
             }
             QAction *punkt = ui::addMenuItem(menu, QString::fromLatin1(p.name), text(p.caption), text(p.hint));
-            if (p.art == Art::Gesperrt || p.art == Art::Versteckt) {
+            if (p.art == PunktArt::Gesperrt || p.art == PunktArt::Versteckt) {
                 leererPunkt(punkt, p.art);
                 continue;
             }
-            if (p.art == Art::Paketkarte)
+            if (p.art == PunktArt::Paketkarte)
                 eintraege::setAuswahl(punkt, pmPaketkarte);
             else
                 eintraege::setFormular(punkt, *p.ziel);
@@ -348,7 +348,7 @@ void TfrmMain::KontextmenueAnlegen()
 
     const auto punkteAnlegen = [this](QMenu *menu, const auto &punkte) {
         for (const KontextPunkt &p : punkte) {
-            if (p.art == Art::Paketdienste) {
+            if (p.art == PunktArt::Paketdienste) {
                 QMenu *dienste = ui::addSubMenu(menu, QString::fromLatin1(p.name), text(p.caption), text(p.hint));
                 const QList<QAction *> liste = pmPaketDienste->actions();
                 for (std::size_t i = 0; i < std::size(paketdienste); ++i) {
@@ -365,14 +365,14 @@ void TfrmMain::KontextmenueAnlegen()
                 continue;
             }
             QAction *punkt = ui::addMenuItem(menu, QString::fromLatin1(p.name), text(p.caption), text(p.hint));
-            if (p.art == Art::Versteckt) {
+            if (p.art == PunktArt::Versteckt) {
                 leererPunkt(punkt, p.art);
                 continue;
             }
             QObject *knopf = findChild<QObject *>(QString::fromLatin1(p.vorbild));
             Q_ASSERT(knopf);
             eintraege::setVorbild(punkt, knopf);
-            if (p.art == Art::Paketkarte)
+            if (p.art == PunktArt::Paketkarte)
                 eintraege::setAuswahl(punkt, pmPaketkarte);
             else if (const auto ziel = eintraege::formular(knopf))
                 eintraege::setFormular(punkt, *ziel);

@@ -12,25 +12,16 @@ struct FontSchluessel
 {
     QString praefix;      // "FormularAnzeigeFont"
     QString kursiv;       // the italic key's own ending
-    TFont vorgabe;
+    TFont Programmzustand::*font;
 };
 
-TFont schrift(const QString &name, int size, sys::ColorValue color)
+void lesen(const sys::IniFile &ini, const FontSchluessel &schluessel, const TFont &vorgabe, TFont &font)
 {
-    TFont font;
-    font.Name = name;
-    font.Size = size;
-    font.Color = color;
-    return font;
-}
-
-void lesen(const sys::IniFile &ini, const FontSchluessel &schluessel, TFont &font)
-{
-    font.Name = ini.readString(schluessel.praefix + QStringLiteral("Name"), schluessel.vorgabe.Name);
-    font.Size = ini.readInteger(schluessel.praefix + QStringLiteral("Size"), schluessel.vorgabe.Size);
-    font.Color = ini.readColor(schluessel.praefix + QStringLiteral("Color"), schluessel.vorgabe.Color);
-    font.Bold = ini.readBool(schluessel.praefix + QStringLiteral("Bold"), false);
-    font.Italic = ini.readBool(schluessel.praefix + schluessel.kursiv, false);
+    font.Name = ini.readString(schluessel.praefix + QStringLiteral("Name"), vorgabe.Name);
+    font.Size = ini.readInteger(schluessel.praefix + QStringLiteral("Size"), vorgabe.Size);
+    font.Color = ini.readColor(schluessel.praefix + QStringLiteral("Color"), vorgabe.Color);
+    font.Bold = ini.readBool(schluessel.praefix + QStringLiteral("Bold"), vorgabe.Bold);
+    font.Italic = ini.readBool(schluessel.praefix + schluessel.kursiv, vorgabe.Italic);
 }
 
 void schreiben(sys::IniFile &ini, const FontSchluessel &schluessel, const TFont &font)
@@ -45,43 +36,33 @@ void schreiben(sys::IniFile &ini, const FontSchluessel &schluessel, const TFont 
 const QList<FontSchluessel> &fontSchluessel()
 {
     static const QList<FontSchluessel> liste = {
-        {QStringLiteral("FormularAnzeigeFont"), QStringLiteral("Kursiv"),
-         schrift(QStringLiteral("MS Sans Serif"), 8, sys::colors::blue)},
-        {QStringLiteral("StammdatenAnzeigeFont"), QStringLiteral("Kursiv"),
-         schrift(QStringLiteral("MS Sans Serif"), 8, sys::colors::blue)},
-        {QStringLiteral("EingabeFelderFont"), QStringLiteral("Kursiv"),
-         schrift(QStringLiteral("Courier New"), 10, sys::colors::windowText)},
-        {QStringLiteral("AusdruckFont"), QStringLiteral("Italic"),
-         schrift(QStringLiteral("Courier New"), 8, sys::colors::black)},
+        {QStringLiteral("FormularAnzeigeFont"), QStringLiteral("Kursiv"), &Programmzustand::FormularAnzeigeFont},
+        {QStringLiteral("StammdatenAnzeigeFont"), QStringLiteral("Kursiv"), &Programmzustand::StammdatenAnzeigeFont},
+        {QStringLiteral("EingabeFelderFont"), QStringLiteral("Kursiv"), &Programmzustand::EingabeFelderFont},
+        {QStringLiteral("AusdruckFont"), QStringLiteral("Italic"), &Programmzustand::AusdruckFont},
     };
     return liste;
 }
 
-// The plain options, read and written under their own keys.
-struct JaNeinOption
-{
-    const char *schluessel;
-    bool TfrmMain::*wert;
-    bool vorgabe;
+// The plain options, read and written under their own keys; a missing key
+// gives the program state's default.
+const std::pair<const char *, bool Programmzustand::*> jaNeinOptionen[] = {
+    {"Abgabensatz", &Programmzustand::Abgabensatz},
+    {"AutomatischAnmelden", &Programmzustand::AutomatischAnmelden},
+    {"AutomatischAbmelden", &Programmzustand::AutomatischAbmelden},
+    {"StatistischerWert", &Programmzustand::StatistischerWert},
+    {"RechnungsWert", &Programmzustand::RechnungsWert},
+    {"XP_Themes", &Programmzustand::XP_Themes},
+    {"AEFeld33Focus", &Programmzustand::AEFeld33Focus},
+    {"IntraUebernahme", &Programmzustand::IntraUebernahme},
+    {"IntraArtUebernahme", &Programmzustand::IntraArtUebernahme},
 };
 
-const JaNeinOption jaNeinOptionen[] = {
-    {"Abgabensatz", &TfrmMain::Abgabensatz, true},
-    {"AutomatischAnmelden", &TfrmMain::AutomatischAnmelden, false},
-    {"AutomatischAbmelden", &TfrmMain::AutomatischAbmelden, false},
-    {"StatistischerWert", &TfrmMain::StatistischerWert, true},
-    {"RechnungsWert", &TfrmMain::RechnungsWert, true},
-    {"XP_Themes", &TfrmMain::XP_Themes, false},
-    {"AEFeld33Focus", &TfrmMain::AEFeld33Focus, true},
-    {"IntraUebernahme", &TfrmMain::IntraUebernahme, false},
-    {"IntraArtUebernahme", &TfrmMain::IntraArtUebernahme, false},
-};
-
-const std::pair<const char *, QString TfrmMain::*> textOptionen[] = {
-    {"AnmeldeNamen", &TfrmMain::AnmeldeNamen}, {"Zollamt1", &TfrmMain::Zollamt1},
-    {"Zollamt2", &TfrmMain::Zollamt2},         {"ZollamtAn1", &TfrmMain::ZollamtAn1},
-    {"ZollamtAn2", &TfrmMain::ZollamtAn2},     {"ZollamtNr", &TfrmMain::ZollamtNr},
-    {"IntraVerfahren", &TfrmMain::IntraVerfahren}, {"IntraArt", &TfrmMain::IntraArt},
+const std::pair<const char *, QString Programmzustand::*> textOptionen[] = {
+    {"AnmeldeNamen", &Programmzustand::AnmeldeNamen}, {"Zollamt1", &Programmzustand::Zollamt1},
+    {"Zollamt2", &Programmzustand::Zollamt2},         {"ZollamtAn1", &Programmzustand::ZollamtAn1},
+    {"ZollamtAn2", &Programmzustand::ZollamtAn2},     {"ZollamtNr", &Programmzustand::ZollamtNr},
+    {"IntraVerfahren", &Programmzustand::IntraVerfahren}, {"IntraArt", &Programmzustand::IntraArt},
 };
 
 } // namespace
@@ -89,30 +70,28 @@ const std::pair<const char *, QString TfrmMain::*> textOptionen[] = {
 void TfrmMain::OptionenLesen()
 {
     const sys::IniFile ini(IniDateiName(), IniAbschnitt());
-    for (const JaNeinOption &option : jaNeinOptionen)
-        this->*option.wert = ini.readBool(QLatin1String(option.schluessel), option.vorgabe);
+    const Programmzustand vorgaben;
+    Programmzustand &zustand = programmzustand();
+    for (const auto &[schluessel, wert] : jaNeinOptionen)
+        zustand.*wert = ini.readBool(QLatin1String(schluessel), vorgaben.*wert);
     for (const auto &[schluessel, wert] : textOptionen)
-        this->*wert = ini.readString(QLatin1String(schluessel));
-
-    TFont *fonts[] = {&FormularAnzeigeFont, &StammdatenAnzeigeFont, &EingabeFelderFont, &AusdruckFont};
-    for (int i = 0; i < fontSchluessel().size(); ++i)
-        lesen(ini, fontSchluessel().at(i), *fonts[i]);
+        zustand.*wert = ini.readString(QLatin1String(schluessel));
+    for (const FontSchluessel &schluessel : fontSchluessel())
+        lesen(ini, schluessel, vorgaben.*schluessel.font, zustand.*schluessel.font);
     // A colour that is neither a number nor a colour name gives the default.
-    HinterGrundFarbe = ini.readColor(QStringLiteral("HinterGrundFarbeColor"), sys::colors::buttonFace);
-    ErscheinungsbildWeitergeben();
+    HinterGrundFarbe = ini.readColor(QStringLiteral("HinterGrundFarbeColor"), vorgaben.HinterGrundFarbe);
 }
 
 void TfrmMain::OptionenSpeichern()
 {
     sys::IniFile ini(IniDateiName(), IniAbschnitt());
-    for (const JaNeinOption &option : jaNeinOptionen)
-        ini.writeBool(QLatin1String(option.schluessel), this->*option.wert);
+    const Programmzustand &zustand = programmzustand();
+    for (const auto &[schluessel, wert] : jaNeinOptionen)
+        ini.writeBool(QLatin1String(schluessel), zustand.*wert);
     for (const auto &[schluessel, wert] : textOptionen)
-        ini.writeString(QLatin1String(schluessel), this->*wert);
-
-    const TFont *fonts[] = {&FormularAnzeigeFont, &StammdatenAnzeigeFont, &EingabeFelderFont, &AusdruckFont};
-    for (int i = 0; i < fontSchluessel().size(); ++i)
-        schreiben(ini, fontSchluessel().at(i), *fonts[i]);
+        ini.writeString(QLatin1String(schluessel), zustand.*wert);
+    for (const FontSchluessel &schluessel : fontSchluessel())
+        schreiben(ini, schluessel, zustand.*schluessel.font);
     ini.writeColor(QStringLiteral("HinterGrundFarbeColor"), HinterGrundFarbe);
 }
 

@@ -81,7 +81,7 @@ void TfrmMain::mnuReorganisationClick()
         IniEintragen(QStringLiteral("ReorgPfad"), ordner);
         if (!QDir::setCurrent(ProgrammPfad)) {
             wiederOeffnen();
-            throw sys::FileError(QStringLiteral("Das Programmverzeichnis %1 kann nicht aufgerufen werden.")
+            throw sys::FileSystemError(QStringLiteral("Das Programmverzeichnis %1 kann nicht aufgerufen werden.")
                                      .arg(ProgrammPfad),
                                  ProgrammPfad);
         }

@@ -1,5 +1,7 @@
 #include "Tfrmsprachen.h"
 
+#include "common/Programmzustand.h"
+
 #include "platform/db/DataSource.h"
 #include "platform/db/Database.h"
 #include "platform/db/Table.h"
@@ -31,7 +33,7 @@ Tfrmsprachen::Tfrmsprachen(db::DataSource *parameter, QWidget *parent)
     SpeedButton1 = new ui::SpeedButton(QStringLiteral("SpeedButton1"), QStringLiteral("OK"), body());
     SpeedButton2 = new ui::SpeedButton(QStringLiteral("SpeedButton2"), QStringLiteral("Abbruch"), body());
     for (ui::SpeedButton *button : {SpeedButton1, SpeedButton2})
-        button->setFlat(!ui::userAppearance().framedSpeedButtons);
+        button->setFlat(!Erscheinungsbild().framedSpeedButtons);
     auto *knoepfe = new QHBoxLayout;
     knoepfe->addStretch();
     knoepfe->addWidget(SpeedButton1);

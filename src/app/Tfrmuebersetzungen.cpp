@@ -40,7 +40,7 @@ Tfrmuebersetzungen::Tfrmuebersetzungen(db::Database &daten, QWidget *parent)
 
     Table1 = new db::Table(daten, QStringLiteral("S_SP"), this);
     ui::showPostErrors(*Table1);
-    Table1->beforeInsert = [](db::Table &) { throw db::Abort(); };
+    Table1->beforeInsert.add([](db::Table &) { throw db::Abort(); });
     Table1->open();
     DataSource1 = new db::DataSource(Table1, this);
 

@@ -1,5 +1,6 @@
 #include "Main.h"
 #include "ExterneProgramme.h"
+#include "Programmstart.h"
 #include "Tabellen.h"
 
 #include "common/ExceptionDlg.h"
@@ -12,8 +13,7 @@
 int main(int argc, char *argv[])
 {
     ui::Application application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("razazu"));
-    QGuiApplication::setApplicationDisplayName(TfrmMain::Titel);
+    AnwendungEinrichten();
     FehlerDialogEinrichten();
     ui::setPrinterSetupHandler([](const QString &drucker) { return print::runPrinterSetupDialog(drucker); });
     alleTabellenAnmelden();

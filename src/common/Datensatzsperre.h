@@ -2,11 +2,9 @@
 
 #include <QString>
 
-// The seam through which every register asks before it edits, copies,
-// prints or deletes a document. Documents are not locked here: while a
-// record is being edited the data store itself keeps other workstations off
-// it (platform/db's record locks), so these hooks only keep the registers'
-// calls in one place for a lock of the documents' own, should one be wanted.
+// No-op lock hooks the registers call: the real record lock is the data
+// layer's (platform/db/Locks.h), which keeps other workstations off a record
+// while it is edited.
 
 // Just before a document's entry form is shown.
 void DatensatzSperren(const QString &tabelle, const QString &belegNr);

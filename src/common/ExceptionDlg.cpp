@@ -48,14 +48,15 @@ QImage bildschirmfoto()
     return bild;
 }
 
-QString datenbankBefehl(std::exception_ptr exception)
+// The statement and the store's own words of a data store error.
+std::pair<QString, QString> datenbankAngaben(std::exception_ptr exception)
 {
     if (!exception)
         return {};
     try {
         std::rethrow_exception(exception);
     } catch (const db::DatabaseError &error) {
-        return error.statement();
+        return {error.statement(), error.details()};
     } catch (...) {
     }
     return {};
@@ -68,7 +69,7 @@ FehlerInfo FehlerInfo::aus(const sys::ExceptionReport &report)
     FehlerInfo info;
     info.Meldung = report.message;
     info.Klasse = report.className;
-    info.SqlBefehl = datenbankBefehl(report.exception);
+    std::tie(info.SqlBefehl, info.Datenbankmeldung) = datenbankAngaben(report.exception);
     info.Bildschirmfoto = bildschirmfoto();
 
     QStringList zeilen;
@@ -79,6 +80,8 @@ FehlerInfo FehlerInfo::aus(const sys::ExceptionReport &report)
            << QStringLiteral("Programmordner: %1").arg(ProgrammVerzeichnis())
            << QStringLiteral("Fehlertyp: %1").arg(info.Klasse)
            << QStringLiteral("Fehlermeldung: %1").arg(info.Meldung);
+    if (!info.Datenbankmeldung.isEmpty())
+        zeilen << QStringLiteral("Meldung der Datenbank: %1").arg(info.Datenbankmeldung);
     if (!info.SqlBefehl.isEmpty())
         zeilen << QStringLiteral("Sql-Befehl: %1").arg(info.SqlBefehl);
     if (!report.context.isEmpty())
@@ -113,6 +116,8 @@ TExceptionDlg::TExceptionDlg(const FehlerInfo &info, QWidget *parent) : ui::Form
     QStringList details;
     details << QStringLiteral("In der Anwendung ist ein Fehler des Typs %1 aufgetreten.").arg(info.Klasse)
             << QStringLiteral("Fehlermeldung: %1").arg(info.Meldung);
+    if (!info.Datenbankmeldung.isEmpty())
+        details << QStringLiteral("Meldung der Datenbank: %1").arg(info.Datenbankmeldung);
     if (!info.SqlBefehl.isEmpty())
         details << QStringLiteral("Sql-Befehl: %1").arg(info.SqlBefehl);
     details << QString(77, QLatin1Char('-'))

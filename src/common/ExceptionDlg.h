@@ -17,6 +17,8 @@ struct FehlerInfo
     QString Klasse;
     // The statement of a failed database query; empty otherwise.
     QString SqlBefehl;
+    // The data store's own words behind a German message; empty otherwise.
+    QString Datenbankmeldung;
     // The complete report: time, program, system, exception, where it came.
     QString BerichtText;
     // The screen as it was when the exception came.

@@ -1,5 +1,7 @@
 #include "common/Formhelfer.h"
 
+#include "common/Programmzustand.h"
+
 #include "platform/ui/Appearance.h"
 #include "platform/ui/ScrollBox.h"
 #include "platform/ui/SpeedButton.h"
@@ -52,7 +54,7 @@ void FeldgruppeMarkieren(QWidget *edit1, QWidget *edit2, QWidget *edit3, int mar
 {
     if (markierung != 0 && markierung != 1)
         return;
-    const ui::UserFont &eingabe = ui::userAppearance().inputFields;
+    const ui::UserFont eingabe = programmzustand().EingabeFelderFont.benutzerSchrift();
     for (QWidget *edit : {edit1, edit2, edit3}) {
         if (!edit)
             continue;

@@ -1,6 +1,6 @@
 #include "Parameter.h"
 
-#include "Util.h"
+#include "Programmzustand.h"
 
 #include "platform/db/DataSource.h"
 #include "platform/db/Table.h"
@@ -39,7 +39,7 @@ TfrmParameter::TfrmParameter(QWidget *parent) : ui::Form(parent)
 
     SpeedButton1 = new ui::SpeedButton(QStringLiteral("SpeedButton1"), QStringLiteral("OK"), body());
     SpeedButton2 = new ui::SpeedButton(QStringLiteral("SpeedButton2"), QStringLiteral("Abbrechen"), body());
-    const bool mitRahmen = SpeedButtonsMitRahmen && ui::userAppearance().framedSpeedButtons;
+    const bool mitRahmen = Erscheinungsbild().framedSpeedButtons;
     for (ui::SpeedButton *knopf : {SpeedButton1, SpeedButton2}) {
         knopf->setFlat(!mitRahmen);
         knopf->setMinimumWidth(90);

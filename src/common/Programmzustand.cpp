@@ -9,6 +9,11 @@ QFont TFont::font() const
     return result;
 }
 
+ui::UserFont TFont::benutzerSchrift() const
+{
+    return {font(), sys::toQColor(Color)};
+}
+
 void TFont::uebernehmen(const QFont &font)
 {
     Name = font.family();
@@ -22,4 +27,19 @@ Programmzustand &programmzustand()
 {
     static Programmzustand zustand;
     return zustand;
+}
+
+bool &SpeedButtonsMitRahmen = programmzustand().SpeedButtonsMitRahmen;
+int &AktuelleBelegNr = programmzustand().AktuelleBelegNr;
+
+ui::Appearance Erscheinungsbild()
+{
+    const Programmzustand &zustand = programmzustand();
+    ui::Appearance appearance;
+    appearance.documentLabels = zustand.FormularAnzeigeFont.benutzerSchrift();
+    appearance.masterDataLabels = zustand.StammdatenAnzeigeFont.benutzerSchrift();
+    appearance.inputFields = zustand.EingabeFelderFont.benutzerSchrift();
+    appearance.background = sys::toQColor(zustand.HinterGrundFarbe);
+    appearance.framedSpeedButtons = zustand.SpeedButtonsMitRahmen && zustand.XP_Themes;
+    return appearance;
 }

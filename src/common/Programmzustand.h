@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/sys/Colors.h"
+#include "platform/ui/Appearance.h"
 
 #include <QFont>
 #include <QString>
@@ -16,6 +17,8 @@ struct TFont
     bool Italic = false;
 
     QFont font() const;
+    // The font with its colour, as forms apply it.
+    ui::UserFont benutzerSchrift() const;
     // Name, size and style of a chosen font; the colour stays.
     void uebernehmen(const QFont &font);
 };
@@ -23,16 +26,17 @@ struct TFont
 // What the start-up, the options and the login decide and every subsystem
 // reads: the user, the fonts, the options of the forms and prints, the paths.
 // The main window fills it and keeps its members' names as references into
-// it; forms and prints read it here, without knowing the main window.
+// it; forms and prints read it here, without knowing the main window. The
+// member defaults are the options' defaults.
 struct Programmzustand
 {
     QString UserName;
     int UserNr = 0;
 
-    TFont FormularAnzeigeFont;     // labels of document forms
-    TFont StammdatenAnzeigeFont;   // labels of master-data forms
-    TFont EingabeFelderFont;       // input fields
-    TFont AusdruckFont;            // name and style of every print's text
+    TFont FormularAnzeigeFont{QStringLiteral("MS Sans Serif"), 8, sys::colors::blue};     // labels of document forms
+    TFont StammdatenAnzeigeFont{QStringLiteral("MS Sans Serif"), 8, sys::colors::blue};   // labels of master-data forms
+    TFont EingabeFelderFont{QStringLiteral("Courier New"), 10, sys::colors::windowText};  // input fields
+    TFont AusdruckFont{QStringLiteral("Courier New"), 8, sys::colors::black};             // every print's text
     sys::ColorValue HinterGrundFarbe = sys::colors::buttonFace;
 
     QString Version;
@@ -57,7 +61,23 @@ struct Programmzustand
 
     QString DatenBankPfad;   // without a trailing separator
     QString ProgrammPfad;    // with a trailing separator
+
+    // Set by the start-up from IsNT5OrLater(): speed buttons can be drawn
+    // with a frame, which the option XP_Themes then decides.
+    bool SpeedButtonsMitRahmen = false;
+    // The document number the registers share; the start-up sets it to 1.
+    int AktuelleBelegNr = 1;
 };
 
 // The one program state; starts with the options' defaults.
 Programmzustand &programmzustand();
+
+// The registers and forms address these two by their own names.
+extern bool &SpeedButtonsMitRahmen;   // programmzustand().SpeedButtonsMitRahmen
+extern int &AktuelleBelegNr;          // programmzustand().AktuelleBelegNr
+
+// The fonts, background and speed-button frames that entry, item,
+// master-data and service forms take when they are created: the platform
+// layer's view of the program state, made from it on every call, so it never
+// lags behind the options.
+ui::Appearance Erscheinungsbild();

@@ -1,3 +1,4 @@
+#include "common/Programmzustand.h"
 #include "common/TSearchDlg.h"
 
 #include "common/Belegart.h"
@@ -32,7 +33,7 @@ TSearchDlg::TSearchDlg(QWidget *parent)
     DBGrid1 = new TSR_dbGrid(QStringLiteral("DBGrid1"), body());
     DBGrid1->setReadOnly(true);
     DBGrid1->setRowSelect(true);
-    const bool gerahmt = ui::userAppearance().framedSpeedButtons;
+    const bool gerahmt = Erscheinungsbild().framedSpeedButtons;
     SpeedButton1 = new ui::SpeedButton(QStringLiteral("SpeedButton1"), QStringLiteral("Abbruch"), body());
     SpeedButton2 = new ui::SpeedButton(QStringLiteral("SpeedButton2"), QStringLiteral("OK"), body());
     SpeedButton1->setFlat(!gerahmt);

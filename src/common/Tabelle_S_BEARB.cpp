@@ -2,22 +2,23 @@
 
 db::TableDef Tabelle_S_BEARB()
 {
-    using db::FieldType;
-    db::TableDef def;
-    def.name = QStringLiteral("S_BEARB");
-    def.fields = {
-        {QStringLiteral("Kurzname"), FieldType::Alpha, 20},
-        {QStringLiteral("Name"), FieldType::Alpha, 20},
-        {QStringLiteral("Vorname"), FieldType::Alpha, 20},
-        {QStringLiteral("Telefon"), FieldType::Alpha, 20},
-        {QStringLiteral("UnserZeichen"), FieldType::Alpha, 15},
-        {QStringLiteral("Passwort"), FieldType::Alpha, 10},
-        {QStringLiteral("Funktion"), FieldType::Alpha, 30},
-        {QStringLiteral("UserNr"), FieldType::Long},
+    using namespace Qt::StringLiterals;
+    using enum db::FieldType;
+    return {
+        .name = u"S_BEARB"_s,
+        .fields = {
+            {u"Kurzname"_s, Alpha, 20},
+            {u"Name"_s, Alpha, 20},
+            {u"Vorname"_s, Alpha, 20},
+            {u"Telefon"_s, Alpha, 20},
+            {u"UnserZeichen"_s, Alpha, 15},
+            {u"Passwort"_s, Alpha, 10},
+            {u"Funktion"_s, Alpha, 30},
+            {u"UserNr"_s, Long},
+        },
+        .primaryKey = {u"Kurzname"_s},
+        .indexes = {{u"Name"_s, {u"Name"_s}}},
     };
-    def.primaryKey = {QStringLiteral("Kurzname")};
-    def.indexes = {{QStringLiteral("Name"), {QStringLiteral("Name")}}};
-    return def;
 }
 
 bool IstSystemverwalter(const QString &funktion)

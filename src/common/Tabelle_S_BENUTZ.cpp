@@ -2,18 +2,19 @@
 
 db::TableDef Tabelle_S_BENUTZ()
 {
-    using db::FieldType;
-    db::TableDef def;
-    def.name = QStringLiteral("S_BENUTZ");
-    def.fields = {
-        {QStringLiteral("name"), FieldType::Alpha, 25},
-        {QStringLiteral("schnittst"), FieldType::Alpha, 64},
-        {QStringLiteral("spalte"), FieldType::Long},
-        {QStringLiteral("zeile"), FieldType::Long},
-        {QStringLiteral("Anzahl_Kopien"), FieldType::Long},
+    using namespace Qt::StringLiterals;
+    using enum db::FieldType;
+    return {
+        .name = u"S_BENUTZ"_s,
+        .fields = {
+            {u"name"_s, Alpha, 25},
+            {u"schnittst"_s, Alpha, 64},
+            {u"spalte"_s, Long},
+            {u"zeile"_s, Long},
+            {u"Anzahl_Kopien"_s, Long},
+        },
+        .primaryKey = {u"name"_s},
     };
-    def.primaryKey = {QStringLiteral("name")};
-    return def;
 }
 
 const QStringList &S_BENUTZ_Seitenarten()

@@ -2,94 +2,223 @@
 
 #include "platform/db/Table.h"
 
-const QList<ParameterFamilie> &S_PARAME_Familien()
-{
-    static const QList<ParameterFamilie> familien = {
-        {"VorschlagNr_1_1", "Plausi_1_1", "Memo_1"},              // export declaration
-        {"VorschlagNr_1_2", "Plausi_1_2", ""},                   // its second proposal, unused
-        {"VorschlagNr_11", "Plausi_11", "Memo_11"},               // import declaration
-        {"VorschlagNr_20", "Plausi_20", "Memo_20"},               // transit T1/T2
-        {"Vorschlag_EinheitZusatz", "Plausi_EinheitZusatz", "Memo_EinheitZusatz"},
-        {"VorschlagNr_Abmeldung", "Plausi_Abmeldung", "Memo_Abmeldung"},
-        {"VorschlagNr_8", "Plausi_8", "Memo_8"},                  // orders
-        {"VorschlagNr_9", "Plausi_9", "Memo_9"},                  // forwarding order
-        {"VorschlagNr_16", "Plausi_16", "Memo_16"},               // packing list
-        {"VorschlagNr_25", "Plausi_25", "Memo_25"},               // delivery note
-        {"VorschlagNr_24", "Plausi_24", "Memo_24"},               // logistics
-        {"Vorschlag_AtlasAE", "", "Memo_AtlasAE"},
-        {"VorschlagNr_3", "Plausi_3", "Memo_3"},                  // EUR.1 and three notices
-        {"VorschlagNr_4", "Plausi_4", "Memo_4"},                  // EUR.2
-        {"Vorschlag_EURMED", "", "Memo_EURMED"},
-        {"VorschlagNr_13", "Plausi_13", "Memo_13"},               // A.TR.
-        {"VorschlagNr_5", "Plausi_5", "Memo_5"},                  // certificate of origin
-        {"Vorschlag_LL", "", "Memo_LL"},                          // supplier declarations
-        {"VorschlagNr_10", "Plausi_10", "Memo_10"},               // CMR
-        {"VorschlagNr_12", "Plausi_12", "Memo_12"},               // IMO
-        {"VorschlagNr_21_2", "Plausi_21_2", "Memo_21_2"},         // shipper's declaration
-        {"VorschlagNr_15", "Plausi_15", "Memo15_"},               // international parcel card
-        {"VorschlagNr_PacketInland", "Plausi_PacketInland", "Memo_PacketInland"},
-        {"VorschlagNr_171", "Plausi_171", "Memo_171"},            // TNT domestic
-        {"VorschlagNr_172", "Plausi_172", "Memo_172"},            // TNT worldwide
-        {"VorschlagNr_22", "Plausi_22", "Memo_22"},               // UPS
-        {"VorschlagNr_23", "Plausi_23", "Memo_23"},               // DHL
-        {"VorschlagNr_28", "Plausi_28", "Memo_28"},               // DPD
-        {"VorschlagNr_30", "Plausi_30", "Memo_30"},               // FedEx
-        {"VorschlagNr_27", "PLausi_27", "Memo_27"},               // German Parcel
-        {"Vorschlag_T2L", "", "Memo_T2L"},
-        {"VorschlagNr_T5", "Plausi_T5", "Memo_T5"},
-        {"VorschlagNr_29", "Plausi_29", "Memo_29"},               // presentation of a consignment
-        {"Vorschlag_BVD", "", "Memo_BVD"},
-        {"VorschlagNr_7", "Plausi_7", "Memo_7"},                  // 0415/0416
-        {"VorschlagNr_19", "Plausi_19", "Memo_19"},               // 0512/0514
-        {"VorschlagNr_26", "Plausi_26", "Memo_26"},               // D.V.1
-        {"VorschlagNr_14", "Plausi_14", "Memo_14"},               // ATA carnet
-        {"VorschlagNr_2_1", "Plausi_2_1", "Memo_2"},              // Intrastat arrivals
-        {"VorschlagNr_2_2", "Plausi_2_2", ""},                    // Intrastat dispatches
-        {"VorschlagNr_6", "Plausi_6", "Memo_6"},                  // unused
-        {"VorschlagNr_21", "Plausi_21", "Memo_21"},               // unused
-    };
-    return familien;
-}
-
 db::TableDef Tabelle_S_PARAME()
 {
-    using db::FieldType;
-    db::TableDef def;
-    def.name = QStringLiteral("S_PARAME");
-    def.fields << db::FieldDef{QStringLiteral("ID"), FieldType::AutoInc};
+    using namespace Qt::StringLiterals;
+    using enum db::FieldType;
+    return {
+        .name = u"S_PARAME"_s,
+        .fields = {
+            {u"ID"_s, AutoInc},
 
-    for (const ParameterFamilie &familie : S_PARAME_Familien()) {
-        def.fields << db::FieldDef{QLatin1String(familie.vorschlag), FieldType::Long};
-        if (*familie.plausi)
-            def.fields << db::FieldDef{QLatin1String(familie.plausi), FieldType::Logical};
-        if (*familie.memo) {
-            const QString memo = QLatin1String(familie.memo);
-            def.fields << db::FieldDef{memo, memo == QLatin1String("Memo_T2L") ? FieldType::Logical : FieldType::Memo};
-        }
-    }
+            // Per document family its number proposal, plausibility switch and
+            // fixed-field list; families that share them are listed once.
+            // export declaration
+            {u"VorschlagNr_1_1"_s, Long},
+            {u"Plausi_1_1"_s, Logical},
+            {u"Memo_1"_s, Memo},
+            // the export declaration's second proposal, unused
+            {u"VorschlagNr_1_2"_s, Long},
+            {u"Plausi_1_2"_s, Logical},
+            // import declaration
+            {u"VorschlagNr_11"_s, Long},
+            {u"Plausi_11"_s, Logical},
+            {u"Memo_11"_s, Memo},
+            // transit T1/T2
+            {u"VorschlagNr_20"_s, Long},
+            {u"Plausi_20"_s, Logical},
+            {u"Memo_20"_s, Memo},
+            // supplementary sheet
+            {u"Vorschlag_EinheitZusatz"_s, Long},
+            {u"Plausi_EinheitZusatz"_s, Logical},
+            {u"Memo_EinheitZusatz"_s, Memo},
+            // discharge notice 0243
+            {u"VorschlagNr_Abmeldung"_s, Long},
+            {u"Plausi_Abmeldung"_s, Logical},
+            {u"Memo_Abmeldung"_s, Memo},
+            // orders and invoices
+            {u"VorschlagNr_8"_s, Long},
+            {u"Plausi_8"_s, Logical},
+            {u"Memo_8"_s, Memo},
+            // forwarding order
+            {u"VorschlagNr_9"_s, Long},
+            {u"Plausi_9"_s, Logical},
+            {u"Memo_9"_s, Memo},
+            // packing list
+            {u"VorschlagNr_16"_s, Long},
+            {u"Plausi_16"_s, Logical},
+            {u"Memo_16"_s, Memo},
+            // delivery note
+            {u"VorschlagNr_25"_s, Long},
+            {u"Plausi_25"_s, Logical},
+            {u"Memo_25"_s, Memo},
+            // logistics record
+            {u"VorschlagNr_24"_s, Long},
+            {u"Plausi_24"_s, Logical},
+            {u"Memo_24"_s, Memo},
+            // ATLAS declaration
+            {u"Vorschlag_AtlasAE"_s, Long},
+            {u"Memo_AtlasAE"_s, Memo},
+            // EUR.1, and the summary declaration and two notices
+            {u"VorschlagNr_3"_s, Long},
+            {u"Plausi_3"_s, Logical},
+            {u"Memo_3"_s, Memo},
+            // EUR.2
+            {u"VorschlagNr_4"_s, Long},
+            {u"Plausi_4"_s, Logical},
+            {u"Memo_4"_s, Memo},
+            // EUR-MED
+            {u"Vorschlag_EURMED"_s, Long},
+            {u"Memo_EURMED"_s, Memo},
+            // A.TR.
+            {u"VorschlagNr_13"_s, Long},
+            {u"Plausi_13"_s, Logical},
+            {u"Memo_13"_s, Memo},
+            // certificate of origin
+            {u"VorschlagNr_5"_s, Long},
+            {u"Plausi_5"_s, Logical},
+            {u"Memo_5"_s, Memo},
+            // supplier declarations
+            {u"Vorschlag_LL"_s, Long},
+            {u"Memo_LL"_s, Memo},
+            // CMR
+            {u"VorschlagNr_10"_s, Long},
+            {u"Plausi_10"_s, Logical},
+            {u"Memo_10"_s, Memo},
+            // IMO
+            {u"VorschlagNr_12"_s, Long},
+            {u"Plausi_12"_s, Logical},
+            {u"Memo_12"_s, Memo},
+            // shipper's declaration
+            {u"VorschlagNr_21_2"_s, Long},
+            {u"Plausi_21_2"_s, Logical},
+            {u"Memo_21_2"_s, Memo},
+            // international parcel card
+            {u"VorschlagNr_15"_s, Long},
+            {u"Plausi_15"_s, Logical},
+            {u"Memo15_"_s, Memo},
+            // domestic parcel card
+            {u"VorschlagNr_PacketInland"_s, Long},
+            {u"Plausi_PacketInland"_s, Logical},
+            {u"Memo_PacketInland"_s, Memo},
+            // TNT domestic
+            {u"VorschlagNr_171"_s, Long},
+            {u"Plausi_171"_s, Logical},
+            {u"Memo_171"_s, Memo},
+            // TNT worldwide
+            {u"VorschlagNr_172"_s, Long},
+            {u"Plausi_172"_s, Logical},
+            {u"Memo_172"_s, Memo},
+            // UPS
+            {u"VorschlagNr_22"_s, Long},
+            {u"Plausi_22"_s, Logical},
+            {u"Memo_22"_s, Memo},
+            // DHL
+            {u"VorschlagNr_23"_s, Long},
+            {u"Plausi_23"_s, Logical},
+            {u"Memo_23"_s, Memo},
+            // DPD
+            {u"VorschlagNr_28"_s, Long},
+            {u"Plausi_28"_s, Logical},
+            {u"Memo_28"_s, Memo},
+            // FedEx
+            {u"VorschlagNr_30"_s, Long},
+            {u"Plausi_30"_s, Logical},
+            {u"Memo_30"_s, Memo},
+            // German Parcel
+            {u"VorschlagNr_27"_s, Long},
+            {u"PLausi_27"_s, Logical},
+            {u"Memo_27"_s, Memo},
+            // T2L
+            {u"Vorschlag_T2L"_s, Long},
+            {u"Memo_T2L"_s, Logical},   // Logical all the same
+            // T5 control copy
+            {u"VorschlagNr_T5"_s, Long},
+            {u"Plausi_T5"_s, Logical},
+            {u"Memo_T5"_s, Memo},
+            // presentation of a consignment
+            {u"VorschlagNr_29"_s, Long},
+            {u"Plausi_29"_s, Logical},
+            {u"Memo_29"_s, Memo},
+            // accompanying administrative document
+            {u"Vorschlag_BVD"_s, Long},
+            {u"Memo_BVD"_s, Memo},
+            // collective declaration 0415/0416
+            {u"VorschlagNr_7"_s, Long},
+            {u"Plausi_7"_s, Logical},
+            {u"Memo_7"_s, Memo},
+            // supplementary declaration 0512/0514
+            {u"VorschlagNr_19"_s, Long},
+            {u"Plausi_19"_s, Logical},
+            {u"Memo_19"_s, Memo},
+            // customs value declaration D.V.1
+            {u"VorschlagNr_26"_s, Long},
+            {u"Plausi_26"_s, Logical},
+            {u"Memo_26"_s, Memo},
+            // ATA carnet
+            {u"VorschlagNr_14"_s, Long},
+            {u"Plausi_14"_s, Logical},
+            {u"Memo_14"_s, Memo},
+            // Intrastat arrivals; the list serves both directions
+            {u"VorschlagNr_2_1"_s, Long},
+            {u"Plausi_2_1"_s, Logical},
+            {u"Memo_2"_s, Memo},
+            // Intrastat dispatches
+            {u"VorschlagNr_2_2"_s, Long},
+            {u"Plausi_2_2"_s, Logical},
+            // no family uses these
+            {u"VorschlagNr_6"_s, Long},
+            {u"Plausi_6"_s, Logical},
+            {u"Memo_6"_s, Memo},
+            {u"VorschlagNr_21"_s, Long},
+            {u"Plausi_21"_s, Logical},
+            {u"Memo_21"_s, Memo},
 
-    for (int i = 1; i <= 3; ++i)
-        def.fields << db::FieldDef{QStringLiteral("Kopf%1").arg(i), FieldType::Alpha, 70};
-    for (int i = 4; i <= 5; ++i)
-        def.fields << db::FieldDef{QStringLiteral("Kopf%1").arg(i), FieldType::Alpha, 100};
-    for (int i = 1; i <= 16; ++i)
-        def.fields << db::FieldDef{QStringLiteral("Fuss%1").arg(i), FieldType::Alpha, 33};
-    for (int i = 20; i <= 22; ++i)
-        def.fields << db::FieldDef{QStringLiteral("Fuss%1").arg(i), FieldType::Alpha, 120};
-    def.fields << db::FieldDef{QStringLiteral("Logo"), FieldType::Graphic}
-               << db::FieldDef{QStringLiteral("Ustnr"), FieldType::Alpha, 29}
-               << db::FieldDef{QStringLiteral("Mwst"), FieldType::Number};
-    for (int i = 1; i <= 5; ++i)
-        def.fields << db::FieldDef{QStringLiteral("Sprache%1").arg(i), FieldType::Alpha, 15};
-    def.fields << db::FieldDef{QStringLiteral("MemoVorabAE"), FieldType::Memo}
-               << db::FieldDef{QStringLiteral("MemoVorabT12"), FieldType::Memo}
-               << db::FieldDef{QStringLiteral("Inta"), FieldType::Long}
-               << db::FieldDef{QStringLiteral("Dateinamen"), FieldType::Alpha, 8}
-               << db::FieldDef{QStringLiteral("Dateinamen2"), FieldType::Alpha, 8}
-               << db::FieldDef{QStringLiteral("Eur1"), FieldType::Alpha, 1}
-               << db::FieldDef{QStringLiteral("UmrechKurs"), FieldType::Alpha, 10};
-    def.primaryKey = {QStringLiteral("ID")};
-    return def;
+            // Company header and footer
+            {u"Kopf1"_s, Alpha, 70},
+            {u"Kopf2"_s, Alpha, 70},
+            {u"Kopf3"_s, Alpha, 70},
+            {u"Kopf4"_s, Alpha, 100},
+            {u"Kopf5"_s, Alpha, 100},
+            {u"Fuss1"_s, Alpha, 33},
+            {u"Fuss2"_s, Alpha, 33},
+            {u"Fuss3"_s, Alpha, 33},
+            {u"Fuss4"_s, Alpha, 33},
+            {u"Fuss5"_s, Alpha, 33},
+            {u"Fuss6"_s, Alpha, 33},
+            {u"Fuss7"_s, Alpha, 33},
+            {u"Fuss8"_s, Alpha, 33},
+            {u"Fuss9"_s, Alpha, 33},
+            {u"Fuss10"_s, Alpha, 33},
+            {u"Fuss11"_s, Alpha, 33},
+            {u"Fuss12"_s, Alpha, 33},
+            {u"Fuss13"_s, Alpha, 33},
+            {u"Fuss14"_s, Alpha, 33},
+            {u"Fuss15"_s, Alpha, 33},
+            {u"Fuss16"_s, Alpha, 33},
+            {u"Fuss20"_s, Alpha, 120},
+            {u"Fuss21"_s, Alpha, 120},
+            {u"Fuss22"_s, Alpha, 120},
+            {u"Logo"_s, Graphic},
+            {u"Ustnr"_s, Alpha, 29},
+            {u"Mwst"_s, Number},
+
+            // Languages and the rest
+            {u"Sprache1"_s, Alpha, 15},
+            {u"Sprache2"_s, Alpha, 15},
+            {u"Sprache3"_s, Alpha, 15},
+            {u"Sprache4"_s, Alpha, 15},
+            {u"Sprache5"_s, Alpha, 15},
+            {u"MemoVorabAE"_s, Memo},
+            {u"MemoVorabT12"_s, Memo},
+            {u"Inta"_s, Long},
+            {u"Dateinamen"_s, Alpha, 8},
+            {u"Dateinamen2"_s, Alpha, 8},
+            {u"Eur1"_s, Alpha, 1},
+            {u"UmrechKurs"_s, Alpha, 10},
+        },
+        .primaryKey = {u"ID"_s},
+    };
 }
 
 const QStringList &S_PARAME_Sprachen()
@@ -107,10 +236,11 @@ bool S_PARAME_SatzSicherstellen(db::Table &parameter)
     if (!parameter.isEmpty())
         return false;
     parameter.append();
-    for (const ParameterFamilie &familie : S_PARAME_Familien()) {
-        parameter.fieldByName(QLatin1String(familie.vorschlag)).setAsInteger(1);
-        if (*familie.plausi)
-            parameter.fieldByName(QLatin1String(familie.plausi)).setAsBoolean(false);
+    for (const db::FieldDef &feld : Tabelle_S_PARAME().fields) {
+        if (feld.type == db::FieldType::Long && feld.name.startsWith(QLatin1String("Vorschlag")))
+            parameter.fieldByName(feld.name).setAsInteger(1);
+        else if (feld.type == db::FieldType::Logical && feld.name.startsWith(QLatin1String("Plausi"), Qt::CaseInsensitive))
+            parameter.fieldByName(feld.name).setAsBoolean(false);
     }
     for (int i = 0; i < S_PARAME_Sprachen().size(); ++i)
         parameter.fieldByName(QStringLiteral("Sprache%1").arg(i + 1)).setAsString(S_PARAME_Sprachen().at(i));

@@ -2,7 +2,6 @@
 
 #include "platform/db/TableDef.h"
 
-#include <QList>
 #include <QStringList>
 
 // S_PARAME.DB, the one parameter record in the data directory that every
@@ -13,19 +12,6 @@
 // name only.
 db::TableDef Tabelle_S_PARAME();
 
-// The fields one document family owns, under its suffix. Empty names: the
-// family has no such field.
-struct ParameterFamilie
-{
-    const char *vorschlag;   // next-number proposal (Long)
-    const char *plausi;      // plausibility switch (Logical)
-    const char *memo;        // fixed-field list (Memo; Memo_T2L is Logical)
-};
-
-// Every family's fields, shared ones (EUR.1 with the summary declaration,
-// Intrastat's one list) listed once.
-const QList<ParameterFamilie> &S_PARAME_Familien();
-
 namespace db {
 class Table;
 }
@@ -33,6 +19,7 @@ class Table;
 // The print languages as the parameter record names them at first.
 const QStringList &S_PARAME_Sprachen();
 
-// Appends the parameter record when the table has none: every proposal at 1,
-// every switch off, the five language names. Returns whether it did.
+// Appends the parameter record when the table has none: every proposal
+// (Vorschlag...) at 1, every switch (Plausi...) off, the five language names.
+// Returns whether it did.
 bool S_PARAME_SatzSicherstellen(db::Table &parameter);

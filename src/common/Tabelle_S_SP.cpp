@@ -2,16 +2,20 @@
 
 db::TableDef Tabelle_S_SP()
 {
-    db::TableDef def;
-    def.name = QStringLiteral("S_SP");
-    def.fields << db::FieldDef{QStringLiteral("Bezeichnung"), db::FieldType::Alpha, 25}
-               << db::FieldDef{QStringLiteral("a"), db::FieldType::Alpha, 20}
-               << db::FieldDef{QStringLiteral("d"), db::FieldType::Alpha, 25}
-               << db::FieldDef{QStringLiteral("e"), db::FieldType::Alpha, 25}
-               << db::FieldDef{QStringLiteral("f"), db::FieldType::Alpha, 25}
-               << db::FieldDef{QStringLiteral("s"), db::FieldType::Alpha, 25};
-    def.primaryKey = {QStringLiteral("Bezeichnung")};
-    return def;
+    using namespace Qt::StringLiterals;
+    using enum db::FieldType;
+    return {
+        .name = u"S_SP"_s,
+        .fields = {
+            {u"Bezeichnung"_s, Alpha, 25},
+            {u"a"_s, Alpha, 20},
+            {u"d"_s, Alpha, 25},
+            {u"e"_s, Alpha, 25},
+            {u"f"_s, Alpha, 25},
+            {u"s"_s, Alpha, 25},
+        },
+        .primaryKey = {u"Bezeichnung"_s},
+    };
 }
 
 QString S_SP_Spalte(const QString &sprachkennzeichen)

@@ -2,12 +2,14 @@
 
 db::TableDef Tabelle_S_SPRACH()
 {
-    db::TableDef def;
-    def.name = QStringLiteral("S_SPRACH");
-    def.fields = {
-        {QStringLiteral("Skz"), db::FieldType::Alpha, 1},
-        {QStringLiteral("Sprache"), db::FieldType::Alpha, 15},
+    using namespace Qt::StringLiterals;
+    using enum db::FieldType;
+    return {
+        .name = u"S_SPRACH"_s,
+        .fields = {
+            {u"Skz"_s, Alpha, 1},
+            {u"Sprache"_s, Alpha, 15},
+        },
+        .primaryKey = {u"Skz"_s},
     };
-    def.primaryKey = {QStringLiteral("Skz")};
-    return def;
 }

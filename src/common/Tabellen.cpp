@@ -2,7 +2,9 @@
 
 #include "Tabelle_S_BEARB.h"
 #include "Tabelle_S_BENUTZ.h"
+#include "Tabelle_S_FelderJust.h"
 #include "Tabelle_S_PARAME.h"
+#include "Tabelle_S_SP.h"
 #include "Tabelle_S_SPRACH.h"
 
 #include "platform/db/Schema.h"
@@ -18,6 +20,8 @@ void tabellenAnmelden()
     db::Schema::registerTable(datenbank, Tabelle_S_BEARB());
     db::Schema::registerTable(datenbank, Tabelle_S_SPRACH());
     db::Schema::registerTable(datenbank, Tabelle_S_BENUTZ());
+    db::Schema::registerTable(datenbank, Tabelle_S_FelderJust());
+    db::Schema::registerTable(datenbank, Tabelle_S_SP());
 }
 
 } // namespace common

@@ -113,10 +113,10 @@ void TfrmDrucker::aufbauen()
     }
     Table1->first();
     const print::PrinterList drucker = installierteDrucker();
-    Table1->onCalcFields = [drucker](db::Table &tabelle) {
+    Table1->onCalcFields.add([drucker](db::Table &tabelle) {
         tabelle.fieldByName(QStringLiteral("Drucker"))
             .setAsString(druckerText(tabelle.fieldByName(QStringLiteral("schnittst")).asString(), drucker));
-    };
+    });
     DataSource1 = new db::DataSource(Table1, this);
 
     Table2 = new db::Table(daten_, QStringLiteral("S_FelderJust"), this);

@@ -8,7 +8,7 @@
 #include "common/TSR_dbGrid.h"
 #include "common/TSearchDlg.h"
 #include "common/TfrmSuche.h"
-#include "common/Util.h"
+#include "common/Programmzustand.h"
 #include "platform/db/DataSource.h"
 #include "platform/db/Table.h"
 #include "platform/ui/Appearance.h"
@@ -58,7 +58,7 @@ void TfrmRegie::formularAufbauen()
 {
     const Belegart::Regie &regie = register_->art().regie;
     resize(760, 460);
-    const bool gerahmt = ui::userAppearance().framedSpeedButtons;
+    const bool gerahmt = Erscheinungsbild().framedSpeedButtons;
     auto knopf = [&](const char *name, const QString &titel) {
         auto *neu = new ui::SpeedButton(QString::fromLatin1(name), titel, body());
         neu->setFlat(!gerahmt);

@@ -1,3 +1,4 @@
+#include "common/Programmzustand.h"
 #include "common/TfrmSuche.h"
 
 #include "common/RadioGroup.h"
@@ -32,7 +33,7 @@ TfrmSuche::TfrmSuche(QWidget *parent)
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     Edit1 = new QLineEdit(body());
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    const bool gerahmt = ui::userAppearance().framedSpeedButtons;
+    const bool gerahmt = Erscheinungsbild().framedSpeedButtons;
     SpeedButton1 = new ui::SpeedButton(QStringLiteral("SpeedButton1"), QStringLiteral("Übernehmen"), body());
     SpeedButton2 = new ui::SpeedButton(QStringLiteral("SpeedButton2"), QStringLiteral("Abbruch"), body());
     SpeedButton3 = new ui::SpeedButton(QStringLiteral("SpeedButton3"), QStringLiteral("Suchen"), body());

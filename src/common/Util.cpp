@@ -8,9 +8,6 @@
 #include <QFileInfo>
 #include <QThread>
 
-bool SpeedButtonsMitRahmen = false;
-int AktuelleBelegNr = 1;
-
 namespace {
 
 bool endeAngefordert = false;

@@ -12,12 +12,6 @@ QString ProgrammVerzeichnis();
 // with a frame, which the option "XP_Themes" then decides.
 bool IsNT5OrLater();
 
-// Set by the start-up from IsNT5OrLater().
-extern bool SpeedButtonsMitRahmen;
-
-// The document number the registers share; the start-up sets it to 1.
-extern int AktuelleBelegNr;
-
 // The file version of the program. Only the running executable carries one
 // (it is fixed when the program is built); for any other file the result is
 // false and the numbers stay untouched.

@@ -40,7 +40,7 @@ std::unique_ptr<files::ForeignTable> AenderungslisteOeffnen(const QString &progr
         QByteArray inhalt;
         try {
             inhalt = sys::readFileBytes(pfad);
-        } catch (const sys::FileError &error) {
+        } catch (const sys::FileSystemError &error) {
             throw files::FileError::cannotRead(pfad, error.message());
         }
         const files::TextSchema schema = files::TextSchema::parse(standardSchemaAenderung, pfad);

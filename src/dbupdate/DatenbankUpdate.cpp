@@ -80,7 +80,7 @@ int DatenbankUpdate::Starten()
     try {
         lauf();
         ergebnis = fehler_ == 0 ? 1 : 2;
-    } catch (const sys::FileError &error) {
+    } catch (const sys::FileSystemError &error) {
         // The log cannot be written: nothing more may happen unrecorded.
         ui::showError(error.message());
     } catch (const db::DatabaseError &error) {
@@ -300,7 +300,7 @@ void DatenbankUpdate::vorabListen()
 {
     try {
         VorabFelder44Einfuegen(programmVerzeichnis_);
-    } catch (const sys::FileError &error) {
+    } catch (const sys::FileSystemError &error) {
         schreiben(QStringLiteral("ERROR - %1").arg(einzeilig(error.message())));
         fehler(error.path());
     }

@@ -1,9 +1,9 @@
 #include "TRestructure.h"
 
-#include "ExclusiveTable.h"
 
 #include "platform/db/Database.h"
 #include "platform/db/DatabaseError.h"
+#include "platform/db/Locks.h"
 #include "platform/db/Restructure.h"
 
 #include <QHash>
@@ -356,13 +356,22 @@ void TRestructure::writeLayout(const db::TableDef &layout)
     transaction.commit();
 }
 
+std::unique_ptr<db::TableHold> holdExclusively(db::Database &database, const QString &tableName)
+{
+    try {
+        return std::make_unique<db::TableHold>(database, tableName, true);
+    } catch (const db::LockError &error) {
+        throw db::LockError(QStringLiteral("Table could not be opened for exclusive access\n%1").arg(error.message()));
+    }
+}
+
 void TRestructure::Execute()
 {
     if (!current())
         return;
     const db::TableDef layout = newLayout();
     {
-        ExclusiveTable exclusive(*database_, layout.name);
+        const auto exclusive = holdExclusively(*database_, layout.name);
         writeLayout(layout);
     }
     // The key as written; the rest of the description is read back from the

@@ -6,13 +6,21 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace db {
 class Database;
+class TableHold;
 }
 
 namespace dbupdate {
+
+// Holds a table exclusively while it is rewritten, so no cursor of this or
+// another workstation sees it half done; the restructure primitives called
+// meanwhile work under the hold. Refused as the old engine did: "Table could
+// not be opened for exclusive access" and the reason (db::LockError).
+std::unique_ptr<db::TableHold> holdExclusively(db::Database &database, const QString &tableName);
 
 // Working description of one field.
 struct TFieldDesc

@@ -10,7 +10,7 @@ namespace dbupdate {
 // in advance) and, only when that list has "44", of "Vorab.KD0". Entries a
 // list holds already are not added again, so repeated updates do not pile
 // them up; a list that needs nothing is not rewritten, and a missing list
-// stays missing. Raises sys::FileError when a list cannot be read or written.
+// stays missing. Raises sys::FileSystemError when a list cannot be read or written.
 void VorabFelder44Einfuegen(const QString &programmVerzeichnis);
 
 // The insertion on the lines of one list; false when "44" is not among them.

@@ -1,8 +1,10 @@
 #include "WarenNrIndizes.h"
 
-#include "ExclusiveTable.h"
+#include "TRestructure.h"
 
 #include "platform/db/Database.h"
+#include "platform/db/DatabaseError.h"
+#include "platform/db/Locks.h"
 #include "platform/db/Restructure.h"
 
 namespace dbupdate {
@@ -38,7 +40,7 @@ void WarenNrIndizesNeuAufbauen(db::Database &database)
         throw db::DatabaseError(QStringLiteral("Die Tabelle %1.DB fehlt im Datenverzeichnis %2.")
                                     .arg(warenTabelle, database.path()));
     const QString table = database.storeTableName(warenTabelle);
-    ExclusiveTable exclusive(database, table);
+    const auto exclusive = holdExclusively(database, table);
     const QList<db::IndexDef> wanted = warenIndizes();
     db::Transaction transaction(database);
     for (const db::IndexDef &existing : database.tableDef(table).indexes) {

@@ -1,6 +1,7 @@
 #include "orders/Tabellen.h"
 
-#include "orders/Tabellen_Packliste.h"
+#include "orders/Tabelle_B_PALI.h"
+#include "orders/Tabelle_B_PALI2.h"
 #include "platform/db/Schema.h"
 
 namespace orders {

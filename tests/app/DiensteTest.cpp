@@ -71,6 +71,7 @@ TEST_F(Dienste, TheOptionsDialogShowsTheOptionsAndOkTakesThem)
     EXPECT_TRUE(main.IntraUebernahme);
     EXPECT_EQ(main.IntraVerfahren, QStringLiteral("10000"));
     EXPECT_EQ(main.ZollamtNr, QStringLiteral("DE004711"));
+    EXPECT_EQ(programmzustand().IntraVerfahren, QStringLiteral("10000")) << "read where the main window is unknown";
     EXPECT_EQ(ini().readString(QStringLiteral("Atlas_KundenNr")), QStringLiteral("K-815"));
     // The rest waits for the main window's close.
     EXPECT_FALSE(ini().keyExists(QStringLiteral("ZollamtNr")));
@@ -105,8 +106,9 @@ TEST_F(Dienste, FontsAndColoursTakeEffectAtOnceEvenWithoutOk)
     EXPECT_EQ(main.EingabeFelderFont.Size, 12);
     EXPECT_TRUE(main.EingabeFelderFont.Bold);
     EXPECT_EQ(main.EingabeFelderFont.Color, sys::colors::windowText);
-    EXPECT_EQ(ui::userAppearance().inputFields.font.family(), QStringLiteral("Liberation Mono"));
-    EXPECT_EQ(ui::userAppearance().background, QColor(255, 255, 0));
+    // What forms of every folder take at their creation.
+    EXPECT_EQ(Erscheinungsbild().inputFields.font.family(), QStringLiteral("Liberation Mono"));
+    EXPECT_EQ(Erscheinungsbild().background, QColor(255, 255, 0));
     EXPECT_FALSE(main.AutomatischAbmelden);
 
     dialoge.answerMessage(QStringLiteral("wirklich beenden"), ui::ModalResult::Yes);

@@ -3,6 +3,7 @@
 #include "Version.h"
 #include "app/Datenmodul.h"
 #include "app/Main.h"
+#include "app/Programmstart.h"
 #include "common/ExceptionDlg.h"
 #include "dbupdate/TfrmUpdateDataBases.h"
 
@@ -10,6 +11,7 @@
 #include "platform/sys/Files.h"
 #include "platform/sys/GermanFormat.h"
 #include "platform/sys/TextFile.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Guard.h"
 #include "platform/ui/StatusBar.h"
 
@@ -38,6 +40,20 @@ void warten(int millisekunden)
     QEventLoop loop;
     QTimer::singleShot(millisekunden, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// What the program gives Qt before its first window: no display name (Qt
+// would append it to every caption, cutting the titles of small dialogs),
+// and Qt's German texts for the font, colour, file and printer dialogs.
+TEST(Anwendung, QtBekommtKeinenAnzeigenamenUndSprichtDeutsch)
+{
+    AnwendungEinrichten();
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("razazu"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    EXPECT_EQ(ui::programTitle(), QStringLiteral("Kandrel Razazu / Versand"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(QCoreApplication::translate("QColorDialog", "&Basic colors"), QStringLiteral("Grundfar&ben"));
+    EXPECT_EQ(QCoreApplication::translate("QFontDialog", "Font st&yle"), QStringLiteral("Schrifts&til"));
 }
 
 TEST_F(Start, WithoutADataDirectoryAndTheChoiceCancelledTheProgramEndsAndWritesNothing)
@@ -75,7 +91,10 @@ TEST_F(Start, AChosenDataDirectoryIsWrittenToTheIniFileAndTheStartGoesOn)
     EXPECT_EQ(main.UserName, QStringLiteral("Systemverwalter"));
     EXPECT_EQ(main.UserNr, 1);
     EXPECT_EQ(main.windowTitle(), QStringLiteral("Kandrel Razazu / Versand %1").arg(version::major));
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), main.windowTitle());
+    // Message boxes without a caption of their own show the title; Qt gets
+    // no display name, which it would append to every window's caption.
+    EXPECT_EQ(ui::programTitle(), main.windowTitle());
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
     EXPECT_TRUE(main.tbParameter->isOpen());
     EXPECT_EQ(AktuelleBelegNr, 1);
 }
@@ -101,11 +120,20 @@ TEST_F(Start, AChangeListRunsTheUpdateAndIsDeletedOnlyWhenItEndsWithOk)
         db::Database store(QStringLiteral("Z_Tavero"));
         store.setPath(daten());
         store.open();
-        db::TableDef waren;
-        waren.name = QStringLiteral("S_WARENN");
-        for (const char *name : {"waren", "bez1", "bez2", "bez3", "bez4", "bez5", "Land"})
-            waren.fields << db::FieldDef{QLatin1String(name), db::FieldType::Alpha, 40};
-        store.createTable(waren);
+        using namespace Qt::StringLiterals;
+        using enum db::FieldType;
+        store.createTable({
+            .name = u"S_WARENN"_s,
+            .fields = {
+                {u"waren"_s, Alpha, 40},
+                {u"bez1"_s, Alpha, 40},
+                {u"bez2"_s, Alpha, 40},
+                {u"bez3"_s, Alpha, 40},
+                {u"bez4"_s, Alpha, 40},
+                {u"bez5"_s, Alpha, 40},
+                {u"Land"_s, Alpha, 40},
+            },
+        });
     }
     const QString aenderung = programm.datei(QStringLiteral("Aenderung.txt"));
     sys::writeTextLines(aenderung, {QStringLiteral("1,\"N\",\"Fax\",30,1,\"S_SPRACH\",0")}, sys::CodePage::Windows1252);

@@ -74,6 +74,17 @@ TEST(TExceptionDlg, DetailsNameTheClassTheMessageAndTheStatementOfAFailedQuery)
     const QStringList befehlZeilen = mitBefehl.DetailsText().split(QLatin1Char('\n'));
     ASSERT_EQ(befehlZeilen.size(), 8);
     EXPECT_EQ(befehlZeilen[2], QStringLiteral("Sql-Befehl: SELECT \"Bez\" FROM \"S_LAND\""));
+
+    // A German store message keeps the store's own words in the details.
+    const FehlerInfo voll = infoFuer(std::make_exception_ptr(
+        db::DatabaseError(QStringLiteral("Der Datenträger der Datenbank ist voll."), QString(),
+                          QStringLiteral("database or disk is full"))));
+    TExceptionDlg mitMeldung(voll);
+    const QStringList meldungZeilen = mitMeldung.DetailsText().split(QLatin1Char('\n'));
+    ASSERT_EQ(meldungZeilen.size(), 8);
+    EXPECT_EQ(meldungZeilen[1], QStringLiteral("Fehlermeldung: Der Datenträger der Datenbank ist voll."));
+    EXPECT_EQ(meldungZeilen[2], QStringLiteral("Meldung der Datenbank: database or disk is full"));
+    EXPECT_TRUE(voll.BerichtText.contains(QStringLiteral("Meldung der Datenbank: database or disk is full")));
 }
 
 TEST(TExceptionDlg, DetailsOpenAndCloseAndEnterInTheDescriptionIsANewLine)

@@ -2,9 +2,9 @@
 
 #include "common/Datensatzsperre.h"
 #include "common/Formhelfer.h"
+#include "common/Programmzustand.h"
 #include "common/TExDBEdit.h"
 #include "common/TSR_dbGrid.h"
-#include "platform/ui/Appearance.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/SpeedButton.h"
 
@@ -81,11 +81,9 @@ TEST(Formhelfer, KnopfSchattenBehindSpeedButtonsOnly)
 
 TEST(Formhelfer, FeldgruppeMarkierenSkipsMissingEdits)
 {
-    ui::Appearance aussehen = ui::userAppearance();
-    const ui::Appearance vorher = aussehen;
-    aussehen.inputFields.color = Qt::darkBlue;
-    aussehen.inputFields.font.setItalic(true);
-    ui::setUserAppearance(aussehen);
+    const Programmzustand vorher = programmzustand();
+    programmzustand().EingabeFelderFont.Color = sys::fromQColor(Qt::darkBlue);
+    programmzustand().EingabeFelderFont.Italic = true;
 
     QLineEdit dritte;
     FeldgruppeMarkieren(nullptr, nullptr, &dritte, 1);
@@ -97,7 +95,7 @@ TEST(Formhelfer, FeldgruppeMarkierenSkipsMissingEdits)
     EXPECT_EQ(dritte.palette().color(QPalette::Text), QColor(Qt::darkBlue));
     EXPECT_FALSE(dritte.font().bold());
     EXPECT_TRUE(dritte.font().italic());
-    ui::setUserAppearance(vorher);
+    programmzustand() = vorher;
 }
 
 TEST(Datensatzsperre, NoDocumentIsEverLocked)

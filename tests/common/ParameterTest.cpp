@@ -90,9 +90,17 @@ TEST(S_PARAME, ANewStoreGetsTheTablesAndOneParameterRecord)
     EXPECT_TRUE(S_PARAME_SatzSicherstellen(parameter));
     EXPECT_FALSE(S_PARAME_SatzSicherstellen(parameter));
     EXPECT_EQ(parameter.recordCount(), 1);
-    EXPECT_EQ(parameter[QStringLiteral("VorschlagNr_1_1")].asInteger(), 1);
     EXPECT_EQ(parameter[QStringLiteral("Sprache4")].asString(), QStringLiteral("Portugiesisch"));
-    EXPECT_FALSE(parameter[QStringLiteral("Plausi_1_1")].asBoolean());
+    // Every proposal at 1 and every switch off, odd spellings included; other
+    // numbers and switches stay empty.
+    for (const char *vorschlag : {"VorschlagNr_1_1", "VorschlagNr_1_2", "Vorschlag_T2L", "VorschlagNr_21"})
+        EXPECT_EQ(parameter[QLatin1String(vorschlag)].asInteger(), 1) << vorschlag;
+    for (const char *schalter : {"Plausi_1_1", "PLausi_27", "Plausi_2_2"}) {
+        EXPECT_FALSE(parameter[QLatin1String(schalter)].isNull()) << schalter;
+        EXPECT_FALSE(parameter[QLatin1String(schalter)].asBoolean()) << schalter;
+    }
+    for (const char *leer : {"Memo_T2L", "Inta"})
+        EXPECT_TRUE(parameter[QLatin1String(leer)].isNull()) << leer;
 }
 
 TEST(TfrmParameter, OkPostsAndAnyOtherEndCancelsWhatWasTyped)

@@ -142,10 +142,10 @@ TEST_F(RegisteraktionenTest, DeleteRemovesTheRangeWithItsLinesButNeverTheMaster)
 TEST_F(RegisteraktionenTest, FailedDeletionLeavesEverythingAndSaysSo)
 {
     int geloescht = 0;
-    familie.kopf->beforeDelete = [&](db::Table &) {
+    familie.kopf->beforeDelete.add([&](db::Table &) {
         if (++geloescht == 2)
             throw db::DatabaseError(QStringLiteral("gesperrt"));
-    };
+    });
     ScriptedDialogs dialoge;
     dialoge.answerMessage(QStringLiteral("Belegnummern bitte richtig eingeben !"), ui::ModalResult::Ok);
     antworten(QStringLiteral("5"), QStringLiteral("6"), true);

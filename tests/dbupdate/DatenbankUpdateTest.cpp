@@ -1,4 +1,4 @@
-#include "ScriptedDialogs.h"
+#include "RecordingDialogs.h"
 #include "TestStore.h"
 
 #include "dbupdate/DatenbankUpdate.h"
@@ -104,8 +104,8 @@ protected:
     {
         db::TableDef def;
         def.name = QStringLiteral("S_ARTIK");
-        def.fields = {field(QStringLiteral("Nr"), db::FieldType::Alpha, 10),
-                      field(QStringLiteral("Name"), db::FieldType::Alpha, 30)};
+        def.fields = {{QStringLiteral("Nr"), db::FieldType::Alpha, 10},
+                      {QStringLiteral("Name"), db::FieldType::Alpha, 30}};
         def.primaryKey = {QStringLiteral("Nr")};
         database().createTable(def);
         database().execute(QStringLiteral("INSERT INTO \"S_ARTIK\" (\"Nr\", \"Name\") VALUES "
@@ -114,7 +114,7 @@ protected:
 
     std::unique_ptr<TestStore> store;
     TempFolder program;
-    ScriptedDialogs dialogs;
+    RecordingDialogs dialogs;
     int errors = -1;
 };
 

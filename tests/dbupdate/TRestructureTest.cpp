@@ -256,9 +256,9 @@ TEST_P(TRestructureTest, ARestructureFailingHalfWayLeavesTheTableAsItWas)
 {
     db::TableDef def;
     def.name = QStringLiteral("S_ARTIK");
-    def.fields = {field(QStringLiteral("Nr"), db::FieldType::Alpha, 10),
-                  field(QStringLiteral("Name"), db::FieldType::Alpha, 30),
-                  field(QStringLiteral("Preis"), db::FieldType::Money)};
+    def.fields = {{QStringLiteral("Nr"), db::FieldType::Alpha, 10},
+                  {QStringLiteral("Name"), db::FieldType::Alpha, 30},
+                  {QStringLiteral("Preis"), db::FieldType::Money}};
     def.primaryKey = {QStringLiteral("Nr")};
     def.indexes = {{QStringLiteral("iName"), {QStringLiteral("Name")}, false, true, false}};
     database().createTable(def);

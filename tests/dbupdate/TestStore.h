@@ -82,24 +82,20 @@ private:
     QString schema_;
 };
 
-inline db::FieldDef field(const QString &name, db::FieldType type, int size = 0)
-{
-    db::FieldDef def;
-    def.name = name;
-    def.type = type;
-    def.size = size;
-    return def;
-}
 
 // A customer table as the update meets it: key Nr, a name, a number field.
 inline db::TableDef kundenTabelle(const QString &name = QStringLiteral("S_KUNDEN"))
 {
-    db::TableDef def;
-    def.name = name;
-    def.fields = {field(QStringLiteral("Nr"), db::FieldType::Long),
-                  field(QStringLiteral("Name"), db::FieldType::Alpha, 30),
-                  field(QStringLiteral("Umsatz"), db::FieldType::Number),
-                  field(QStringLiteral("Notiz"), db::FieldType::Memo)};
-    def.primaryKey = {QStringLiteral("Nr")};
-    return def;
+    using namespace Qt::StringLiterals;
+    using enum db::FieldType;
+    return {
+        .name = name,
+        .fields = {
+            {u"Nr"_s, Long},
+            {u"Name"_s, Alpha, 30},
+            {u"Umsatz"_s, Number},
+            {u"Notiz"_s, Memo},
+        },
+        .primaryKey = {u"Nr"_s},
+    };
 }

@@ -1,4 +1,4 @@
-#include "ScriptedDialogs.h"
+#include "RecordingDialogs.h"
 #include "TestStore.h"
 
 #include "dbupdate/RunDatabaseUpdate.h"
@@ -40,11 +40,20 @@ protected:
 
     void goodsTable()
     {
-        db::TableDef waren;
-        waren.name = QStringLiteral("S_WARENN");
-        for (const char *name : {"waren", "bez1", "bez2", "bez3", "bez4", "bez5", "Land"})
-            waren.fields << field(QLatin1String(name), db::FieldType::Alpha, 40);
-        store.db().createTable(waren);
+        using namespace Qt::StringLiterals;
+        using enum db::FieldType;
+        store.db().createTable({
+            .name = u"S_WARENN"_s,
+            .fields = {
+                {u"waren"_s, Alpha, 40},
+                {u"bez1"_s, Alpha, 40},
+                {u"bez2"_s, Alpha, 40},
+                {u"bez3"_s, Alpha, 40},
+                {u"bez4"_s, Alpha, 40},
+                {u"bez5"_s, Alpha, 40},
+                {u"Land"_s, Alpha, 40},
+            },
+        });
     }
 
     // Clicks "&Starte Update" as soon as the modal dialog is up.
@@ -58,7 +67,7 @@ protected:
 
     TestStore store;
     TempFolder program;
-    ScriptedDialogs dialogs;
+    RecordingDialogs dialogs;
 };
 
 TEST_F(UpdateDialog, ClosesBeforeTheRunOnlyByTheKeyCombination)
@@ -162,11 +171,11 @@ TEST_F(UpdateDialog, StartUpHookReportsFailureSoTheUpdateIsOfferedAgain)
 {
     goodsTable();
     // Keyed on text: cut to one character, "10" and "11" become one key.
-    db::TableDef artikel;
-    artikel.name = QStringLiteral("S_ARTIK");
-    artikel.fields = {field(QStringLiteral("Nr"), db::FieldType::Alpha, 10)};
-    artikel.primaryKey = {QStringLiteral("Nr")};
-    store.db().createTable(artikel);
+    store.db().createTable({
+        .name = QStringLiteral("S_ARTIK"),
+        .fields = {{QStringLiteral("Nr"), db::FieldType::Alpha, 10}},
+        .primaryKey = {QStringLiteral("Nr")},
+    });
     store.db().execute(QStringLiteral("INSERT INTO \"S_ARTIK\" (\"Nr\") VALUES ('10'), ('11')"));
     sys::writeTextLines(sys::joinPath(program.path(), QStringLiteral("Aenderung.txt")),
                         {QStringLiteral("1,\"A\",\"Nr\",1,1,\"S_ARTIK\",0"),

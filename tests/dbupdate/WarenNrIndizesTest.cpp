@@ -16,17 +16,26 @@ namespace {
 // missing, and one of its own that stays.
 db::TableDef warenTabelle()
 {
-    db::TableDef def;
-    def.name = QStringLiteral("S_WARENN");
-    for (const char *name : {"waren", "bez1", "bez2", "bez3", "bez4"})
-        def.fields << field(QLatin1String(name), db::FieldType::Alpha, name[0] == 'w' ? 8 : 40);
-    def.fields << field(QStringLiteral("Land"), db::FieldType::Alpha, 3);
-    for (const char *name : {"bez5", "bez6"})
-        def.fields << field(QLatin1String(name), db::FieldType::Alpha, 40);
-    def.indexes = {{QStringLiteral("iBez"), {QStringLiteral("bez2")}, false, true, false},
-                   {QStringLiteral("iware"), {QStringLiteral("waren")}, false, false, false},
-                   {QStringLiteral("iEigen"), {QStringLiteral("bez6")}, false, false, false}};
-    return def;
+    using namespace Qt::StringLiterals;
+    using enum db::FieldType;
+    return {
+        .name = u"S_WARENN"_s,
+        .fields = {
+            {u"waren"_s, Alpha, 8},
+            {u"bez1"_s, Alpha, 40},
+            {u"bez2"_s, Alpha, 40},
+            {u"bez3"_s, Alpha, 40},
+            {u"bez4"_s, Alpha, 40},
+            {u"Land"_s, Alpha, 3},
+            {u"bez5"_s, Alpha, 40},
+            {u"bez6"_s, Alpha, 40},
+        },
+        .indexes = {
+            {.name = u"iBez"_s, .fields = {u"bez2"_s}, .caseInsensitive = true},
+            {u"iware"_s, {u"waren"_s}},
+            {u"iEigen"_s, {u"bez6"_s}},
+        },
+    };
 }
 
 QString describe(const db::IndexDef &index)

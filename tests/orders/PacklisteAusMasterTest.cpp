@@ -2,8 +2,9 @@
 #include "support/TempFolder.h"
 
 #include "common/BelegKopieren.h"
+#include "orders/Tabelle_B_PALI.h"
+#include "orders/Tabelle_B_PALI2.h"
 #include "orders/Tabellen.h"
-#include "orders/Tabellen_Packliste.h"
 #include "platform/db/DataSource.h"
 #include "platform/db/Database.h"
 #include "platform/db/Query.h"

@@ -149,10 +149,10 @@ TEST_P(RegieAETest, RangeDeleteIsAllOrNothing)
         daten->erklaerung(nummer, QStringLiteral("Kunde"), 2);
     {
         TfrmRegieAE regie;
-        regie.kopf().beforeDelete = [](db::Table &kopf) {
+        db::Subscription stoerung = regie.kopf().beforeDelete.add([](db::Table &kopf) {
             if (kopf.field(0).asInteger() == 4)
                 throw db::DatabaseError(QStringLiteral("Die Platte ist voll."));
-        };
+        });
         ModalForms formulare;
         ScriptedDialogs dialoge;
         nummernAntworten(formulare, QStringLiteral("3"), QStringLiteral("5"));
@@ -162,7 +162,7 @@ TEST_P(RegieAETest, RangeDeleteIsAllOrNothing)
             EXPECT_EQ(daten->koepfe(nummer), 1) << nummer;
             EXPECT_EQ(daten->positionen(nummer), 2) << nummer;
         }
-        regie.kopf().beforeDelete = nullptr;
+        stoerung.remove();
         nummernAntworten(formulare, QStringLiteral("3"), QStringLiteral("8"));
         regie.Loeschen();
     }

@@ -3,9 +3,9 @@
 #include "Database.h"
 #include "DatabaseError.h"
 #include "FieldConvert.h"
-#include "LockManager.h"
+#include "Locks.h"
 #include "StoreStatement.h"
-#include "TableCopy.h"
+#include "RecordCopy.h"
 #include "Table.h"
 #include "TablePrivate.h"
 
@@ -74,24 +74,6 @@ struct FieldPair
     quint32 maxBytes = 0;    // Text into Alpha: longer cells may need cutting
 };
 
-// "2024-03-05" exactly as the store writes a valid date.
-bool isStoredDate(const char *text, quint32 size)
-{
-    if (size != 10 || text[4] != '-' || text[7] != '-')
-        return false;
-    int parts[3] = {0, 0, 0};
-    const int starts[3] = {0, 5, 8};
-    const int lengths[3] = {4, 2, 2};
-    for (int part = 0; part < 3; ++part) {
-        for (int i = starts[part]; i < starts[part] + lengths[part]; ++i) {
-            if (text[i] < '0' || text[i] > '9')
-                return false;
-            parts[part] = parts[part] * 10 + (text[i] - '0');
-        }
-    }
-    return QDate::isValid(parts[0], parts[1], parts[2]);
-}
-
 // The cell bound as it is gives what the field conversion would store.
 bool bindsUnchanged(const FieldPair &pair, const store::Row &row)
 {
@@ -110,7 +92,9 @@ bool bindsUnchanged(const FieldPair &pair, const store::Row &row)
     case Unchanged::Logical:
         return cell.kind == store::Cell::Integer && (cell.integer == 0 || cell.integer == 1);
     case Unchanged::Date:
-        return cell.kind == store::Cell::Text && isStoredDate(row.bytes.constData() + cell.offset, cell.size);
+        // Exactly "2024-03-05", as the store writes a valid date.
+        return cell.kind == store::Cell::Text && cell.size == 10
+               && store::storedDateOf(row.bytes.constData() + cell.offset, cell.size);
     case Unchanged::Bytes:
         return cell.kind == store::Cell::Bytes && cell.size > 0;
     }
@@ -161,10 +145,16 @@ public:
             }
         }
         prepareStatements();
-        // Appends on SQLite bind what they can straight from the source's
-        // rows; keyed modes need the converted key for the record locks.
-        bindCells_ = (mode == BatchMode::Append || mode == BatchMode::Copy)
-                     && destination.backend() == Database::Backend::SQLite;
+        // Appends bind what they can straight from the source's rows; keyed
+        // modes need the converted key for their WHERE.
+        bindCells_ = mode == BatchMode::Append || mode == BatchMode::Copy;
+    }
+
+    // Sends the rows an append by COPY still holds.
+    void finish()
+    {
+        if (insert_)
+            insert_->flush();
     }
 
     // One source record; returns the destination rows it changed.
@@ -182,59 +172,19 @@ public:
         case BatchMode::Append:
         case BatchMode::Copy:
             return insert(values);
-        case BatchMode::Update: {
-            RecordCheck check(*this, values);
+        case BatchMode::Update:
             return update(values);
-        }
         case BatchMode::AppendUpdate: {
-            RecordCheck check(*this, values);
             const int updated = update(values);
             return updated > 0 ? updated : insert(values);
         }
-        case BatchMode::Delete: {
-            RecordCheck check(*this, values);
+        case BatchMode::Delete:
             return remove(values);
-        }
         }
         return 0;
     }
 
 private:
-    // A record another workstation is editing is not overwritten behind its
-    // back: the move fails with the lock message instead. The lock is held
-    // only while the row is written; holding every one until the commit
-    // would exhaust PostgreSQL's lock table on a large move.
-    class RecordCheck
-    {
-    public:
-        RecordCheck(Mover &mover, const QVariantList &values)
-            : locks_(mover.database_.locks()), table_(mover.target_.name), key_(mover.keyText(values))
-        {
-            locks_.lockRecord(table_, key_);
-        }
-        ~RecordCheck() { locks_.unlockRecord(table_, key_); }
-        RecordCheck(const RecordCheck &) = delete;
-        RecordCheck &operator=(const RecordCheck &) = delete;
-
-    private:
-        LockManager &locks_;
-        QString table_;
-        QString key_;
-    };
-
-    // The key as an editing cursor names it to the lock manager.
-    QString keyText(const QVariantList &values) const
-    {
-        QStringList parts;
-        for (const QString &key : target_.primaryKey) {
-            for (int i = 0; i < pairs_.size(); ++i) {
-                if (sameName(pairs_[i].target.name, key))
-                    parts << detail::fieldText(pairs_[i].target, values[i]);
-            }
-        }
-        return parts.join(QLatin1Char(';'));
-    }
-
     // AutoInc fields are numbered by the store on append; a copy keeps the
     // numbers, since other tables may refer to them.
     bool numberedByStore(const FieldDef &field) const
@@ -263,7 +213,15 @@ private:
                                     .arg(database_.quote(field.name), table);
             }
         }
-        if (mode_ != BatchMode::Update && mode_ != BatchMode::Delete)
+        if (mode_ == BatchMode::Append || mode_ == BatchMode::Copy) {
+            QStringList columns;
+            for (const FieldPair &pair : pairs_) {
+                if (!numberedByStore(pair.target))
+                    columns << pair.target.name;
+            }
+            insert_ = database_.prepareBulkAppend(target_.name, columns);
+        }
+        if (!insert_ && mode_ != BatchMode::Update && mode_ != BatchMode::Delete)
             insert_ = database_.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                             .arg(table, insertColumns.join(QLatin1String(", ")),
                                                  insertValues.join(QLatin1String(", "))));
@@ -395,11 +353,17 @@ int batchMove(Table &source, Database &destination, const QString &destinationTa
         throw DatabaseError(QStringLiteral("Die Tabelle %1 existiert nicht.").arg(name));
 
     // The destination is held for the whole move: shared while its rows
-    // change, exclusively while it is replaced. Taken before the
-    // transaction, so a refusal leaves nothing to undo.
-    std::optional<store::TableHold> use;
+    // change, exclusively while it is replaced. Records another workstation
+    // edits are not overwritten behind its back: changing existing records
+    // guards the table, which refuses the move while someone edits there and
+    // keeps edits out until the move's transaction ends. Both are taken
+    // before the transaction, so a refusal leaves nothing to undo.
+    std::optional<TableHold> use;
     if (exists)
         use.emplace(destination, storeName, mode == BatchMode::Copy);
+    std::optional<TableGuard> guard;
+    if (exists && mode != BatchMode::Copy && mode != BatchMode::Append)
+        guard.emplace(destination, storeName);
 
     source.disableControls();
     auto enableControls = qScopeGuard([&] { source.enableControls(); });
@@ -419,6 +383,7 @@ int batchMove(Table &source, Database &destination, const QString &destinationTa
         mover.emplace(source, destination, destination.tableDef(storeName), mode);
         for (source.first(); !source.eof(); source.next())
             moved += mover->move();
+        mover->finish();
         if (mode == BatchMode::Copy)
             store::advanceIdentitySequences(destination, destination.tableDef(storeName));
         transaction.commit();

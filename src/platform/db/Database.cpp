@@ -2,8 +2,10 @@
 
 #include "Catalog.h"
 #include "DatabaseError.h"
-#include "LockManager.h"
+#include "Locks.h"
+#include "PostgresStatement.h"
 #include "Schema.h"
+#include "StoreFile.h"
 #include "StoreStatement.h"
 
 #include <QCoreApplication>
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QScopeGuard>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -107,11 +110,13 @@ struct Database::Private
     QString connectionName;
     QSqlDatabase connection;
     store::SqliteRegistryPointer sqlite;
+    store::PostgresSessionPointer postgres;
     int transactionDepth = 0;
     std::unique_ptr<LockManager> locks;
     std::optional<QStringList> tableNames;
     QHash<QString, store::StoredLayout> layouts;   // by lower-case name
     QString schema;                                 // PostgreSQL schema of the alias
+    std::optional<store::FileIdentity> storeFile;   // SQLite: the file opened
 
     store::Dialect dialect() const
     {
@@ -195,7 +200,7 @@ void Database::open()
         d->connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), d->connectionName);
         d->connection.setDatabaseName(memory ? memoryPath
                                              : QDir(d->path).filePath(d->aliasName + QStringLiteral(".sqlite")));
-        d->connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        d->connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(lockWaitSeconds * 1000));
     } else {
         const PostgresSettings settings = readPostgresSettings(pgFile, d->aliasName);
         d->connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), d->connectionName);
@@ -239,16 +244,24 @@ void Database::open()
                 }
             }
             if (!memory) {
-                // Readers do not wait for writers, and a crash loses at most the last commit.
-                execute(QStringLiteral("PRAGMA journal_mode = WAL"));
-                execute(QStringLiteral("PRAGMA synchronous = NORMAL"));
-                // Reads go through the memory map instead of a copy per page.
-                // (A larger page cache would slow bulk inserts: the dirty
-                // pages would pile up until the commit.)
-                execute(QStringLiteral("PRAGMA mmap_size = 268435456"));
+                chooseJournal();
+                d->storeFile = store::identityOf(storeFilePath());
+                if (d->storeFile)
+                    store::connectionOpened(*d->storeFile);
             }
         } else {
+            const QVariant handle = d->connection.driver()->handle();
+            PGconn *native = nullptr;
+            if (handle.isValid()
+                && (qstrcmp(handle.typeName(), "PGconn*") == 0 || qstrcmp(handle.typeName(), "pg_conn*") == 0))
+                native = *static_cast<PGconn *const *>(handle.data());
+            if (!native)
+                throw DatabaseError(QStringLiteral("Der PostgreSQL-Treiber liefert keine Verbindung."));
+            d->postgres = store::makePostgresSession(native);
             execute(QStringLiteral("SET client_min_messages TO warning"));
+            // A write meeting another workstation's row lock fails after a
+            // short wait instead of waiting for that transaction to end.
+            execute(QStringLiteral("SET lock_timeout = '%1s'").arg(lockWaitSeconds));
             execute(QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(quote(d->schema)));
             execute(QStringLiteral("SET search_path TO %1").arg(quote(d->schema)));
         }
@@ -273,9 +286,16 @@ void Database::close()
     }
     d->locks.reset();
     d->sqlite.reset();
+    if (d->postgres) {
+        store::closePostgresSession(*d->postgres);
+        d->postgres.reset();
+    }
     d->connection.close();
     d->connection = QSqlDatabase();
     QSqlDatabase::removeDatabase(d->connectionName);
+    if (d->storeFile)
+        store::connectionClosed(*d->storeFile);
+    d->storeFile.reset();
     d->open = false;
     d->tableNames.reset();
     d->layouts.clear();
@@ -296,13 +316,25 @@ QString Database::quote(const QString &identifier) const
     return store::quoteIdentifier(identifier);
 }
 
+std::unique_ptr<store::Statement> Database::prepareBulkAppend(const QString &tableName, const QStringList &columns)
+{
+    if (!d->open)
+        open();
+    if (d->backend != Backend::PostgreSQL)
+        return nullptr;
+    QStringList quoted;
+    for (const QString &column : columns)
+        quoted << quote(column);
+    return store::preparePostgresCopy(d->postgres, quote(storeTableName(tableName)), quoted);
+}
+
 std::unique_ptr<store::Statement> Database::prepare(const QString &sql)
 {
     if (!d->open)
         throw DatabaseError(QStringLiteral("Die Datenbank %1 ist nicht geöffnet.").arg(d->aliasName), sql);
     if (d->backend == Backend::SQLite)
         return store::prepareSqlite(*d->sqlite, sql);
-    return store::prepareQt(d->connection, sql);
+    return store::preparePostgres(d->postgres, sql);
 }
 
 int Database::execute(const QString &sql, const QVariantList &params)
@@ -322,22 +354,65 @@ int Database::execute(const QString &sql, const QVariantList &params)
     return affected;
 }
 
+void Database::chooseJournal()
+{
+    QSqlQuery pragma(d->connection);
+    auto run = [&](const QString &sql) {
+        if (!pragma.exec(sql))
+            store::raise(store::sqliteErrorKind(pragma.lastError().nativeErrorCode().toInt()),
+                         pragma.lastError().databaseText(), sql);
+        return pragma.next() ? pragma.value(0).toString().toLower() : QString();
+    };
+    if (store::onNetworkFileSystem(d->path)) {
+        // WAL shares the store's index through memory, which hosts on a
+        // network file system do not share: the rollback journal, whose
+        // file locks the file system passes on, keeps several workstations
+        // apart there.
+        if (run(QStringLiteral("PRAGMA journal_mode = DELETE")) != QLatin1String("delete"))
+            throw DatabaseError(QStringLiteral("Die Datenbank %1 liegt auf einem Netzlaufwerk und ist noch an einem "
+                                               "Arbeitsplatz im WAL-Modus geöffnet. Bitte dort das Programm beenden "
+                                               "und erneut versuchen.")
+                                    .arg(QDir::toNativeSeparators(storeFilePath())));
+        run(QStringLiteral("PRAGMA synchronous = FULL"));
+        return;
+    }
+    // Readers do not wait for writers, and a crash loses at most the last commit.
+    run(QStringLiteral("PRAGMA journal_mode = WAL"));
+    run(QStringLiteral("PRAGMA synchronous = NORMAL"));
+    // Reads go through the memory map instead of a copy per page.
+    // (A larger page cache would slow bulk inserts: the dirty
+    // pages would pile up until the commit.)
+    run(QStringLiteral("PRAGMA mmap_size = 268435456"));
+}
+
+QString Database::storeFilePath() const
+{
+    return QDir(d->path).filePath(d->aliasName + QStringLiteral(".sqlite"));
+}
+
+bool Database::isStoreFile(const store::FileIdentity &file) const
+{
+    return !d->storeFile || *d->storeFile == file;
+}
+
+void Database::requireOpenedStoreFile()
+{
+    if (!d->storeFile)
+        return;
+    const QString path = storeFilePath();
+    const std::optional<store::FileIdentity> now = store::identityOf(path);
+    if (!now || *now != *d->storeFile)
+        throw store::storeFileReplaced(path);
+}
+
 void Database::guarded(const std::function<void()> &write)
 {
+    requireOpenedStoreFile();
     if (d->backend != Backend::PostgreSQL || d->transactionDepth == 0) {
         write();
         return;
     }
-    auto run = [&](const QString &sql) { prepare(sql)->execute(); };
-    run(QStringLiteral("SAVEPOINT razazu_statement"));
-    try {
-        write();
-    } catch (...) {
-        run(QStringLiteral("ROLLBACK TO SAVEPOINT razazu_statement"));
-        run(QStringLiteral("RELEASE SAVEPOINT razazu_statement"));
-        throw;
-    }
-    run(QStringLiteral("RELEASE SAVEPOINT razazu_statement"));
+    store::guardedWrite(*d->postgres, write);
 }
 
 // --- transactions: the outermost level is the store's transaction, inner
@@ -348,6 +423,7 @@ void Database::beginTransaction()
     if (!d->open)
         open();
     if (d->transactionDepth == 0) {
+        requireOpenedStoreFile();
         prepare(d->backend == Backend::SQLite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"))
             ->execute();
     } else {
@@ -361,11 +437,13 @@ void Database::commit()
     if (d->transactionDepth == 0)
         throw DatabaseError(QStringLiteral("Es ist keine Transaktion aktiv."));
     if (d->transactionDepth == 1) {
+        requireOpenedStoreFile();
         prepare(QStringLiteral("COMMIT"))->execute();
     } else {
         prepare(QStringLiteral("RELEASE SAVEPOINT razazu_level_%1").arg(d->transactionDepth - 1))->execute();
     }
-    --d->transactionDepth;
+    if (--d->transactionDepth == 0 && d->locks)
+        d->locks->transactionEnded();
 }
 
 void Database::rollback()
@@ -374,6 +452,12 @@ void Database::rollback()
         throw DatabaseError(QStringLiteral("Es ist keine Transaktion aktiv."));
     --d->transactionDepth;
     if (d->transactionDepth == 0) {
+        // The locks go with the transaction even when the store reports
+        // the rollback failed: it is gone either way.
+        auto endLocks = qScopeGuard([&] {
+            if (d->locks)
+                d->locks->transactionEnded();
+        });
         prepare(QStringLiteral("ROLLBACK"))->execute();
     } else {
         const QString savepoint = QStringLiteral("razazu_level_%1").arg(d->transactionDepth);

@@ -15,6 +15,7 @@ class LockManager;
 namespace store {
 class Statement;
 struct StoredLayout;
+struct FileIdentity;
 }
 
 // A database alias ("Z_Tavero", "Razazu") is a folder. The folder holds one
@@ -89,16 +90,26 @@ public:
     // A prepared statement on this connection: the native SQLite handle on
     // SQLite, Qt Sql on PostgreSQL.
     std::unique_ptr<store::Statement> prepare(const QString &sql);
+    // PostgreSQL: appends to the table with COPY, far faster than an insert
+    // per row; the rows go out at flush() (and as they pile up), where a
+    // failing one fails them all. Nothing on SQLite, whose inserts are as fast.
+    std::unique_ptr<store::Statement> prepareBulkAppend(const QString &tableName, const QStringList &columns);
     // Runs a write so that, inside a transaction, its failure undoes only
     // itself (PostgreSQL would otherwise refuse the rest of the transaction).
     void guarded(const std::function<void()> &write);
     int transactionDepth() const;
+    // SQLite: the store file, and whether a file is still the one opened.
+    QString storeFilePath() const;
+    bool isStoreFile(const store::FileIdentity &file) const;
 
 signals:
     void aboutToClose();
 
 private:
     store::StoredLayout storedLayout(const QString &tableName);
+    void chooseJournal();
+    // Throws when the store file was deleted or replaced since the opening.
+    void requireOpenedStoreFile();
 
     struct Private;
     std::unique_ptr<Private> d;

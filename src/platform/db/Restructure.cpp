@@ -4,7 +4,8 @@
 #include "Database.h"
 #include "DatabaseError.h"
 #include "StoreStatement.h"
-#include "TableCopy.h"
+#include "Locks.h"
+#include "RecordCopy.h"
 
 #include <QSet>
 #include <optional>
@@ -430,7 +431,7 @@ void addField(Database &database, const QString &tableName, const FieldDef &fiel
         throw DatabaseError(QStringLiteral("Das Feld %1 gibt es in der Tabelle %2 schon.").arg(field.name, def.name));
     if (position < -1 || position > def.fields.size())
         throw DatabaseError(QStringLiteral("Feldposition %1 außerhalb der Tabelle %2.").arg(position).arg(def.name));
-    store::TableHold exclusive(database, def.name, true);
+    TableHold exclusive(database, def.name, true);
     if (field.required && hasRows(database, def.name))
         throw DatabaseError(QStringLiteral("Das Pflichtfeld %1 kann der Tabelle %2 nicht hinzugefügt werden, "
                                            "weil sie schon Datensätze ohne Wert dafür enthält.")
@@ -463,7 +464,7 @@ void dropField(Database &database, const QString &tableName, const QString &fiel
     }
     if (def.fields.size() == 1)
         throw DatabaseError(QStringLiteral("Das letzte Feld der Tabelle %1 kann nicht gelöscht werden.").arg(def.name));
-    store::TableHold exclusive(database, def.name, true);
+    TableHold exclusive(database, def.name, true);
     TableDef layout = def;
     layout.fields.removeAt(index);
     // An index over the field goes with it, as the old engine did.
@@ -490,7 +491,7 @@ void renameField(Database &database, const QString &tableName, const QString &ol
     const QString current = def.fields[index].name;
     if (current == newName)
         return;
-    store::TableHold exclusive(database, def.name, true);
+    TableHold exclusive(database, def.name, true);
     Transaction transaction(database);
     auto rename = [&](const QString &from, const QString &to) {
         database.execute(QStringLiteral("ALTER TABLE %1 RENAME COLUMN %2 TO %3")
@@ -516,7 +517,7 @@ void alterField(Database &database, const QString &tableName, const QString &fie
     FieldDef field = newDefinition;
     if (field.name.trimmed().isEmpty())
         field.name = def.fields[index].name;
-    store::TableHold exclusive(database, def.name, true);
+    TableHold exclusive(database, def.name, true);
     TableDef layout = def;
     layout.fields[index] = field;
     const QString oldName = def.fields[index].name;
@@ -533,7 +534,7 @@ void createIndex(Database &database, const QString &tableName, const IndexDef &i
     TableDef def = existingTable(database, tableName);
     def.indexes << index;
     checkLayout(def);
-    store::TableHold exclusive(database, def.name, true);
+    TableHold exclusive(database, def.name, true);
     Transaction transaction(database);
     database.createIndex(def.name, index);
     transaction.commit();
@@ -543,7 +544,7 @@ void createIndex(Database &database, const QString &tableName, const IndexDef &i
 void dropIndex(Database &database, const QString &tableName, const QString &indexName)
 {
     const TableDef def = existingTable(database, tableName);
-    store::TableHold exclusive(database, def.name, true);
+    TableHold exclusive(database, def.name, true);
     Transaction transaction(database);
     database.dropIndex(def.name, indexName);
     transaction.commit();
@@ -557,7 +558,7 @@ void restructure(Database &database, const QString &tableName, const TableDef &n
     TableDef layout = newLayout;
     layout.name = def.name;
     checkLayout(layout);
-    store::TableHold exclusive(database, def.name, true);
+    TableHold exclusive(database, def.name, true);
     rebuild(database, def, layout, sourceFieldOf);
 }
 

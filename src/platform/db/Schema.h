@@ -7,9 +7,9 @@
 
 namespace db {
 
-// The catalogue of every declared table. Subsystems register their layouts
-// once at start-up (see RAZAZU_REGISTER_TABLE); creating a new data store
-// creates them all.
+// The catalogue of every declared table. Each subsystem folder registers its
+// layouts in its tabellenAnmelden() (see TableDef.h for how a layout is
+// declared); creating a new data store creates them all.
 class Schema
 {
 public:
@@ -22,9 +22,3 @@ public:
 
 } // namespace db
 
-// Registers a table layout at static initialisation:
-//   RAZAZU_REGISTER_TABLE(S_PARAME, "Z_Tavero", makeParameterTable())
-#define RAZAZU_REGISTER_TABLE(id, alias, def)                                 \
-    namespace {                                                             \
-    const bool registered_##id = (::db::Schema::registerTable(alias, def), true); \
-    }

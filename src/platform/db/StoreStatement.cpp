@@ -2,11 +2,6 @@
 
 #include "DatabaseError.h"
 
-#include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QString>
 #include <QStringEncoder>
 #include <algorithm>
@@ -36,11 +31,9 @@ public:
     std::set<SqliteStatement *> live;
 };
 
-namespace {
-
-ErrorKind sqliteErrorKind(int extended)
+ErrorKind sqliteErrorKind(int code)
 {
-    switch (extended) {
+    switch (code) {
     case SQLITE_CONSTRAINT_PRIMARYKEY:
     case SQLITE_CONSTRAINT_UNIQUE:
     case SQLITE_CONSTRAINT_ROWID:
@@ -50,16 +43,26 @@ ErrorKind sqliteErrorKind(int extended)
     default:
         break;
     }
-    switch (extended & 0xff) {
+    switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return ErrorKind::Busy;
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+        return ErrorKind::CannotOpen;
+    case SQLITE_READONLY:
+        return ErrorKind::ReadOnly;
+    case SQLITE_FULL:
+        return ErrorKind::DiskFull;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return ErrorKind::Damaged;
+    case SQLITE_IOERR:
+        return ErrorKind::InputOutput;
     default:
         return ErrorKind::General;
     }
 }
-
-} // namespace
 
 class SqliteStatement : public Statement
 {
@@ -453,160 +456,29 @@ void installSqliteFunctions(sqlite3 *handle)
     sqlite3_create_collation_v2(handle, "NOCASE", SQLITE_UTF8, nullptr, compareNoCase, nullptr);
 }
 
-// --- Qt Sql (PostgreSQL)
+// --- PostgreSQL
 
-namespace {
-
-ErrorKind qtErrorKind(const QSqlError &error)
+ErrorKind postgresErrorKind(const QString &sqlState)
 {
-    const QString code = error.nativeErrorCode();
-    if (code == QLatin1String("23505"))
+    if (sqlState == QLatin1String("23505"))
         return ErrorKind::KeyViolation;
-    if (code == QLatin1String("23502"))
+    if (sqlState == QLatin1String("23502"))
         return ErrorKind::RequiredValue;
-    if (code == QLatin1String("55P03") || code == QLatin1String("40P01"))
+    if (sqlState == QLatin1String("55P03") || sqlState == QLatin1String("40P01") || sqlState == QLatin1String("40001"))
         return ErrorKind::Busy;
+    // Connection failures, and a server shutting down or starting.
+    if (sqlState.startsWith(QLatin1String("08")) || sqlState == QLatin1String("57P01")
+        || sqlState == QLatin1String("57P02") || sqlState == QLatin1String("57P03"))
+        return ErrorKind::CannotOpen;
+    if (sqlState == QLatin1String("25006"))
+        return ErrorKind::ReadOnly;
+    if (sqlState == QLatin1String("53100"))
+        return ErrorKind::DiskFull;
+    if (sqlState == QLatin1String("XX001") || sqlState == QLatin1String("XX002"))
+        return ErrorKind::Damaged;
+    if (sqlState == QLatin1String("58030"))
+        return ErrorKind::InputOutput;
     return ErrorKind::General;
-}
-
-QString qtMessage(const QSqlError &error)
-{
-    QString message = error.databaseText().trimmed();
-    if (message.isEmpty())
-        message = error.text().trimmed();
-    return message;
-}
-
-// Dates and times go to PostgreSQL as plain text; the statement's context
-// gives them their type, and no time-zone conversion happens on the way.
-QVariant forPostgres(const QVariant &value)
-{
-    if (!value.isValid() || value.isNull())
-        return value;
-    switch (value.typeId()) {
-    case QMetaType::QDate:
-        return storedDate(value.toDate());
-    case QMetaType::QTime:
-        return storedTime(value.toTime());
-    case QMetaType::QDateTime: {
-        const QDateTime dateTime = value.toDateTime();
-        return storedDate(dateTime.date()) + QLatin1Char(' ') + storedTime(dateTime.time());
-    }
-    default:
-        return value;
-    }
-}
-
-class QtStatement : public Statement
-{
-public:
-    QtStatement(const QSqlDatabase &connection, const QString &sql) : query_(connection), sql_(sql)
-    {
-        query_.setForwardOnly(true);
-        query_.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-        parameters_ = countParameters(sql);
-        // Qt prepares on the server with PREPARE, which takes no SET, BEGIN,
-        // CREATE and the like: statements without parameters run directly.
-        direct_ = parameters_ == 0;
-        if (!direct_ && !query_.prepare(sql))
-            raise(qtErrorKind(query_.lastError()), qtMessage(query_.lastError()), sql);
-    }
-
-    void bind(int position, const QVariant &value) override
-    {
-        query_.bindValue(position, forPostgres(value));
-    }
-
-    void bindCell(int position, const Row &row, int column, FieldType type) override
-    {
-        bind(position, cellValue(row, column, type));
-    }
-
-    bool bindNamed(const QString &name, const QVariant &value) override
-    {
-        if (!sql_.contains(name))
-            return false;
-        query_.bindValue(name, forPostgres(value));
-        return true;
-    }
-
-    bool step() override
-    {
-        if (!started_) {
-            if (!(direct_ ? query_.exec(sql_) : query_.exec()))
-                raise(qtErrorKind(query_.lastError()), qtMessage(query_.lastError()), sql_);
-            started_ = true;
-            affected_ = query_.numRowsAffected();
-            if (!query_.isSelect())
-                return false;
-        }
-        if (!query_.isSelect())
-            return false;
-        return query_.next();
-    }
-
-    void reset() override
-    {
-        query_.finish();
-        started_ = false;
-    }
-
-    void clearBindings() override {}
-
-    int columnCount() const override { return query_.record().count(); }
-    QString columnName(int column) const override { return query_.record().fieldName(column); }
-
-    void readRow(Row &row) override
-    {
-        const int count = query_.record().count();
-        row.cells.assign(count, Cell());
-        row.bytes.clear();
-        for (int i = 0; i < count; ++i)
-            row.setValue(i, query_.value(i));
-    }
-
-    QVariant value(int column) override { return query_.value(column); }
-    int rowsAffected() const override { return affected_; }
-    QString sql() const override { return sql_; }
-    int parameterCount() const override { return parameters_; }
-
-private:
-    // '?' and ':name' outside quotes; "::type" is a cast.
-    static int countParameters(const QString &sql)
-    {
-        int count = 0;
-        QChar quote;
-        for (int i = 0; i < sql.size(); ++i) {
-            const QChar c = sql[i];
-            if (!quote.isNull()) {
-                if (c == quote)
-                    quote = QChar();
-            } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
-                quote = c;
-            } else if (c == QLatin1Char('?')) {
-                ++count;
-            } else if (c == QLatin1Char(':') && i + 1 < sql.size() && sql[i + 1] != QLatin1Char(':')
-                       && (i == 0 || sql[i - 1] != QLatin1Char(':'))
-                       && (sql[i + 1].isLetter() || sql[i + 1] == QLatin1Char('_'))) {
-                ++count;
-            }
-        }
-        return count;
-    }
-
-    QSqlQuery query_;
-    QString sql_;
-    bool started_ = false;
-    bool direct_ = false;
-    int affected_ = 0;
-    int parameters_ = 0;
-};
-
-} // namespace
-
-std::unique_ptr<Statement> prepareQt(const QSqlDatabase &connection, const QString &sql)
-{
-    return std::make_unique<QtStatement>(connection, sql);
 }
 
 } // namespace db::store

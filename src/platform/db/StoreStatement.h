@@ -6,11 +6,11 @@
 #include <QString>
 #include <QVariant>
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
-class QSqlDatabase;
 
 // Inside platform/db: prepared statements on either back end behind one
 // interface, and rows kept as raw cells that are converted only when read.
@@ -18,9 +18,14 @@ namespace db::store {
 
 enum class Dialect { SQLite, PostgreSQL };
 
-// Store failures the layer reports in words of its own before the engine's.
-enum class ErrorKind { General, KeyViolation, RequiredValue, Busy };
+// Store failures the layer reports in German words of its own; the engine's
+// message goes into the error's details. General ones keep the engine's words.
+enum class ErrorKind { General, KeyViolation, RequiredValue, Busy, CannotOpen, ReadOnly, DiskFull, Damaged, InputOutput };
 [[noreturn]] void raise(ErrorKind kind, const QString &engineMessage, const QString &sql = {});
+// The kind of an SQLite result code (extended or primary) and of a
+// PostgreSQL SQLSTATE.
+ErrorKind sqliteErrorKind(int code);
+ErrorKind postgresErrorKind(const QString &sqlState);
 
 // One value of a fetched row, as the store delivered it. Text and bytes live
 // in the row's byte buffer, so a row costs two allocations however wide it is.
@@ -63,6 +68,9 @@ enum class StoredKind { Null, Integer, Real, Bytes, Date, Time, DateTime, Text }
 StoredKind storedKind(const QVariant &value);
 
 QString storedDate(const QDate &date);
+// The date of a stored text ("2024-03-05", also with a time after it);
+// nothing for any other text.
+std::optional<QDate> storedDateOf(const char *text, quint32 size);
 QString storedTime(const QTime &time);
 QString storedDateTime(const QDateTime &dateTime);
 
@@ -92,6 +100,10 @@ public:
     virtual QString sql() const = 0;
     virtual int parameterCount() const = 0;
 
+    // Statements that collect rows (appends by COPY) send what they hold;
+    // others have nothing to send.
+    virtual void flush() {}
+
     // Runs a statement without result rows; returns rows affected.
     int execute();
 };
@@ -109,9 +121,6 @@ using SqliteRegistryPointer = std::unique_ptr<SqliteRegistry, RegistryDeleter>;
 SqliteRegistryPointer makeSqliteRegistry(sqlite3 *handle);
 std::unique_ptr<Statement> prepareSqlite(SqliteRegistry &registry, const QString &sql);
 void finalizeAll(SqliteRegistry &registry);
-
-// Statements through Qt Sql (PostgreSQL).
-std::unique_ptr<Statement> prepareQt(const QSqlDatabase &connection, const QString &sql);
 
 // Replaces SQLite's ASCII-only lower()/upper() by Unicode-aware ones, so
 // case-insensitive comparisons treat umlauts as PostgreSQL does.

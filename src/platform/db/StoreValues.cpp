@@ -4,25 +4,43 @@
 #include "TextFormat.h"
 
 #include <QLocale>
+#include <QStringEncoder>
 #include <cmath>
 
 namespace db::store {
 
 void raise(ErrorKind kind, const QString &engineMessage, const QString &sql)
 {
+    QString message;
     switch (kind) {
-    case ErrorKind::KeyViolation:
-        throw DatabaseError(QStringLiteral("Schlüsselverletzung.\n") + engineMessage, sql);
-    case ErrorKind::RequiredValue:
-        throw DatabaseError(QStringLiteral("Feldwert erforderlich.\n") + engineMessage, sql);
-    case ErrorKind::Busy:
-        throw LockError(QStringLiteral("Die Daten sind gerade von einem anderen Arbeitsplatz gesperrt.\n")
-                            + engineMessage,
-                        sql);
     case ErrorKind::General:
+        throw DatabaseError(engineMessage, sql);
+    case ErrorKind::Busy:
+        throw LockError(QStringLiteral("Die Daten sind gerade von einem anderen Arbeitsplatz gesperrt."), sql,
+                        engineMessage);
+    case ErrorKind::KeyViolation:
+        message = QStringLiteral("Schlüsselverletzung.");
+        break;
+    case ErrorKind::RequiredValue:
+        message = QStringLiteral("Feldwert erforderlich.");
+        break;
+    case ErrorKind::CannotOpen:
+        message = QStringLiteral("Die Datenbank kann nicht geöffnet werden.");
+        break;
+    case ErrorKind::ReadOnly:
+        message = QStringLiteral("Die Datenbank ist schreibgeschützt. Die Änderung wurde nicht gespeichert.");
+        break;
+    case ErrorKind::DiskFull:
+        message = QStringLiteral("Der Datenträger der Datenbank ist voll. Die Änderung wurde nicht gespeichert.");
+        break;
+    case ErrorKind::Damaged:
+        message = QStringLiteral("Die Datenbank ist beschädigt.");
+        break;
+    case ErrorKind::InputOutput:
+        message = QStringLiteral("Die Datenbank kann nicht gelesen oder geschrieben werden (Ein-/Ausgabefehler).");
         break;
     }
-    throw DatabaseError(engineMessage, sql);
+    throw DatabaseError(message, sql, engineMessage);
 }
 
 // --- rows and values
@@ -68,6 +86,17 @@ void Row::setValue(int column, const QVariant &value)
         cell.size = quint32(data.size());
         bytes.append(data);
     };
+    // Text straight into the row's buffer, without a copy of its own.
+    auto putText = [&](const QString &text) {
+        cell.kind = Cell::Text;
+        cell.offset = quint32(bytes.size());
+        bytes.resize(bytes.size() + text.size() * 3);
+        QStringEncoder encoder(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
+        char *start = bytes.data() + cell.offset;
+        const char *end = encoder.appendToBuffer(start, text);
+        cell.size = quint32(end - start);
+        bytes.resize(cell.offset + cell.size);
+    };
     switch (storedKind(value)) {
     case StoredKind::Null:
         break;
@@ -83,7 +112,7 @@ void Row::setValue(int column, const QVariant &value)
         putBytes(value.toByteArray(), Cell::Bytes);
         break;
     case StoredKind::Date:
-        putBytes(storedDate(value.toDate()).toUtf8(), Cell::Text);
+        putText(storedDate(value.toDate()));
         break;
     case StoredKind::Time:
         putBytes(storedTime(value.toTime()).toUtf8(), Cell::Text);
@@ -92,7 +121,10 @@ void Row::setValue(int column, const QVariant &value)
         putBytes(storedDateTime(value.toDateTime()).toUtf8(), Cell::Text);
         break;
     case StoredKind::Text:
-        putBytes(value.toString().toUtf8(), Cell::Text);
+        if (value.typeId() == QMetaType::QString)
+            putText(*static_cast<const QString *>(value.constData()));
+        else
+            putText(value.toString());
         break;
     }
 }
@@ -157,6 +189,27 @@ int digitsAt(const QString &text, int position, int count, bool *ok)
 
 } // namespace
 
+// "2024-03-05" as UTF-8, or nothing when the text is of another form.
+std::optional<QDate> storedDateOf(const char *text, quint32 size)
+{
+    if (size < 10 || text[4] != '-' || text[7] != '-' || (size > 10 && text[10] != ' ' && text[10] != 'T'))
+        return std::nullopt;
+    int parts[3] = {0, 0, 0};
+    const int starts[3] = {0, 5, 8};
+    const int lengths[3] = {4, 2, 2};
+    for (int part = 0; part < 3; ++part) {
+        for (int i = starts[part]; i < starts[part] + lengths[part]; ++i) {
+            if (text[i] < '0' || text[i] > '9')
+                return std::nullopt;
+            parts[part] = parts[part] * 10 + (text[i] - '0');
+        }
+    }
+    const QDate date(parts[0], parts[1], parts[2]);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
 QString storedDate(const QDate &date)
 {
     if (!date.isValid() || date.year() < 0 || date.year() > 9999)
@@ -218,9 +271,14 @@ QTime timeFromStored(const QString &text)
         const int hour = digitsAt(text, 0, 2, &ok);
         const int minute = digitsAt(text, 3, 2, &ok);
         const int second = digitsAt(text, 6, 2, &ok);
+        // PostgreSQL leaves out trailing zeros of the fraction: ".5" is 500 ms.
         int millisecond = 0;
-        if (text.size() >= 12 && (text[8] == QLatin1Char('.') || text[8] == QLatin1Char(',')))
-            millisecond = digitsAt(text, 9, 3, &ok);
+        if (text.size() >= 10 && (text[8] == QLatin1Char('.') || text[8] == QLatin1Char(','))) {
+            const int digits = int(std::min<qsizetype>(3, text.size() - 9));
+            millisecond = digitsAt(text, 9, digits, &ok);
+            for (int i = digits; i < 3; ++i)
+                millisecond *= 10;
+        }
         if (ok)
             return QTime(hour, minute, second, millisecond);
     }
@@ -311,6 +369,12 @@ QVariant cellValue(const Row &row, int column, FieldType type)
             return *v != 0;
         return {};
     case FieldType::Date: {
+        if (cell.kind == Cell::Text) {
+            // The stored form read where it lies, without a string of its own.
+            const char *text = row.bytes.constData() + cell.offset;
+            if (auto date = storedDateOf(text, cell.size))
+                return *date;
+        }
         const QDate date = dateFromStored(row.text(column));
         return date.isValid() ? QVariant(date) : QVariant();
     }

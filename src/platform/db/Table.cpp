@@ -1,6 +1,6 @@
 #include "Table.h"
 
-#include "LockManager.h"
+#include "Locks.h"
 #include "Schema.h"
 #include "TablePrivate.h"
 
@@ -354,10 +354,8 @@ void Table::open()
     d->notifyState();
     d->notifyRecord();
     d->notifyCurrent();
-    if (afterOpen)
-        afterOpen(*this);
-    if (afterScroll)
-        afterScroll(*this);
+    afterOpen(*this);
+    afterScroll(*this);
 }
 
 // What was typed is posted, not dropped; when that post fails the table
@@ -367,8 +365,7 @@ void Table::close()
     if (!d->open)
         return;
     checkBrowseMode();
-    if (beforeClose)
-        beforeClose(*this);
+    beforeClose(*this);
     d->shutdown();
 }
 
@@ -484,7 +481,7 @@ void Table::Private::ensureCalc()
         return;
     calcValues.assign(calculatedDefs.size(), QVariant());
     calcValid = true;
-    if (!q->onCalcFields || !open)
+    if (q->onCalcFields.empty() || !open)
         return;
     inCalc = true;
     try {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DatabaseError.h"
+#include "Event.h"
 #include "Field.h"
 #include "TableDef.h"
 
@@ -114,8 +115,9 @@ public:
     void setFiltered(bool filtered);
     bool filtered() const;
     void setFilterCaseInsensitive(bool caseInsensitive);
-    // Runs for each record while filtered; false hides the record.
-    std::function<bool(Table &)> onFilterRecord;
+    // Runs for each record while filtered; a record shows only when every
+    // listener answers true.
+    Event<bool(Table &)> onFilterRecord;
 
     // --- master-detail: follows the master's current record on the link
     // fields; insert fills them. setMasterSource(nullptr, ...) releases it.
@@ -146,24 +148,29 @@ public:
     void refusePost(std::exception_ptr error);
     bool modified() const;
 
-    // --- events (one handler each, as the forms assign them)
-    std::function<void(Table &)> afterOpen;
-    std::function<void(Table &)> beforeClose;
-    std::function<void(Table &)> beforeInsert;   // throw Abort to refuse
-    std::function<void(Table &)> afterInsert;    // new record: set defaults here
-    std::function<void(Table &)> beforeEdit;
-    std::function<void(Table &)> beforePost;     // throw Abort to refuse
-    std::function<void(Table &)> afterPost;
-    std::function<void(Table &)> afterCancel;
-    std::function<void(Table &)> beforeDelete;
-    std::function<void(Table &)> afterDelete;
-    std::function<void(Table &)> beforeScroll;
-    std::function<void(Table &)> afterScroll;
-    std::function<void(Table &)> onCalcFields;
-    std::function<void(Table &)> onNewRecord;
-    // Posting failed: the handler sees the error and chooses; Fail (the
-    // default) rethrows, Abort keeps the record in edit state quietly.
-    std::function<PostErrorAction(Table &, const DatabaseError &)> onPostError;
+    // --- events: any number of listeners each, called in the order they
+    // were added (add() returns the subscription that removes one)
+    using TableEvent = Event<void(Table &)>;
+    TableEvent afterOpen;
+    TableEvent beforeClose;
+    TableEvent beforeInsert;   // throw Abort to refuse
+    TableEvent afterInsert;    // new record: set defaults here
+    TableEvent beforeEdit;
+    TableEvent beforePost;     // throw Abort to refuse
+    TableEvent afterPost;
+    TableEvent afterCancel;
+    TableEvent beforeDelete;
+    TableEvent afterDelete;
+    TableEvent beforeScroll;
+    TableEvent afterScroll;
+    TableEvent onCalcFields;
+    TableEvent onNewRecord;
+    // Posting failed: the listeners are asked in order until one answers
+    // other than Fail, and the later ones are not asked. Fail (also when
+    // nobody listens) rethrows, Abort keeps the record in edit state quietly,
+    // Retry writes again (and asks anew should that fail too). So a listener
+    // that can mend the record belongs before one that only reports.
+    Event<PostErrorAction(Table &, const DatabaseError &)> onPostError;
 
     // Suppresses the data-changed notifications for the controls.
     void disableControls();

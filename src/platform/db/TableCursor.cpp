@@ -50,7 +50,7 @@ Table::Private::Fetched Table::Private::fetch(const store::Row *from, bool inclu
     Fetched result;
     Condition where = baseCondition();
     where.add(extra);
-    const bool callback = filtered && q->onFilterRecord;
+    const bool callback = filtered && !q->onFilterRecord.empty();
     const int limit = callback ? std::max(wanted, 64) : wanted;
     const QString head = QStringLiteral("SELECT %1 FROM %2").arg(selectList, store::quoteIdentifier(storeName));
     std::vector<store::Row> candidates;   // rows the filter callback has yet to see
@@ -126,7 +126,7 @@ bool Table::Private::accepts(const store::Row &row)
     invalidateCalc();
     bool accepted = false;
     try {
-        accepted = q->onFilterRecord(*q);
+        accepted = q->onFilterRecord.ask([](bool shows) { return !shows; }, true, *q);
     } catch (...) {
         probe = previousProbe;
         inFilterCallback = false;
@@ -150,6 +150,8 @@ void Table::Private::clearWindow()
 
 void Table::Private::setSingleRow(store::Row row)
 {
+    for (store::Row &old : rows)
+        recycle(std::move(old));
     rows.clear();
     rows.push_back(std::move(row));
     current = 0;
@@ -296,7 +298,7 @@ void Table::Private::repositionAfterChange(const store::Row &row)
         return;
     }
     if (auto found = fetchByIdentity(identityOf(row), true)) {
-        if (!filtered || !q->onFilterRecord || accepts(*found)) {
+        if (!filtered || q->onFilterRecord.empty() || accepts(*found)) {
             setSingleRow(std::move(*found));
             return;
         }
@@ -308,9 +310,28 @@ void Table::Private::repositionAfterChange(const store::Row &row)
         internalLast();
 }
 
+int Table::Private::countRowsUpTo(const Condition &extra, int limit)
+{
+    Condition condition = baseCondition();
+    condition.add(extra);
+    QString sql = QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM %1").arg(store::quoteIdentifier(storeName));
+    if (!condition.sql.isEmpty())
+        sql += QLatin1String(" WHERE ") + condition.sql;
+    sql += QLatin1String(" LIMIT ?) AS counted");
+    store::Statement &count = statement(sql);
+    ResetOnExit reset{count};
+    int position = 0;
+    for (const QVariant &param : condition.params)
+        count.bind(position++, param);
+    count.bind(position, limit);
+    if (!count.step())
+        return 0;
+    return count.value(0).toInt();
+}
+
 int Table::Private::countRows(const Condition &extra)
 {
-    if (filtered && q->onFilterRecord) {
+    if (filtered && !q->onFilterRecord.empty()) {
         int count = 0;
         std::optional<store::Row> last;
         for (;;) {
@@ -341,8 +362,7 @@ void Table::Private::afterMove()
     invalidateCalc();
     notifyRecord();
     notifyCurrent();
-    if (q->afterScroll)
-        q->afterScroll(*q);
+    q->afterScroll(*q);
 }
 
 // --- master link
@@ -374,8 +394,7 @@ void Table::Private::masterChanged()
     if (values == linkValues)
         return;
     q->checkBrowseMode();
-    if (q->beforeScroll)
-        q->beforeScroll(*q);
+    q->beforeScroll(*q);
     linkValues = values;
     internalFirst();
     afterMove();
@@ -387,8 +406,7 @@ void Table::first()
 {
     d->requireOpen();
     checkBrowseMode();
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeScroll(*this);
     d->internalFirst();
     d->afterMove();
 }
@@ -397,8 +415,7 @@ void Table::last()
 {
     d->requireOpen();
     checkBrowseMode();
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeScroll(*this);
     d->internalLast();
     d->afterMove();
 }
@@ -419,8 +436,7 @@ int Table::moveBy(int distance)
     checkBrowseMode();
     if (distance == 0 || (distance > 0 && d->eof) || (distance < 0 && d->bof))
         return 0;
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeScroll(*this);
     int moved = 0;
     while (moved < std::abs(distance)) {
         if (!(distance > 0 ? d->stepForward() : d->stepBackward()))
@@ -464,7 +480,23 @@ int Table::recNo()
     const store::Row *row = d->currentRow();
     if (!row)
         return -1;
-    return d->countRows(d->keyset(d->orderValues(*row), false, false)) + 1;
+    const QVariantList values = d->orderValues(*row);
+    const Condition before = d->keyset(values, false, false);
+    if (d->filtered && !onFilterRecord.empty())
+        return d->countRows(before) + 1;
+    // Counting the records before one near the end of a large table takes
+    // long; counting those after it, and all, does not. Both sides are
+    // counted a part at a time, and the first to finish gives the number.
+    const Condition after = d->keyset(values, true, false);
+    for (int limit = 256; limit < (1 << 24); limit *= 4) {
+        const int earlier = d->countRowsUpTo(before, limit);
+        if (earlier < limit)
+            return earlier + 1;
+        const int later = d->countRowsUpTo(after, limit);
+        if (later < limit)
+            return d->countRows({}) - later;
+    }
+    return d->countRows(before) + 1;
 }
 
 void Table::refresh()
@@ -494,8 +526,7 @@ bool Table::findKey(const QVariantList &keyValues)
     if (d->keyBeyondRange(keyValues))
         return false;
     const QVariantList values = d->convertKeyValues(keyValues);
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeScroll(*this);
     Private::Fetched fetched = d->fetch(nullptr, false, true, 1, d->keyEquals(values));
     if (fetched.rows.empty())
         return false;
@@ -509,8 +540,7 @@ void Table::findNearest(const QVariantList &keyValues)
     d->requireOpen();
     checkBrowseMode();
     const QVariantList values = d->convertKeyValues(d->clampedKeyValues(keyValues));
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeScroll(*this);
     Private::Fetched fetched = d->fetch(nullptr, false, true, 1, d->keyset(values, true, true));
     if (!fetched.rows.empty()) {
         d->setSingleRow(std::move(fetched.rows.front()));
@@ -560,8 +590,7 @@ bool Table::locate(const QString &fieldNames, const QVariantList &values, Locate
     Private::Fetched fetched = d->fetch(nullptr, false, true, 1, condition);
     if (fetched.rows.empty())
         return false;
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeScroll(*this);
     d->setSingleRow(std::move(fetched.rows.front()));
     d->afterMove();
     return true;
@@ -573,8 +602,7 @@ void Table::setRange(const QVariantList &start, const QVariantList &end)
     checkBrowseMode();
     const QVariantList from = d->convertKeyValues(start);
     const QVariantList to = d->convertKeyValues(end);
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeScroll(*this);
     d->rangeStart = from;
     d->rangeEnd = to;
     d->rangeSet = true;
@@ -620,8 +648,7 @@ bool Table::gotoBookmark(const Bookmark &bookmark)
     std::optional<store::Row> row = d->fetchByIdentity(bookmark, true);
     if (!row)
         return false;
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeScroll(*this);
     d->setSingleRow(std::move(*row));
     d->afterMove();
     return true;

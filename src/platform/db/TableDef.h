@@ -42,7 +42,30 @@ struct IndexDef
     bool descending = false;
 };
 
-// A table's layout, declared once in the folder of the subsystem that owns it.
+// A table's layout, declared once in the folder of the subsystem that owns it:
+// one function per table, Tabelle_<NAME>() in Tabelle_<NAME>.cpp, returning
+// the layout as a brace list whose rows read like the paper table (numbered
+// fields row by row, no loops). The folder's tabellenAnmelden() registers it
+// with db::Schema::registerTable(alias, Tabelle_<NAME>()).
+//
+//   db::TableDef Tabelle_S_BEARB()
+//   {
+//       using namespace Qt::StringLiterals;
+//       using enum db::FieldType;
+//       return {
+//           .name = u"S_BEARB"_s,
+//           .fields = {
+//               {u"Kurzname"_s, Alpha, 20},
+//               {u"Name"_s, Alpha, 20},
+//               {u"UserNr"_s, Long},
+//               {.name = u"Passwort"_s, .type = Alpha, .size = 10, .required = true},
+//           },
+//           .primaryKey = {u"Kurzname"_s},
+//           .indexes = {{.name = u"Name"_s, .fields = {u"Name"_s}, .caseInsensitive = true}},
+//       };
+//   }
+//
+// These structs stay aggregates so that such lists compile.
 struct TableDef
 {
     QString name;              // without extension: "S_PARAME"

@@ -1,5 +1,5 @@
 #include "FieldConvert.h"
-#include "LockManager.h"
+#include "Locks.h"
 #include "TablePrivate.h"
 
 #include <utility>
@@ -8,22 +8,17 @@ namespace db {
 
 namespace {
 
-bool isNullValue(const QVariant &value)
-{
-    return !value.isValid() || value.isNull();
-}
-
 const QString recordGone = QStringLiteral("Der Datensatz wurde inzwischen von einem anderen Benutzer gelöscht.");
 
 } // namespace
 
-void Table::Private::unlockRecord()
+void Table::Private::unlockRecord(bool written)
 {
     if (!recordLocked)
         return;
     recordLocked = false;
     if (database && database->isOpen())
-        database->locks().unlockRecord(storeName, lockedKey);
+        database->locks().unlockRecord(storeName, lockedKey, written);
 }
 
 void Table::Private::fillLinkFields()
@@ -48,11 +43,13 @@ QVariant Table::Private::storedValue(int fieldIndex) const
     return value;
 }
 
-store::Row Table::Private::rowFromBuffer(const QVariant &rowNumber) const
+store::Row Table::Private::rowFromBuffer(const QVariant &rowNumber)
 {
-    store::Row row;
+    // A spare row keeps its buffers: posting one record after another
+    // allocates nothing for it.
+    store::Row row = takeRow();
     row.cells.assign(cellCount, store::Cell());
-    row.bytes.reserve(32 * cellCount);
+    row.bytes.resize(0);
     for (int i = 0; i < def.fields.size(); ++i)
         row.setValue(i, storedValue(i));
     if (cellCount > def.fields.size())
@@ -198,8 +195,7 @@ void Table::edit()
         insert();
         return;
     }
-    if (beforeEdit)
-        beforeEdit(*this);
+    beforeEdit(*this);
     const QVariantList identity = d->identityOf(*d->currentRow());
     const QString key = d->identityText(identity);
     d->database->locks().lockRecord(d->storeName, key);
@@ -234,10 +230,8 @@ void Table::insert()
     if (d->readOnly)
         throw DatabaseError(QStringLiteral("Die Tabelle %1 ist schreibgeschützt.").arg(d->storeName));
     checkBrowseMode();
-    if (beforeInsert)
-        beforeInsert(*this);
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeInsert(*this);
+    beforeScroll(*this);
     const int count = d->def.fields.size();
     d->buffer.assign(count, QVariant());
     d->changed.assign(count, false);
@@ -248,8 +242,7 @@ void Table::insert()
     d->notifyRecord();
     d->notifyCurrent();
     try {
-        if (onNewRecord)
-            onNewRecord(*this);
+        onNewRecord(*this);
     } catch (...) {
         d->state = DatasetState::Browse;
         d->buffer.clear();
@@ -262,10 +255,8 @@ void Table::insert()
         throw;
     }
     d->modified = false;
-    if (afterInsert)
-        afterInsert(*this);
-    if (afterScroll)
-        afterScroll(*this);
+    afterInsert(*this);
+    afterScroll(*this);
 }
 
 void Table::append()
@@ -295,8 +286,7 @@ void Table::post()
         if (d->state != DatasetState::Edit && d->state != DatasetState::Insert)
             return;
     }
-    if (beforePost)
-        beforePost(*this);
+    beforePost(*this);
     for (int i = 0; i < d->def.fields.size(); ++i) {
         const FieldDef &field = d->def.fields[i];
         if (!(field.required || d->keyFields[i]) || d->keyTextFields[i] || field.type == FieldType::AutoInc)
@@ -309,9 +299,9 @@ void Table::post()
             d->writeRecord();
             break;
         } catch (const DatabaseError &error) {
-            if (!onPostError)
-                throw;
-            const PostErrorAction action = onPostError(*this, error);
+            const PostErrorAction action = onPostError.ask(
+                [](PostErrorAction answer) { return answer != PostErrorAction::Fail; }, PostErrorAction::Fail, *this,
+                error);
             if (action == PostErrorAction::Retry)
                 continue;
             if (action == PostErrorAction::Abort)
@@ -319,14 +309,13 @@ void Table::post()
             throw;
         }
     }
-    d->backToBrowse();
-    if (afterPost)
-        afterPost(*this);
+    d->backToBrowse(true);
+    afterPost(*this);
 }
 
-void Table::Private::backToBrowse()
+void Table::Private::backToBrowse(bool written)
 {
-    unlockRecord();
+    unlockRecord(written);
     state = DatasetState::Browse;
     buffer.clear();
     changed.clear();
@@ -344,9 +333,8 @@ void Table::cancel()
         return;
     const bool wasInsert = d->state == DatasetState::Insert;
     d->backToBrowse();
-    if (afterCancel)
-        afterCancel(*this);
-    if (wasInsert && afterScroll)
+    afterCancel(*this);
+    if (wasInsert)
         afterScroll(*this);
 }
 
@@ -362,10 +350,8 @@ void Table::remove()
     const store::Row *row = d->currentRow();
     if (!row)
         throw DatabaseError(QStringLiteral("Operation bei leerer Datenmenge nicht möglich."));
-    if (beforeDelete)
-        beforeDelete(*this);
-    if (beforeScroll)
-        beforeScroll(*this);
+    beforeDelete(*this);
+    beforeScroll(*this);
     const bool wasEditing = d->state == DatasetState::Edit;
     const QVariantList identity = wasEditing ? d->editIdentity : d->identityOf(*row);
     const store::Row deleted = *row;
@@ -390,7 +376,7 @@ void Table::remove()
             d->unlockRecord();
         throw;
     }
-    d->unlockRecord();
+    d->unlockRecord(true);
     d->state = DatasetState::Browse;
     d->buffer.clear();
     d->changed.clear();
@@ -404,8 +390,7 @@ void Table::remove()
         d->internalLast();
     // Also from browse state: lists showing the table count its records anew.
     d->notifyState();
-    if (afterDelete)
-        afterDelete(*this);
+    afterDelete(*this);
     d->afterMove();
 }
 

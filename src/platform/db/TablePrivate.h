@@ -19,6 +19,12 @@
 // navigation; TableEditing.cpp: changes; TableSql.cpp: the SQL it runs).
 namespace db {
 
+// A value the store keeps as null: no value at all, or a null of any type.
+inline bool isNullValue(const QVariant &value)
+{
+    return !value.isValid() || value.isNull();
+}
+
 // One column of the cursor's order. The key (or the hidden row number)
 // always closes the order, so every record has a unique place in it.
 struct OrderColumn
@@ -123,7 +129,7 @@ struct Table::Private
 
     // Ends an edit or insert (after it was written or dropped) and tells the
     // listeners.
-    void backToBrowse();
+    void backToBrowse(bool written = false);
 
     int controlsDisabled = 0;
     bool askingControls = false;          // aboutToPost() is being sent
@@ -204,6 +210,8 @@ struct Table::Private
     void repositionAfterChange(const store::Row &row);
     std::optional<store::Row> fetchByIdentity(const QVariantList &identity, bool withBase);
     int countRows(const Condition &extra);
+    // The same, but stops counting at limit.
+    int countRowsUpTo(const Condition &extra, int limit);
     void afterMove();
     void applyMasterValues();
     std::optional<QVariantList> currentMasterValues() const;
@@ -211,9 +219,10 @@ struct Table::Private
 
     // --- TableEditing.cpp
     void writeRecord();
-    store::Row rowFromBuffer(const QVariant &rowNumber) const;
+    store::Row rowFromBuffer(const QVariant &rowNumber);
     QVariant storedValue(int fieldIndex) const;
-    void unlockRecord();
+    // written: posted or deleted, so locked on until the transaction ends.
+    void unlockRecord(bool written = false);
     void fillLinkFields();
 };
 

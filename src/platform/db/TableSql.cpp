@@ -35,15 +35,6 @@ QString Table::Private::columnValueSql(const OrderColumn &column) const
     return QStringLiteral("?");
 }
 
-namespace {
-
-bool isNullValue(const QVariant &value)
-{
-    return !value.isValid() || value.isNull();
-}
-
-} // namespace
-
 // Null counts as the smallest value. Where no null takes part a row-value
 // comparison lets the store seek straight to the key; otherwise the
 // comparison is spelled out column by column, led by a bound on the first

@@ -3,22 +3,11 @@
 #include "platform/sys/GermanFormat.h"
 
 #include <QRegularExpression>
-#include <QStringList>
 #include <algorithm>
 
 namespace db {
 
 namespace german = sys::german;
-
-int twoDigitYearOffset()
-{
-    return german::twoDigitYearWindow();
-}
-
-void setTwoDigitYearOffset(int years)
-{
-    german::setTwoDigitYearWindow(years);
-}
 
 QString formatNumber(double value)
 {
@@ -49,15 +38,7 @@ std::optional<QDate> parseDate(const QString &text)
 {
     if (std::optional<QDate> date = german::parseDate(text))
         return date;
-    // The ISO form, as the store and other programs write dates.
-    static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
-    const QRegularExpressionMatch match = iso.match(text.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
-    if (!date.isValid())
-        return std::nullopt;
-    return date;
+    return german::parseIsoDate(text);
 }
 
 QString formatTime(const QTime &time)
@@ -116,18 +97,7 @@ QString formatBoolean(bool value)
 
 std::optional<bool> parseBoolean(const QString &text)
 {
-    const QString t = text.trimmed().toLower();
-    static const QStringList yes{QStringLiteral("true"), QStringLiteral("wahr"), QStringLiteral("ja"),
-                                 QStringLiteral("j"), QStringLiteral("t"), QStringLiteral("y"),
-                                 QStringLiteral("yes"), QStringLiteral("1")};
-    static const QStringList no{QStringLiteral("false"), QStringLiteral("falsch"), QStringLiteral("nein"),
-                                QStringLiteral("n"), QStringLiteral("f"), QStringLiteral("no"),
-                                QStringLiteral("0")};
-    if (yes.contains(t))
-        return true;
-    if (no.contains(t))
-        return false;
-    return std::nullopt;
+    return german::parseBoolean(text);
 }
 
 } // namespace db

@@ -15,11 +15,7 @@ namespace db {
 // plus the forms the store and other programs write (ISO dates, times with
 // milliseconds) and the field-only texts (fixed decimals, truth values).
 
-// A two-digit year is read in the hundred years that start this many years
-// before the current year (default 10: in 2025, "14" is 2114 and "15" 2015).
-// One setting with sys::german's two-digit-year window.
-int twoDigitYearOffset();
-void setTwoDigitYearOffset(int years);
+// Two-digit years are read through sys::german's window.
 
 // Shortest text with up to 15 significant digits: "3,75", "1E20".
 QString formatNumber(double value);
@@ -39,7 +35,7 @@ QString formatDateTime(const QDateTime &dateTime);
 std::optional<QDateTime> parseDateTime(const QString &text);
 
 QString formatBoolean(bool value);                     // "True" / "False"
-// True/False, Wahr/Falsch, Ja/Nein, J/N, T/F, Y/N, 1/0, without regard to case.
+// sys::german::parseBoolean.
 std::optional<bool> parseBoolean(const QString &text);
 
 } // namespace db

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "formats/FileError.h"
-#include "formats/ForeignFile.h"
+#include "platform/files/formats/FileError.h"
+#include "platform/files/formats/ForeignFile.h"
 
 #include <QString>
 

@@ -79,7 +79,7 @@ void ensureFolder(const QString &folder)
     if (folderExists(folder))
         return;
     if (!QDir().mkpath(folder))
-        throw FileError(QStringLiteral("Das Verzeichnis %1 kann nicht angelegt werden.").arg(folder), folder);
+        throw FileSystemError(QStringLiteral("Das Verzeichnis %1 kann nicht angelegt werden.").arg(folder), folder);
 }
 
 bool removeFile(const QString &path)
@@ -99,9 +99,9 @@ bool moveFile(const QString &source, const QString &target)
 void copyFile(const QString &source, const QString &target, bool replace)
 {
     if (!fileExists(source))
-        throw FileError(QStringLiteral("Die Datei %1 wurde nicht gefunden.").arg(source), source);
+        throw FileSystemError(QStringLiteral("Die Datei %1 wurde nicht gefunden.").arg(source), source);
     if (QFileInfo::exists(target) && !replace)
-        throw FileError(QStringLiteral("Die Datei %1 existiert bereits.").arg(target), target);
+        throw FileSystemError(QStringLiteral("Die Datei %1 existiert bereits.").arg(target), target);
     writeFileBytes(target, readFileBytes(source));
 }
 
@@ -109,7 +109,7 @@ QByteArray readFileBytes(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2").arg(path, file.errorString()), path);
+        throw FileSystemError(QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2").arg(path, file.errorString()), path);
     return file.readAll();
 }
 
@@ -117,7 +117,7 @@ void writeFileBytes(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(path, file.errorString()), path);
+        throw FileSystemError(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(path, file.errorString()), path);
 }
 
 } // namespace sys

@@ -9,10 +9,10 @@ namespace sys {
 
 // A file or folder that could not be read, written, created or moved. what()
 // carries the German message for the user (UTF-8); path() the file concerned.
-class FileError : public std::runtime_error
+class FileSystemError : public std::runtime_error
 {
 public:
-    FileError(const QString &message, const QString &path)
+    FileSystemError(const QString &message, const QString &path)
         : std::runtime_error(message.toStdString()), message_(message), path_(path) {}
     QString message() const { return message_; }
     QString path() const { return path_; }
@@ -47,7 +47,7 @@ bool folderExists(const QString &path);
 // exact match; nullopt when there is none.
 std::optional<QString> findFileIgnoringCase(const QString &folder, const QString &name);
 
-// Creates the folder and its parents; FileError when that fails.
+// Creates the folder and its parents; FileSystemError when that fails.
 void ensureFolder(const QString &folder);
 // Removes the file; true when it is gone afterwards (also when it never
 // existed).
@@ -55,15 +55,15 @@ bool removeFile(const QString &path);
 // Moves source to target; false (and nothing changed) when the source is
 // missing or the target exists.
 bool moveFile(const QString &source, const QString &target);
-// Copies source to target, replacing the target when asked. FileError when
+// Copies source to target, replacing the target when asked. FileSystemError when
 // the copy fails; the target is then left as it was.
 void copyFile(const QString &source, const QString &target, bool replace = false);
 
-// Whole-file bytes; FileError when the file cannot be read.
+// Whole-file bytes; FileSystemError when the file cannot be read.
 QByteArray readFileBytes(const QString &path);
 // Writes the bytes through a temporary file that replaces the target only
 // when everything was written, so a failure never leaves half a file.
-// FileError when that fails.
+// FileSystemError when that fails.
 void writeFileBytes(const QString &path, const QByteArray &bytes);
 
 } // namespace sys

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <cmath>
@@ -85,7 +86,7 @@ bool isDigit(QChar c)
 // empty for text that is no number in the German form. Read by hand: this
 // runs for every value of an import, where regular expressions cost far
 // more than the rest.
-QByteArray cNotation(QStringView text, bool allowGrouping, bool integerOnly)
+QByteArray cNotation(QStringView text, bool allowGrouping, bool integerOnly, QChar decimalSeparator = u',')
 {
     QByteArray out;
     out.reserve(text.size());
@@ -117,7 +118,7 @@ QByteArray cNotation(QStringView text, bool allowGrouping, bool integerOnly)
     }
     if (integerOnly)
         return hasDigit && i == n ? out : QByteArray();
-    if (i < n && text[i] == QLatin1Char(',')) {
+    if (i < n && text[i] == decimalSeparator) {
         out += '.';
         ++i;
         const qsizetype fraction = i;
@@ -143,9 +144,10 @@ QByteArray cNotation(QStringView text, bool allowGrouping, bool integerOnly)
 
 } // namespace
 
-std::optional<double> parseNumber(const QString &text, bool allowGrouping)
+namespace {
+
+std::optional<double> toDouble(const QByteArray &c)
 {
-    const QByteArray c = cNotation(QStringView(text).trimmed(), allowGrouping, false);
     if (c.isEmpty())
         return std::nullopt;
     double value = 0;
@@ -162,6 +164,21 @@ std::optional<double> parseNumber(const QString &text, bool allowGrouping)
     if (!std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+} // namespace
+
+std::optional<double> parseNumber(const QString &text, bool allowGrouping)
+{
+    return toDouble(cNotation(QStringView(text).trimmed(), allowGrouping, false));
+}
+
+std::optional<double> parseForeignNumber(QStringView text)
+{
+    const QStringView trimmed = text.trimmed();
+    if (trimmed.contains(u','))
+        return toDouble(cNotation(trimmed, true, false));
+    return toDouble(cNotation(trimmed, false, false, u'.'));
 }
 
 std::optional<qint64> parseInteger(const QString &text, bool allowGrouping)
@@ -217,27 +234,65 @@ QString formatDateTime(const QDateTime &dateTime)
     return formatDate(dateTime.date()) + QLatin1Char(' ') + formatTime(dateTime.time());
 }
 
-std::optional<QDate> parseDate(const QString &text)
+namespace {
+
+std::optional<QDate> validDate(int year, int month, int day)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(^(\d{1,2})[./](\d{1,2})(?:[./](\d{1,2}|\d{4})?)?$)"));
-    const auto match = pattern.match(text.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    const int day = match.captured(1).toInt();
-    const int month = match.captured(2).toInt();
-    const QString yearText = match.captured(3);
-    const int currentYear = QDate::currentDate().year();
-    int year = currentYear;
-    if (!yearText.isEmpty()) {
-        year = yearText.toInt();
-        if (yearText.size() <= 2)
-            year = expandTwoDigitYear(year, currentYear);
-    }
     const QDate date(year, month, day);
     if (!date.isValid())
         return std::nullopt;
     return date;
+}
+
+// Day, month and year as matched; a two-digit year through twoDigits.
+template <typename TwoDigits>
+std::optional<QDate> dateOf(const QRegularExpressionMatch &match, TwoDigits twoDigits)
+{
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QString yearText = match.captured(3);
+    int year = QDate::currentDate().year();
+    if (!yearText.isEmpty()) {
+        year = yearText.toInt();
+        if (yearText.size() <= 2)
+            year = twoDigits(year);
+    }
+    return validDate(year, match.captured(2).toInt(), match.captured(1).toInt());
+}
+
+} // namespace
+
+std::optional<QDate> parseDate(const QString &text)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^(\d{1,2})[./](\d{1,2})(?:[./](\d{1,2}|\d{4})?)?$)"));
+    const int currentYear = QDate::currentDate().year();
+    return dateOf(pattern.match(text.trimmed()),
+                  [currentYear](int twoDigits) { return expandTwoDigitYear(twoDigits, currentYear); });
+}
+
+std::optional<QDate> parseIsoDate(QStringView text)
+{
+    static const QRegularExpression iso(QStringLiteral(R"(^(\d{4})-(\d{1,2})-(\d{1,2})$)"));
+    const QRegularExpressionMatch match = iso.match(text.trimmed().toString());
+    if (!match.hasMatch())
+        return std::nullopt;
+    return validDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+}
+
+std::optional<QDate> parseForeignDate(QStringView text)
+{
+    const QString trimmed = text.trimmed().toString();
+    static const QRegularExpression dotted(QStringLiteral(R"(^(\d{1,2})\.(\d{1,2})\.(\d{1,2}|\d{4})$)"));
+    const QRegularExpressionMatch match = dotted.match(trimmed);
+    if (match.hasMatch())
+        return dateOf(match, [](int twoDigits) { return twoDigits + (twoDigits < 50 ? 2000 : 1900); });
+    static const QRegularExpression compact(QStringLiteral(R"(^(\d{4})(\d{2})(\d{2})$)"));
+    const QRegularExpressionMatch compactMatch = compact.match(trimmed);
+    if (compactMatch.hasMatch())
+        return validDate(compactMatch.captured(1).toInt(), compactMatch.captured(2).toInt(),
+                         compactMatch.captured(3).toInt());
+    return parseIsoDate(trimmed);
 }
 
 std::optional<QTime> parseTime(const QString &text)
@@ -269,6 +324,25 @@ std::optional<QDateTime> parseDateTime(const QString &text)
         time = *parsed;
     }
     return QDateTime(*date, time);
+}
+
+std::optional<bool> parseBoolean(QStringView text)
+{
+    static const QStringList yes{QStringLiteral("true"), QStringLiteral("wahr"), QStringLiteral("ja"),
+                                 QStringLiteral("j"), QStringLiteral("t"), QStringLiteral("y"),
+                                 QStringLiteral("yes"), QStringLiteral("1")};
+    static const QStringList no{QStringLiteral("false"), QStringLiteral("falsch"), QStringLiteral("nein"),
+                                QStringLiteral("n"), QStringLiteral("f"), QStringLiteral("no"),
+                                QStringLiteral("0")};
+    const QStringView trimmed = text.trimmed();
+    const auto matches = [trimmed](const QString &word) {
+        return trimmed.compare(word, Qt::CaseInsensitive) == 0;
+    };
+    if (std::any_of(yes.begin(), yes.end(), matches))
+        return true;
+    if (std::any_of(no.begin(), no.end(), matches))
+        return false;
+    return std::nullopt;
 }
 
 QString dayName(int dayOfWeek)

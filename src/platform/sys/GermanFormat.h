@@ -21,6 +21,10 @@ QString formatNumber(double value, int decimals = -1, bool grouping = false);
 std::optional<double> parseNumber(const QString &text, bool allowGrouping = true);
 // "42", " -7 "; with grouping also "1.234" (dots only in groups of three).
 std::optional<qint64> parseInteger(const QString &text, bool allowGrouping = false);
+// Numbers as other programs write them in files: with a decimal comma as
+// parseNumber reads them ("1.234,5"), without one a dot is the decimal point
+// ("1234.5", "-0.25", "1e-3").
+std::optional<double> parseForeignNumber(QStringView text);
 
 // Two-digit years are read in the hundred-year span that begins this many
 // years before the current year (10: in 2026 the span is 2016..2115; 0: it
@@ -44,6 +48,17 @@ std::optional<QDate> parseDate(const QString &text);
 std::optional<QTime> parseTime(const QString &text);
 // A date, optionally followed by a blank and a time.
 std::optional<QDateTime> parseDateTime(const QString &text);
+// "2024-03-05", as the store and other programs write dates.
+std::optional<QDate> parseIsoDate(QStringView text);
+// Dates as other programs write them in files: "31.12.2024", "31.12.24"
+// (two-digit years 1950..2049, whatever the window), ISO, "20241231".
+// Stricter than parseDate: no "/" and no missing year, which another program
+// may mean otherwise.
+std::optional<QDate> parseForeignDate(QStringView text);
+
+// True/False, Wahr/Falsch, Ja/Nein, J/N, T/F, Y/N, Yes/No, 1/0, without
+// regard to case; nullopt for anything else.
+std::optional<bool> parseBoolean(QStringView text);
 
 QString dayName(int dayOfWeek);          // 1 = "Montag"
 QString shortDayName(int dayOfWeek);     // 1 = "Mo"

@@ -40,6 +40,9 @@ struct Document
         QString text = decoder.decode(bytes);
         if (decoder.hasError())
             text = decodeText(bytes, CodePage::Windows1252);
+        // The parser would end the file at a NUL, and the next write would
+        // cut it there: a NUL is damage within one line, dropped.
+        text.remove(QChar(0));
         const std::string utf8 = text.toStdString();
         readable = ini.LoadData(utf8) >= 0;
     }

@@ -19,7 +19,7 @@ public:
     Converter(const char *to, const char *from) : handle_(iconv_open(to, from))
     {
         if (handle_ == reinterpret_cast<iconv_t>(-1))
-            throw FileError(QStringLiteral("Die Zeichenumwandlung %1 -> %2 ist nicht verfügbar.")
+            throw FileSystemError(QStringLiteral("Die Zeichenumwandlung %1 -> %2 ist nicht verfügbar.")
                                 .arg(QLatin1String(from), QLatin1String(to)), {});
     }
     ~Converter() { iconv_close(handle_); }
@@ -154,7 +154,7 @@ void appendTextLines(const QString &path, const QStringList &lines, CodePage cod
     const QByteArray bytes = encodeText(QString::fromUtf8(withLineEnding(joinLines(lines), lineEnding)), codePage);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(bytes) != bytes.size() || !file.flush())
-        throw FileError(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(path, file.errorString()), path);
+        throw FileSystemError(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(path, file.errorString()), path);
 }
 
 } // namespace sys

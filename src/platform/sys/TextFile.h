@@ -20,12 +20,12 @@ QByteArray encodeText(const QString &text, CodePage codePage, int *unmappable = 
 QString decodeText(const QByteArray &bytes, CodePage codePage);
 
 // The whole file as text; CR LF, CR and LF all end a line and come back as
-// "\n". FileError when it cannot be read.
+// "\n". FileSystemError when it cannot be read.
 QString readTextFile(const QString &path, CodePage codePage);
 QStringList readTextLines(const QString &path, CodePage codePage);
 
 // Writes the text with the given line ending; "\n" in the text marks the
-// lines. The file is replaced only when everything was written (FileError
+// lines. The file is replaced only when everything was written (FileSystemError
 // otherwise, and the old file stays).
 void writeTextFile(const QString &path, const QString &text, CodePage codePage,
                    LineEnding lineEnding = LineEnding::CrLf);
@@ -33,7 +33,7 @@ void writeTextFile(const QString &path, const QString &text, CodePage codePage,
 void writeTextLines(const QString &path, const QStringList &lines, CodePage codePage,
                     LineEnding lineEnding = LineEnding::CrLf);
 // Appends lines (a report that grows while work runs); creates the file when
-// missing. FileError when it cannot be written.
+// missing. FileSystemError when it cannot be written.
 void appendTextLines(const QString &path, const QStringList &lines, CodePage codePage,
                      LineEnding lineEnding = LineEnding::CrLf);
 

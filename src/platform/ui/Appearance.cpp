@@ -12,26 +12,6 @@ namespace ui {
 
 namespace {
 
-Appearance defaults()
-{
-    Appearance appearance;
-    QFont labels(QStringLiteral("MS Sans Serif"));
-    labels.setPointSize(8);
-    appearance.documentLabels = {labels, sys::toQColor(sys::colors::blue)};
-    appearance.masterDataLabels = {labels, sys::toQColor(sys::colors::blue)};
-    QFont input(QStringLiteral("Courier New"));
-    input.setPointSize(10);
-    appearance.inputFields = {input, sys::toQColor(sys::colors::windowText)};
-    appearance.background = sys::toQColor(sys::colors::buttonFace);
-    return appearance;
-}
-
-Appearance &current()
-{
-    static Appearance appearance = defaults();
-    return appearance;
-}
-
 bool isPlainLabel(const QWidget *widget)
 {
     if (widget->metaObject() != &QLabel::staticMetaObject)
@@ -44,16 +24,6 @@ bool isPlainLabel(const QWidget *widget)
 }
 
 } // namespace
-
-const Appearance &userAppearance()
-{
-    return current();
-}
-
-void setUserAppearance(const Appearance &appearance)
-{
-    current() = appearance;
-}
 
 void applyUserFont(QWidget *widget, const UserFont &font)
 {

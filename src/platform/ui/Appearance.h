@@ -14,8 +14,9 @@ struct UserFont
     QColor color;
 };
 
-// The main window's user fonts and background colour, which entry, item,
-// master-data and service forms take when they are created.
+// The user fonts, background colour and speed-button frames that entry,
+// item, master-data and service forms take when they are created. The
+// program keeps them with its options and hands a fresh copy to each form.
 struct Appearance
 {
     UserFont documentLabels;     // labels of document forms
@@ -24,11 +25,6 @@ struct Appearance
     QColor background;
     bool framedSpeedButtons = false;
 };
-
-// The program's current appearance (the main window sets it from the
-// options); starts with the options' defaults.
-const Appearance &userAppearance();
-void setUserAppearance(const Appearance &appearance);
 
 enum class LabelFont { Document, MasterData, Keep };
 

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+class QTranslator;
+
 namespace ui {
 
 // The program's application object. An exception that escapes an event
@@ -15,5 +17,16 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 };
+
+// The program's title ("Kandrel Razazu / Versand 1"), the caption of message
+// boxes that name no caption of their own. Deliberately not Qt's application
+// display name: Qt appends that to every window's caption.
+void setProgramTitle(const QString &title);
+QString programTitle();
+
+// Qt's own German texts for its standard dialogs (font, colour, file,
+// printer) and buttons; nullptr when the translations are not installed.
+// The translator belongs to the application object.
+QTranslator *installGermanQtTranslations();
 
 } // namespace ui

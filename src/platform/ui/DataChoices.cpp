@@ -20,11 +20,6 @@ namespace ui {
 
 namespace {
 
-bool leavesForGood(const QFocusEvent *event)
-{
-    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
-}
-
 QStringList valueList(const QString &values)
 {
     QStringList list = values.split(QLatin1Char(';'));

@@ -14,12 +14,6 @@ namespace ui {
 
 namespace {
 
-// Focus that leaves for another window (a dialog, a menu) is no real exit.
-bool leavesForGood(const QFocusEvent *event)
-{
-    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
-}
-
 void setPaletteColor(QWidget *widget, QPalette::ColorRole role, sys::ColorValue color)
 {
     QPalette palette = widget->palette();

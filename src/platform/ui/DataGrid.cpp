@@ -559,7 +559,7 @@ bool DataGrid::countable() const
     // Counting records that a filter routine picks means reading them all;
     // such a list shows only whether it stands at its start or end.
     db::Table *dataset = table();
-    return dataset && !(dataset->filtered() && dataset->onFilterRecord);
+    return dataset && !(dataset->filtered() && !dataset->onFilterRecord.empty());
 }
 
 void DataGrid::updateScrollBar()

@@ -7,7 +7,14 @@
 #include "platform/db/Field.h"
 #include "platform/db/Table.h"
 
+#include <QFocusEvent>
+
 namespace ui {
+
+bool leavesForGood(const QFocusEvent *event)
+{
+    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+}
 
 DataLink::DataLink(QObject *parent) : QObject(parent) {}
 

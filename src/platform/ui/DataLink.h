@@ -6,6 +6,8 @@
 #include <exception>
 #include <functional>
 
+class QFocusEvent;
+
 namespace db {
 class DataSource;
 class Field;
@@ -13,6 +15,10 @@ class Table;
 }
 
 namespace ui {
+
+// Focus that leaves for another window (a dialog, a menu) is no real exit
+// from a data-aware control.
+bool leavesForGood(const QFocusEvent *event);
 
 // Binds one control to one field of a data source: tells the control when
 // to show the field anew and writes the user's changes into it.

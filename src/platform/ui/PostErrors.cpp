@@ -14,10 +14,10 @@ QString postErrorText(const db::DatabaseError &error)
 
 void showPostErrors(db::Table &table)
 {
-    table.onPostError = [](db::Table &, const db::DatabaseError &error) {
+    table.onPostError.add([](db::Table &, const db::DatabaseError &error) {
         showError(postErrorText(error));
         return db::PostErrorAction::Abort;
-    };
+    });
 }
 
 } // namespace ui

@@ -5,11 +5,10 @@
 namespace ui {
 
 QuietCursor::QuietCursor(db::Table &table)
-    : table_(table), blocker_(&table), beforeScroll_(std::move(table.beforeScroll)),
-      afterScroll_(std::move(table.afterScroll)), home_(table.bookmark()), bof_(table.bof()), eof_(table.eof())
+    : table_(table), blocker_(&table), beforeScrollBlocked_(table.beforeScroll.setBlocked(true)),
+      afterScrollBlocked_(table.afterScroll.setBlocked(true)), home_(table.bookmark()), bof_(table.bof()),
+      eof_(table.eof())
 {
-    table.beforeScroll = nullptr;
-    table.afterScroll = nullptr;
 }
 
 QuietCursor::~QuietCursor()
@@ -23,8 +22,8 @@ QuietCursor::~QuietCursor()
         if (bof_)
             table_.moveBy(-1);
     }, QStringLiteral("Datensatzzeiger"));
-    table_.beforeScroll = std::move(beforeScroll_);
-    table_.afterScroll = std::move(afterScroll_);
+    table_.beforeScroll.setBlocked(beforeScrollBlocked_);
+    table_.afterScroll.setBlocked(afterScrollBlocked_);
 }
 
 bool QuietCursor::possible(const db::Table &table)

@@ -3,13 +3,12 @@
 #include "platform/db/Table.h"
 
 #include <QSignalBlocker>
-#include <functional>
 
 namespace ui {
 
 // Lets a control read records around the current one without anybody
 // noticing: the dataset's signals are blocked (no control redraws, no detail
-// table follows), its scroll handlers are held back, and when the object
+// table follows), its scroll listeners are held back, and when the object
 // goes the cursor is back on its record with its bof and eof as they were.
 // Only for a dataset in browse state: moving would post a pending edit.
 class QuietCursor
@@ -25,8 +24,8 @@ public:
 private:
     db::Table &table_;
     QSignalBlocker blocker_;
-    std::function<void(db::Table &)> beforeScroll_;
-    std::function<void(db::Table &)> afterScroll_;
+    bool beforeScrollBlocked_;
+    bool afterScrollBlocked_;
     db::Bookmark home_;
     bool bof_;
     bool eof_;

@@ -1,5 +1,6 @@
 #include "StandardDialogs.h"
 
+#include "Application.h"
 #include "FolderDialog.h"
 
 #include <QApplication>
@@ -68,12 +69,6 @@ int escapeResult(const QList<int> &buttons)
     return buttons.size() == 1 ? buttons.first() : int(ModalResult::Cancel);
 }
 
-QString applicationName()
-{
-    const QString name = QApplication::applicationDisplayName();
-    return name.isEmpty() ? QApplication::applicationName() : name;
-}
-
 void germanFileDialog(QFileDialog &dialog, const FileRequest &request, bool saving)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -135,7 +130,7 @@ QString messageCaption(const MessageRequest &request)
     case MessageType::Confirmation: return QStringLiteral("Bestätigen");
     case MessageType::Plain: break;
     }
-    return applicationName();
+    return programTitle();
 }
 
 int StandardDialogs::message(const MessageRequest &request)
@@ -257,7 +252,7 @@ int messageDlg(const QString &text, MessageType type, Buttons buttons, int defau
 
 void showMessage(const QString &text)
 {
-    dialogs().message({MessageType::Plain, text, applicationName(), Buttons::Ok, ModalResult::None});
+    dialogs().message({MessageType::Plain, text, programTitle(), Buttons::Ok, ModalResult::None});
 }
 
 int messageBox(const QString &text, const QString &caption, Buttons buttons, MessageType type, int defaultResult)

@@ -273,7 +273,8 @@ TEST_P(BatchMoveTest, RefusesWhatWouldLoseOrOverwriteOthersWork)
         batchMove(belege, database(), QStringLiteral("Archiv"), BatchMode::AppendUpdate);
         FAIL() << "overwrote a record in edit";
     } catch (const LockError &error) {
-        EXPECT_EQ(error.message(), QStringLiteral("Der Datensatz wird gerade von einem anderen Arbeitsplatz bearbeitet."));
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("In der Tabelle Archiv werden gerade an einem anderen Arbeitsplatz Datensätze bearbeitet."));
     }
     EXPECT_EQ(count(database(), QStringLiteral("Archiv")), 1);
     // Nor is a table replaced while it is open elsewhere.

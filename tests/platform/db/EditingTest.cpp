@@ -3,7 +3,9 @@
 #include "platform/db/DataSource.h"
 #include "platform/db/Query.h"
 
+#include <functional>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 using namespace db;
@@ -80,16 +82,16 @@ TEST_P(EditingTest, EventsRunInOrderAndAbortRefuses)
     createBelege(1);
     Table table(database(), QStringLiteral("Belege"));
     QStringList events;
-    table.afterOpen = [&](Table &) { events << "afterOpen"; };
-    table.afterScroll = [&](Table &) { events << "afterScroll"; };
-    table.beforeInsert = [&](Table &) { events << "beforeInsert"; };
-    table.onNewRecord = [&](Table &t) {
+    table.afterOpen.add([&](Table &) { events << "afterOpen"; });
+    table.afterScroll.add([&](Table &) { events << "afterScroll"; });
+    table.beforeInsert.add([&](Table &) { events << "beforeInsert"; });
+    table.onNewRecord.add([&](Table &t) {
         events << "onNewRecord";
         t["Name"].setAsString(QStringLiteral("Vorgabe"));
-    };
-    table.afterInsert = [&](Table &) { events << "afterInsert"; };
-    table.beforePost = [&](Table &) { events << "beforePost"; };
-    table.afterPost = [&](Table &) { events << "afterPost"; };
+    });
+    table.afterInsert.add([&](Table &) { events << "afterInsert"; });
+    table.beforePost.add([&](Table &) { events << "beforePost"; });
+    table.afterPost.add([&](Table &) { events << "afterPost"; });
     table.open();
     table.append();
     EXPECT_EQ(table["Name"].asString(), QStringLiteral("Vorgabe"));
@@ -99,14 +101,14 @@ TEST_P(EditingTest, EventsRunInOrderAndAbortRefuses)
     EXPECT_EQ(events, (QStringList{"afterOpen", "afterScroll", "beforeInsert", "onNewRecord", "afterInsert",
                                    "afterScroll", "beforePost", "afterPost"}));
 
-    table.beforeInsert = [](Table &) { throw Abort(); };
+    table.beforeInsert.add([](Table &) { throw Abort(); });
     EXPECT_THROW(table.append(), Abort);
     EXPECT_EQ(table.state(), DatasetState::Browse);
 
-    table.beforePost = [](Table &t) {
+    table.beforePost.add([](Table &t) {
         if (t["Name"].asString() == QLatin1String("nein"))
             throw Abort();
-    };
+    });
     table["Name"].setAsString(QStringLiteral("nein"));
     EXPECT_THROW(table.post(), Abort);
     EXPECT_EQ(table.state(), DatasetState::Edit) << "a refused post keeps the record in edit";
@@ -121,10 +123,10 @@ TEST_P(EditingTest, PostErrorsGoThroughTheHandler)
     Table table(database(), QStringLiteral("Belege"));
     QString seen;
     PostErrorAction answer = PostErrorAction::Abort;
-    table.onPostError = [&](Table &, const DatabaseError &error) {
+    table.onPostError.add([&](Table &, const DatabaseError &error) {
         seen = error.message();
         return answer;
-    };
+    });
     table.open();
     table.append();
     table["BelegNr"].setAsInteger(2);
@@ -139,15 +141,114 @@ TEST_P(EditingTest, PostErrorsGoThroughTheHandler)
     EXPECT_EQ(table.state(), DatasetState::Insert);
 
     int attempts = 0;
-    table.onPostError = [&](Table &t, const DatabaseError &) {
+    table.onPostError.add([&](Table &t, const DatabaseError &) {
         ++attempts;
         t["BelegNr"].setAsInteger(3);
         return PostErrorAction::Retry;
-    };
+    });
     table.post();
     EXPECT_EQ(attempts, 1);
     EXPECT_EQ(storedName(3), QStringLiteral("doppelt"));
     EXPECT_EQ(storedName(2), QStringLiteral("Name2"));
+}
+
+// A second listener never replaces the first: assigning does not compile.
+static_assert(!std::is_assignable_v<Table::TableEvent &, std::function<void(Table &)>>);
+static_assert(!std::is_assignable_v<decltype(Table::onPostError) &,
+                                    std::function<PostErrorAction(Table &, const DatabaseError &)>>);
+
+TEST_P(EditingTest, EveryListenerRunsUntilItIsRemoved)
+{
+    createBelege(1);
+    Subscription outlivesTable;
+    {
+        Table table(database(), QStringLiteral("Belege"));
+        QStringList heard;
+        Subscription engine = table.afterPost.add([&](Table &) { heard << "engine"; });
+        Subscription once;
+        once = table.afterPost.add([&](Table &) {
+            heard << "once";
+            once.remove();   // during the round: the others still hear it
+        });
+        table.afterPost.add([&](Table &) { heard << "form"; });
+        outlivesTable = table.afterPost.add([&](Table &) { heard << "late"; });
+        table.open();
+        table["Name"].setAsString(QStringLiteral("eins"));
+        table.post();
+        EXPECT_EQ(heard, (QStringList{"engine", "once", "form", "late"}));
+
+        heard.clear();
+        engine.remove();
+        engine.remove();
+        table["Name"].setAsString(QStringLiteral("zwei"));
+        table.post();
+        EXPECT_EQ(heard, (QStringList{"form", "late"}));
+    }
+    outlivesTable.remove();   // the table is gone: nothing to do, nothing to crash
+}
+
+TEST_P(EditingTest, PostErrorListenersAreAskedInOrderUntilOneDecides)
+{
+    createBelege(2);
+    Table table(database(), QStringLiteral("Belege"));
+    QStringList asked;
+    table.onPostError.add([&](Table &, const DatabaseError &) {
+        asked << "reports";
+        return PostErrorAction::Fail;
+    });
+    table.onPostError.add([&](Table &t, const DatabaseError &) {
+        asked << "renumbers";
+        t["BelegNr"].setAsInteger(t["BelegNr"].asInteger() + 1);
+        return PostErrorAction::Retry;
+    });
+    table.onPostError.add([&](Table &, const DatabaseError &) {
+        asked << "shows";
+        return PostErrorAction::Abort;
+    });
+    table.open();
+    table.append();
+    table["BelegNr"].setAsInteger(1);
+    table["Name"].setAsString(QStringLiteral("neu"));
+    table.post();
+    // 1 and 2 are taken: two rounds, each ending with the listener that mends.
+    EXPECT_EQ(asked, (QStringList{"reports", "renumbers", "reports", "renumbers"}));
+    EXPECT_EQ(storedName(3), QStringLiteral("neu"));
+}
+
+// Inside a transaction a refused post undoes only itself: the posts before
+// it (also the one just before, whose savepoint is released late) and after
+// it stay, and an inner level still rolls back on its own.
+TEST_P(EditingTest, RefusedPostInsideATransactionUndoesOnlyItself)
+{
+    createBelege(0);
+    Table table(database(), QStringLiteral("Belege"));
+    table.open();
+    auto post = [&](int nr, const QString &name) {
+        table.append();
+        table["BelegNr"].setAsInteger(nr);
+        table["Name"].setAsString(name);
+        table.post();
+    };
+    Transaction transaction(database());
+    post(1, QStringLiteral("eins"));
+    post(2, QStringLiteral("zwei"));
+    EXPECT_THROW(post(2, QStringLiteral("doppelt")), DatabaseError);
+    table.cancel();
+    EXPECT_THROW(post(1, QStringLiteral("nochmal")), DatabaseError);
+    table.cancel();
+    post(3, QStringLiteral("drei"));
+    {
+        Transaction inner(database());
+        post(4, QStringLiteral("vier"));
+        EXPECT_THROW(post(4, QStringLiteral("doppelt")), DatabaseError);
+        table.cancel();
+    }
+    post(5, QStringLiteral("fünf"));
+    transaction.commit();
+    EXPECT_EQ(count(), 4);
+    EXPECT_EQ(storedName(2), QStringLiteral("zwei"));
+    EXPECT_EQ(storedName(5), QStringLiteral("fünf"));
+    EXPECT_EQ(count(QStringLiteral("\"BelegNr\" = 4")), 0);
 }
 
 TEST_P(EditingTest, RequiredValuesAndReadOnly)
@@ -204,10 +305,10 @@ TEST_P(EditingTest, CalculatedFieldsAndAutoIncrement)
     Table table(database(), QStringLiteral("Zaehler"));
     table.addCalculatedField({QStringLiteral("Summe"), FieldType::Money});
     int calculations = 0;
-    table.onCalcFields = [&](Table &t) {
+    table.onCalcFields.add([&](Table &t) {
         ++calculations;
         t["Summe"].setAsFloat(t["Menge"].asInteger() * t["Preis"].asFloat());
-    };
+    });
     table.open();
     for (int i = 1; i <= 3; ++i) {
         table.append();
@@ -293,7 +394,7 @@ TEST_P(EditingTest, ControlsAreAskedBeforeAPostAndMayRefuseIt)
     Table table(database(), QStringLiteral("Belege"));
     QStringList events;
     bool refuse = true;
-    table.beforePost = [&](Table &) { events << QStringLiteral("beforePost"); };
+    table.beforePost.add([&](Table &) { events << QStringLiteral("beforePost"); });
     QObject::connect(&table, &Table::aboutToPost, [&] {
         events << QStringLiteral("aboutToPost");
         if (refuse)
@@ -366,7 +467,7 @@ TEST_P(EditingTest, AfterOpenCreatesTheMasterRecordOnce)
     };
     for (int run = 0; run < 2; ++run) {
         Table table(database(), QStringLiteral("Belege"));
-        table.afterOpen = createMaster;
+        table.afterOpen.add(createMaster);
         table.open();
         EXPECT_EQ(table["BelegNr"].asInteger(), 2000000000);
         table.last();

@@ -200,22 +200,22 @@ TEST_P(FormUsageTest, RegisterWithHeaderAndLines)
     Table folge(database(), QStringLiteral("EINFOLG.DB"));
     folge.setIndexFieldNames(QStringLiteral("belegnr;pos"));
     folge.setMasterSource(&source, QStringLiteral("belegnr"), QStringLiteral("belegnr"));
-    kopf.afterOpen = [](Table &t) {
+    kopf.afterOpen.add([](Table &t) {
         if (!t.findKey({2000000000})) {
             t.append();
             t.field(0).setAsInteger(2000000000);
             t.field(1).setAsDate(QDate::currentDate());
             t.post();
         }
-    };
-    folge.afterOpen = [](Table &t) {
+    });
+    folge.afterOpen.add([](Table &t) {
         if (!t.findKey({2000000000})) {
             t.append();
             t.field(0).setAsInteger(2000000000);
             t.field(1).setAsInteger(1);
             t.post();
         }
-    };
+    });
     kopf.open();
     folge.open();
     EXPECT_EQ(kopf.recordCount(), 1);
@@ -327,10 +327,10 @@ TEST_P(FormUsageTest, AbortedPostReachesTheCopyRoutine)
     createBelege(3);
     Table table(database(), QStringLiteral("Belege"));
     QStringList shown;
-    table.onPostError = [&](Table &, const DatabaseError &error) {
+    table.onPostError.add([&](Table &, const DatabaseError &error) {
         shown << error.message() + QStringLiteral("\nDaten konnten nicht gespeichert werden!");
         return PostErrorAction::Abort;
-    };
+    });
     table.open();
     auto copy = [&](int from, int to) {
         try {
@@ -362,12 +362,12 @@ TEST_P(FormUsageTest, InsertHandlersScanTheTableThemselves)
     createBelege(3);
     Table table(database(), QStringLiteral("Belege"));
     int highest = 0;
-    table.beforeInsert = [&](Table &t) {
+    table.beforeInsert.add([&](Table &t) {
         highest = 0;
         for (t.first(); !t.eof(); t.next())
             highest = std::max(highest, t["BelegNr"].asInteger());
-    };
-    table.afterInsert = [&](Table &t) { t["BelegNr"].setAsInteger(highest + 1); };
+    });
+    table.afterInsert.add([&](Table &t) { t["BelegNr"].setAsInteger(highest + 1); });
     table.open();
     table.next();
     for (const char *name : {"Neu", "Neuer"}) {

@@ -1,6 +1,8 @@
 #include "StoreFixture.h"
 
-#include "platform/db/LockManager.h"
+#include "platform/db/BatchMove.h"
+#include "platform/db/Locks.h"
+#include "platform/db/Query.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -55,6 +57,77 @@ QString refusalAfterCleanup(Action &&action)
 
 const char *childStoreVariable = "RAZAZU_LOCK_CHILD_STORE";
 const char *childAliasVariable = "RAZAZU_LOCK_CHILD_ALIAS";
+
+// Another workstation: this test program started again to run one LockChild
+// test against the store.
+class OtherWorkstation
+{
+public:
+    OtherWorkstation(Database &store, const QString &childTest)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(childStoreVariable), store.path());
+        environment.insert(QString::fromLatin1(childAliasVariable), store.aliasName());
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::SeparateChannels);
+        process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=") + childTest});
+    }
+
+    ~OtherWorkstation()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(10000);
+        }
+    }
+
+    // Reads the child's output until it holds text or the time is up.
+    bool waitFor(const QByteArray &text, int milliseconds)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!output.contains(text) && clock.elapsed() < milliseconds) {
+            if (process.state() != QProcess::Running && !process.waitForStarted(200)) {
+                output += process.readAllStandardOutput();
+                break;
+            }
+            process.waitForReadyRead(100);
+            output += process.readAllStandardOutput();
+        }
+        return output.contains(text);
+    }
+
+    std::string report() { return (output + process.readAllStandardError()).toStdString(); }
+
+    QProcess process;
+    QByteArray output;
+};
+
+bool runsAsChild()
+{
+    return !qEnvironmentVariableIsEmpty(childStoreVariable);
+}
+
+std::unique_ptr<Database> childStore()
+{
+    auto store = std::make_unique<Database>(qEnvironmentVariable(childAliasVariable));
+    store->setPath(qEnvironmentVariable(childStoreVariable));
+    store->open();
+    return store;
+}
+
+void say(const QString &line)
+{
+    std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stdout);
+    std::fflush(stdout);
+}
+
+QString nameOf(Database &store, int belegNr)
+{
+    Table belege(store, QStringLiteral("Belege"));
+    belege.open();
+    return belege.findKey({belegNr}) ? belege.fieldByName(QStringLiteral("Name")).asString() : QString();
+}
 
 } // namespace
 
@@ -166,18 +239,17 @@ TEST_P(LockTest, RecordLockRefusesOnlyTheSameRecordOfTheSameTable)
 }
 
 // Plain POSIX record locks belong to the process, and closing any descriptor
-// of the file drops them all: anything else reading the lock file (a backup,
-// a second store object) would silently free every lock.
-TEST_P(LockTest, ClosingAnotherHandleOfTheLockFileKeepsTheLocks)
+// of the file drops them all: anything else reading the store file (a
+// backup, a second store object) would silently free every lock.
+TEST_P(LockTest, ClosingAnotherHandleOfTheStoreFileKeepsTheLocks)
 {
     if (onPostgres())
         GTEST_SKIP() << "PostgreSQL keeps its locks in the server";
     here().lockRecord(QStringLiteral("Kunden"), QStringLiteral("1"));
     here().acquireTable(QStringLiteral("Kunden"), true);
     {
-        QFile lockFile(folder() + QStringLiteral("/Testdaten.lck"));
-        ASSERT_TRUE(lockFile.exists());
-        ASSERT_TRUE(lockFile.open(QIODevice::ReadOnly));
+        QFile storeFile(folder() + QStringLiteral("/Testdaten.sqlite"));
+        ASSERT_TRUE(storeFile.open(QIODevice::ReadOnly));
     }
     {
         auto brief = secondConnection();
@@ -190,20 +262,17 @@ TEST_P(LockTest, ClosingAnotherHandleOfTheLockFileKeepsTheLocks)
               tableInExclusiveUse(QStringLiteral("Kunden")));
 }
 
-// Workstations of other users share the folder: whoever may write the
-// store may lock it.
-TEST_P(LockTest, LockFileTakesThePermissionsOfTheStore)
+// A lock file beside the store could be deleted while workstations hold
+// locks; a workstation started afterwards must still be refused.
+TEST_P(LockTest, DeletingALockFileBesideTheStoreKeepsTheLocks)
 {
     if (onPostgres())
         GTEST_SKIP() << "PostgreSQL keeps its locks in the server";
-    const QFileDevice::Permissions shared = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                                            | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
-    ASSERT_TRUE(QFile::setPermissions(folder() + QStringLiteral("/Testdaten.sqlite"), shared));
-    here().acquireTable(QStringLiteral("Kunden"), false);
-    const QFileDevice::Permissions relevant = QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                              | QFileDevice::ReadGroup | QFileDevice::WriteGroup
-                                              | QFileDevice::ReadOther | QFileDevice::WriteOther;
-    EXPECT_EQ(QFile::permissions(folder() + QStringLiteral("/Testdaten.lck")) & relevant, shared);
+    here().lockRecord(QStringLiteral("Kunden"), QStringLiteral("1"));
+    QFile::remove(folder() + QStringLiteral("/Testdaten.lck"));
+    auto later = secondConnection();
+    EXPECT_EQ(refusal([&] { later->locks().lockRecord(QStringLiteral("Kunden"), QStringLiteral("1")); }),
+              recordRefused);
 }
 
 TEST_P(LockTest, ClosingTheStoreReleasesItsLocks)
@@ -272,48 +341,176 @@ TEST(MemoryStoreLocks, CursorsFollowTheSameRulesWithoutALockFile)
 // Kunden exclusively and record 4711 of Auftrag until it is killed.
 TEST(LockChild, HoldsLocksUntilKilled)
 {
-    if (qEnvironmentVariableIsEmpty(childStoreVariable))
+    if (!runsAsChild())
         GTEST_SKIP() << "started by LockTest.LocksOfAKilledWorkstationAreReleased only";
-    Database store(qEnvironmentVariable(childAliasVariable));
-    store.setPath(qEnvironmentVariable(childStoreVariable));
-    store.open();
-    store.locks().acquireTable(QStringLiteral("Kunden"), true);
-    store.locks().lockRecord(QStringLiteral("Auftrag"), QStringLiteral("4711"));
-    std::fputs("gesperrt\n", stdout);
-    std::fflush(stdout);
+    auto store = childStore();
+    store->locks().acquireTable(QStringLiteral("Kunden"), true);
+    store->locks().lockRecord(QStringLiteral("Auftrag"), QStringLiteral("4711"));
+    say(QStringLiteral("gesperrt"));
     QThread::sleep(120);
 }
 
 TEST_P(LockTest, LocksOfAKilledWorkstationAreReleased)
 {
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(childStoreVariable), database().path());
-    environment.insert(QString::fromLatin1(childAliasVariable), database().aliasName());
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::SeparateChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=LockChild.HoldsLocksUntilKilled")});
-    ASSERT_TRUE(child.waitForStarted(10000));
-    QByteArray output;
-    QElapsedTimer clock;
-    clock.start();
-    while (!output.contains("gesperrt") && clock.elapsed() < 30000 && child.state() == QProcess::Running) {
-        child.waitForReadyRead(200);
-        output += child.readAllStandardOutput();
-    }
-    ASSERT_TRUE(output.contains("gesperrt")) << output.toStdString() << child.readAllStandardError().toStdString();
+    OtherWorkstation child(database(), QStringLiteral("LockChild.HoldsLocksUntilKilled"));
+    ASSERT_TRUE(child.waitFor("gesperrt", 30000)) << child.report();
 
     EXPECT_EQ(refusal([&] { here().acquireTable(QStringLiteral("Kunden"), false); }),
               tableInExclusiveUse(QStringLiteral("Kunden")));
     EXPECT_EQ(refusal([&] { here().lockRecord(QStringLiteral("Auftrag"), QStringLiteral("4711")); }), recordRefused);
 
-    child.kill();   // SIGKILL: no chance to release anything itself
-    ASSERT_TRUE(child.waitForFinished(10000));
+    child.process.kill();   // SIGKILL: no chance to release anything itself
+    ASSERT_TRUE(child.process.waitForFinished(10000));
 
     EXPECT_EQ(refusalAfterCleanup([&] { here().acquireTable(QStringLiteral("Kunden"), true); }), QString());
     EXPECT_EQ(refusalAfterCleanup([&] { here().lockRecord(QStringLiteral("Auftrag"), QStringLiteral("4711")); }),
               QString());
+}
+
+// Runs only as the child of the next test: a clerk who edits Beleg 2 and
+// saves "Fremd" over it, or reports the refusal.
+TEST(LockChild, EditsBelegTwo)
+{
+    if (!runsAsChild())
+        GTEST_SKIP() << "started by LockTest.ARecordWrittenInsideATransactionStaysLockedUntilItEnds only";
+    auto store = childStore();
+    Table belege(*store, QStringLiteral("Belege"));
+    belege.open();
+    ASSERT_TRUE(belege.findKey({2}));
+    try {
+        belege.edit();
+        belege.fieldByName(QStringLiteral("Name")).setAsString(QStringLiteral("Fremd"));
+        belege.post();
+        say(QStringLiteral("gespeichert"));
+    } catch (const DatabaseError &error) {
+        say(QStringLiteral("verweigert: ") + error.message());
+    }
+}
+
+// The other workstation must neither wait for this transaction nor, once it
+// commits, overwrite what it wrote.
+TEST_P(LockTest, ARecordWrittenInsideATransactionStaysLockedUntilItEnds)
+{
+    createBelege(3);
+    for (bool commit : {false, true}) {
+        SCOPED_TRACE(commit ? "commit" : "rollback");
+        Table mine(database(), QStringLiteral("Belege"));
+        mine.open();
+        {
+            Transaction transaction(database());
+            ASSERT_TRUE(mine.findKey({2}));
+            mine.edit();
+            mine.fieldByName(QStringLiteral("Name")).setAsString(QStringLiteral("Meins"));
+            mine.post();
+
+            OtherWorkstation other(database(), QStringLiteral("LockChild.EditsBelegTwo"));
+            EXPECT_TRUE(other.waitFor("verweigert", 5000)) << other.report();
+            ASSERT_TRUE(other.process.waitForFinished(30000));
+            other.output += other.process.readAllStandardOutput();
+            EXPECT_TRUE(other.output.contains(("verweigert: " + recordRefused).toUtf8())) << other.report();
+            if (commit)
+                transaction.commit();
+        }
+        auto workstation = secondConnection();
+        EXPECT_EQ(nameOf(*workstation, 2), commit ? QStringLiteral("Meins") : QStringLiteral("Name2"));
+        Table theirs(*workstation, QStringLiteral("Belege"));
+        theirs.open();
+        ASSERT_TRUE(theirs.findKey({2}));
+        EXPECT_EQ(refusal([&] { theirs.edit(); }), QString());
+        theirs.cancel();
+    }
+}
+
+// Cursors inside one transaction: an edit given up frees the record at once,
+// a written record stays this transaction's own, and many written records of
+// one table become a guard of the table instead of a lock each.
+TEST_P(LockTest, RecordLocksInsideATransaction)
+{
+    createBelege(300);
+    auto workstation = secondConnection();
+    Table theirs(*workstation, QStringLiteral("Belege"));
+    theirs.open();
+    auto theyMayEdit = [&](int belegNr) {
+        EXPECT_TRUE(theirs.findKey({belegNr}));
+        const QString message = refusal([&] { theirs.edit(); });
+        theirs.cancel();
+        return message.isEmpty();
+    };
+    Table mine(database(), QStringLiteral("Belege"));
+    mine.open();
+    Transaction transaction(database());
+
+    ASSERT_TRUE(mine.findKey({1}));
+    mine.edit();
+    mine.cancel();
+    EXPECT_TRUE(theyMayEdit(1));
+
+    mine.edit();
+    mine.fieldByName(QStringLiteral("Name")).setAsString(QStringLiteral("einmal"));
+    mine.post();
+    mine.edit();
+    mine.fieldByName(QStringLiteral("Name")).setAsString(QStringLiteral("zweimal"));
+    mine.post();
+    EXPECT_FALSE(theyMayEdit(1));
+    EXPECT_TRUE(theyMayEdit(300));
+
+    for (int belegNr = 2; belegNr <= 200; ++belegNr) {
+        ASSERT_TRUE(mine.findKey({belegNr}));
+        mine.edit();
+        mine.fieldByName(QStringLiteral("Name")).setAsString(QStringLiteral("neu"));
+        mine.post();
+    }
+    EXPECT_FALSE(theyMayEdit(150));
+    EXPECT_FALSE(theyMayEdit(300));
+    if (onPostgres()) {
+        const int held = Query::scalar(database(), QStringLiteral("SELECT COUNT(*) FROM pg_locks WHERE locktype = "
+                                                                  "'advisory' AND pid = pg_backend_pid()"))
+                             .toInt();
+        EXPECT_LT(held, 110);
+    }
+    transaction.commit();
+    EXPECT_TRUE(theyMayEdit(150));
+    EXPECT_TRUE(theyMayEdit(300));
+    EXPECT_EQ(nameOf(*workstation, 1), QStringLiteral("zweimal"));
+}
+
+// Bulk work guards the table, not each record: a move of 100,000 records in
+// one transaction holds a handful of locks, and keeps edits out until the
+// transaction ends.
+TEST_P(LockTest, ALargeBatchMoveInOneTransactionGuardsTheTable)
+{
+    constexpr int count = 100000;
+    database().createTable(belegeDef());
+    auto fill = [](Database &store, const QString &prefix) {
+        store.execute(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                                     "INSERT INTO \"Belege\" (\"BelegNr\", \"Name\") SELECT i, '%2' || i FROM n")
+                          .arg(count)
+                          .arg(prefix));
+    };
+    fill(database(), QStringLiteral("Alt"));
+    Database source(QStringLiteral("Quelle"));
+    source.setPath(QStringLiteral(":memory:"));
+    source.open();
+    source.createTable(belegeDef());
+    fill(source, QStringLiteral("Neu"));
+    Table from(source, QStringLiteral("Belege"));
+    from.open();
+
+    auto workstation = secondConnection();
+    {
+        Transaction transaction(database());
+        EXPECT_EQ(batchMove(from, database(), QStringLiteral("Belege"), BatchMode::Update), count);
+        Table theirs(*workstation, QStringLiteral("Belege"));
+        theirs.open();
+        ASSERT_TRUE(theirs.findKey({5}));
+        EXPECT_EQ(refusal([&] { theirs.edit(); }), recordRefused);
+        transaction.commit();
+    }
+    EXPECT_EQ(nameOf(*workstation, count), QStringLiteral("Neu%1").arg(count));
+    Table theirs(*workstation, QStringLiteral("Belege"));
+    theirs.open();
+    ASSERT_TRUE(theirs.findKey({5}));
+    EXPECT_EQ(refusal([&] { theirs.edit(); }), QString());
 }
 
 RAZAZU_STORE_TESTS(LockTest);

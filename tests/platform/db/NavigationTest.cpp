@@ -67,6 +67,24 @@ TEST_P(NavigationTest, MovesAcrossWindowsFromAFoundRecord)
     }
 }
 
+// The position is counted from whichever end is nearer; both must agree,
+// also inside a range, whose records alone count.
+TEST_P(NavigationTest, RecordNumberFromEitherEnd)
+{
+    createBelege(1000);
+    Table table(database(), QStringLiteral("Belege"));
+    table.open();
+    for (int key : {1, 2, 255, 256, 257, 500, 743, 744, 745, 999, 1000}) {
+        ASSERT_TRUE(table.findKey({key}));
+        EXPECT_EQ(table.recNo(), key) << key;
+    }
+    table.setRange({100}, {900});
+    for (int key : {100, 101, 500, 899, 900}) {
+        ASSERT_TRUE(table.findKey({key}));
+        EXPECT_EQ(table.recNo(), key - 99) << key;
+    }
+}
+
 TEST_P(NavigationTest, EmptyTableIsBofAndEof)
 {
     createBelege(0);

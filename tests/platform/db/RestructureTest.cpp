@@ -1,6 +1,6 @@
 #include "StoreFixture.h"
 
-#include "platform/db/LockManager.h"
+#include "platform/db/Locks.h"
 #include "platform/db/Query.h"
 #include "platform/db/Restructure.h"
 

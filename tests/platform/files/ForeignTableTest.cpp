@@ -5,6 +5,7 @@
 #include "platform/db/Database.h"
 #include "platform/db/Table.h"
 
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -71,13 +72,6 @@ protected:
     db::Database database{QStringLiteral("Z_FilesTest")};
     db::Table customers;
 };
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
 
 // One member of a zip archive (the spreadsheet), inflated.
 QByteArray zipMember(const QByteArray &zip, const QByteArray &name)

@@ -63,8 +63,8 @@ TEST(TextFiles, AFailedWriteLeavesTheOldFileAndSaysSo)
 {
     TempFolder folder;
     EXPECT_THROW(sys::writeTextFile(folder.file(QStringLiteral("fehlt/x.txt")), QStringLiteral("x"), sys::CodePage::Utf8),
-                 sys::FileError);
-    EXPECT_THROW(sys::readTextFile(folder.file(QStringLiteral("nicht-da.txt")), sys::CodePage::Utf8), sys::FileError);
+                 sys::FileSystemError);
+    EXPECT_THROW(sys::readTextFile(folder.file(QStringLiteral("nicht-da.txt")), sys::CodePage::Utf8), sys::FileSystemError);
 
     const QString log = folder.file(QStringLiteral("Log.txt"));
     sys::appendTextLines(log, {QStringLiteral("erste")}, sys::CodePage::Windows1252);
@@ -107,7 +107,7 @@ TEST(Files, MoveRefusesAMissingSourceOrAnExistingTarget)
     EXPECT_FALSE(sys::moveFile(parked, active));
     EXPECT_EQ(sys::readFileBytes(active), QByteArray("m"));
 
-    EXPECT_THROW(sys::copyFile(parked, active), sys::FileError);
+    EXPECT_THROW(sys::copyFile(parked, active), sys::FileSystemError);
     sys::copyFile(parked, active, true);
     EXPECT_EQ(sys::readFileBytes(active), QByteArray("n"));
     EXPECT_TRUE(sys::removeFile(active));

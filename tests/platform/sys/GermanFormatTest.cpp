@@ -135,6 +135,56 @@ TEST(GermanDates, ParseAndFormat)
     EXPECT_FALSE(german::parseTime(QStringLiteral("12:60")));
 }
 
+TEST(GermanDates, OtherProgramsFormsAreReadStrictly)
+{
+    struct Case { const char *text; QDate expected; };
+    const Case cases[] = {
+        {"31.12.2024", QDate(2024, 12, 31)},
+        {"5.3.24", QDate(2024, 3, 5)},
+        {"5.3.49", QDate(2049, 3, 5)},
+        {"5.3.50", QDate(1950, 3, 5)},   // a fixed span: files do not follow the window
+        {" 2024-03-05 ", QDate(2024, 3, 5)},
+        {"20240305", QDate(2024, 3, 5)},
+        {"20240230", QDate()},
+        {"5/3/2024", QDate()},           // may be month first
+        {"5.3.", QDate()},
+        {"05.03.2024x", QDate()},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(german::parseForeignDate(QString::fromUtf8(c.text)).value_or(QDate()), c.expected) << c.text;
+    EXPECT_EQ(german::parseIsoDate(u"2024-3-5"), QDate(2024, 3, 5));
+    EXPECT_FALSE(german::parseIsoDate(u"2024-02-30"));
+}
+
+TEST(GermanNumbers, OtherProgramsWriteADecimalPointOrAComma)
+{
+    struct Case { const char *text; std::optional<double> expected; };
+    const Case cases[] = {
+        {"12.5", 12.5},
+        {" -0.25 ", -0.25},
+        {"1e-3", 0.001},
+        {"+7", 7},
+        {"1.234,5", 1234.5},   // with a comma, dots only group
+        {"1234,5", 1234.5},
+        {"1.2.3", std::nullopt},
+        {"1,234.5", std::nullopt},
+        {"1E400", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(german::parseForeignNumber(QString::fromUtf8(c.text)), c.expected) << c.text;
+}
+
+TEST(GermanTruthValues, ReadInEveryUsualSpelling)
+{
+    for (const char *yes : {"True", "wahr", "JA", "j", "T", "y", "Yes", " 1 "})
+        EXPECT_EQ(german::parseBoolean(QString::fromUtf8(yes)), true) << yes;
+    for (const char *no : {"false", "Falsch", "nein", "N", "f", "no", "0"})
+        EXPECT_EQ(german::parseBoolean(QString::fromUtf8(no)), false) << no;
+    for (const char *neither : {"", "2", "jein", "tru"})
+        EXPECT_FALSE(german::parseBoolean(QString::fromUtf8(neither))) << neither;
+}
+
 TEST(GermanDates, OldLibraryPatterns)
 {
     const QDateTime moment(QDate(2025, 12, 10), QTime(9, 5, 3, 7));

@@ -142,6 +142,26 @@ TEST_F(IniFileTest, ReadsAFileWrittenOnWindowsInItsCodePage)
     EXPECT_EQ(ini().readString(QStringLiteral("Zollamt1")), QStringLiteral("Zollamt Lörrach-Straße"));
 }
 
+// A NUL byte (a damaged or hand-edited file) spoils its own line only: the
+// keys after it keep their values, also once the file is written back.
+TEST_F(IniFileTest, ANulByteDamagesOneLineNotTheRestOfTheFile)
+{
+    QByteArray damaged("[Kandrel Razazu]\r\nDatenBankPfad=/daten\r\nZollamt1=Ham");
+    damaged += QByteArray(4096, '\0');
+    damaged += "burg\r\nWarenNr=17\r\n[Drucker]\r\nName=Laser\r\n";
+    writeRaw(damaged);
+    IniFile settings = ini();
+    EXPECT_EQ(settings.readInteger(QStringLiteral("WarenNr"), 0), 17);
+
+    ASSERT_TRUE(settings.writeString(QStringLiteral("Zollamt2"), QStringLiteral("Bremen")));
+    EXPECT_FALSE(fileBytes().contains('\0'));
+    EXPECT_EQ(settings.readString(QStringLiteral("DatenBankPfad")), QStringLiteral("/daten"));
+    EXPECT_EQ(settings.readString(QStringLiteral("Zollamt1")), QStringLiteral("Hamburg"));
+    EXPECT_EQ(settings.readInteger(QStringLiteral("WarenNr"), 0), 17);
+    EXPECT_EQ(settings.readString(QStringLiteral("Zollamt2")), QStringLiteral("Bremen"));
+    EXPECT_EQ(IniFile(path(), QStringLiteral("Drucker")).readString(QStringLiteral("Name")), QStringLiteral("Laser"));
+}
+
 TEST_F(IniFileTest, AChangeByAnotherProgramIsSeenAtTheNextRead)
 {
     IniFile settings = ini();

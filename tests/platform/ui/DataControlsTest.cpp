@@ -106,6 +106,28 @@ TEST_F(DataControls, AFailedPostShowsTheMessageAndKeepsTheClerkInTheForm)
     EXPECT_EQ(stored(QStringLiteral("Name"), 99).toString(), QStringLiteral("Neu"));
 }
 
+TEST_F(DataControls, AListenerThatMendsTheRecordIsNotOverruledByTheMessage)
+{
+    // The numbering listens before the form shows post errors.
+    customers->onPostError.add([](db::Table &t, const db::DatabaseError &) {
+        t.fieldByName(QStringLiteral("Nummer")).setAsInteger(t.fieldByName(QStringLiteral("Nummer")).asInteger() + 10);
+        return db::PostErrorAction::Retry;
+    });
+    CustomerCard card(*customers);
+    showActive(card);
+    customers->append();
+    card.number->setFocus();
+    typeText(QStringLiteral("2"));   // taken by another customer
+    card.name->setFocus();
+    typeText(QStringLiteral("Neu"));
+
+    ScriptedDialogs dialogs;   // no message expected
+    card.setModalResult(ui::ModalResult::Ok);
+    EXPECT_FALSE(card.isVisible());
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(stored(QStringLiteral("Name"), 12).toString(), QStringLiteral("Neu"));
+}
+
 TEST_F(DataControls, TextThatIsNoNumberKeepsTheClerkInTheField)
 {
     CustomerCard card(*customers);
@@ -401,7 +423,7 @@ TEST_F(DataControls, MemoLinesKeepTheStoredLineEnds)
 TEST_F(DataControls, DataEditsTakeTheInputFont)
 {
     CustomerCard card(*customers);
-    ui::Appearance appearance = ui::userAppearance();
+    ui::Appearance appearance;
     appearance.inputFields.font = QFont(QStringLiteral("Liberation Mono"), 13);
     ui::applyAppearance(&card, appearance, ui::LabelFont::Document);
     EXPECT_EQ(card.name->font().pointSize(), 13);

@@ -83,7 +83,7 @@ TEST(Appearance, UserFontsGoToLabelsAndTheBackgroundToTheForm)
     auto *button = new ui::SpeedButton(QStringLiteral("SpeedButton1"), QStringLiteral("Erste"), form.body());
     form.statusBar()->setPanelText(0, QStringLiteral("Hinweis"));
 
-    ui::Appearance appearance = ui::userAppearance();
+    ui::Appearance appearance;
     appearance.masterDataLabels.font = QFont(QStringLiteral("Liberation Serif"), 12);
     appearance.masterDataLabels.color = QColor(Qt::darkGreen);
     appearance.background = QColor(QStringLiteral("#FFEECC"));
@@ -97,10 +97,6 @@ TEST(Appearance, UserFontsGoToLabelsAndTheBackgroundToTheForm)
     EXPECT_EQ(plainEdit->font(), editFont);
     EXPECT_FALSE(button->isFlat());
     EXPECT_NE(form.statusBar()->panel(0)->font().pointSize(), 12);
-
-    // The defaults are the options' defaults.
-    EXPECT_EQ(ui::userAppearance().inputFields.font.family(), QStringLiteral("Courier New"));
-    EXPECT_EQ(ui::userAppearance().documentLabels.color, QColor(Qt::blue));
 }
 
 TEST(SpeedButton, TakesNoFocusAndGroupedButtonsStayDownOneAtATime)

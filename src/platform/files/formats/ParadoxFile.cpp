@@ -5,7 +5,7 @@
 #include "FileReading.h"
 #include "ReplacingFile.h"
 #include "TextCodec.h"
-#include "ValueText.h"
+#include "platform/sys/GermanFormat.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -444,7 +444,7 @@ ForeignData readParadox(const QByteArray &bytes, const QString &fileName, const 
                 char *text = nullptr;
                 if (PX_get_data_bcd(doc.get(), reinterpret_cast<unsigned char *>(value), field.decimals, &text) > 0
                     && text) {
-                    if (const auto number = valuetext::parseNumber(QString::fromLatin1(text)))
+                    if (const auto number = sys::german::parseForeignNumber(QString::fromLatin1(text)))
                         cell = *number;
                     doc.get()->free(doc.get(), text);
                 }

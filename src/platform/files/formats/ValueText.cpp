@@ -1,12 +1,18 @@
 #include "ValueText.h"
 
-#include <QLocale>
+#include "platform/sys/GermanFormat.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace files::valuetext {
 
+namespace german = sys::german;
+
+namespace {
+
+// General format, up to 15 significant digits, no thousands separators, no
+// trailing zeros: 1234,5
 QString formatNumber(double value)
 {
     if (!std::isfinite(value))
@@ -16,154 +22,31 @@ QString formatNumber(double value)
     return text;
 }
 
-namespace {
-
-// Plain numbers ("1234.5", "-0,25", "1e-3") read without QLocale, whose
-// conversion costs more than the rest of a file's record. nullopt for
-// anything else, which the general reading below then decides on.
-std::optional<double> plainNumber(QStringView text, bool hasComma)
-{
-    char buffer[64];
-    if (text.size() >= qsizetype(sizeof buffer))
-        return std::nullopt;
-    qsizetype length = 0;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (hasComma && u == u'.')
-            continue;
-        if (u == u',')
-            buffer[length++] = '.';
-        else if ((u >= u'0' && u <= u'9') || u == u'.' || u == u'-' || u == u'e' || u == u'E')
-            buffer[length++] = char(u);
-        else
-            return std::nullopt;
-    }
-    double value = 0;
-    const auto [end, error] = std::from_chars(buffer, buffer + length, value);
-    if (error != std::errc() || end != buffer + length || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
-
-std::optional<double> parseNumber(QStringView text)
-{
-    const QStringView trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return std::nullopt;
-    if (const auto plain = plainNumber(trimmed, trimmed.contains(u',')))
-        return plain;
-    QString t = trimmed.toString();
-    // A comma is the decimal separator of the system's files, and then dots
-    // can only be thousands separators; without a comma a dot is the
-    // decimal point other programs write.
-    if (t.contains(u',')) {
-        t.remove(u'.');
-        t.replace(u',', u'.');
-    }
-    bool ok = false;
-    const double value = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
+// Any number without a fraction.
 std::optional<qint64> parseInteger(QStringView text)
 {
-    const auto number = parseNumber(text);
+    const auto number = german::parseForeignNumber(text);
     if (!number || *number != std::floor(*number) || std::fabs(*number) > 9.0e15)
         return std::nullopt;
     return static_cast<qint64>(*number);
 }
 
-QString formatDate(const QDate &date)
-{
-    return date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QString();
-}
-
-std::optional<QDate> parseDate(QStringView text)
-{
-    const QString t = text.trimmed().toString();
-    if (t.isEmpty())
-        return std::nullopt;
-    QDate date;
-    if (t.contains(u'.')) {
-        const QStringList parts = t.split(u'.');
-        if (parts.size() == 3) {
-            bool okDay, okMonth, okYear;
-            const int day = parts[0].toInt(&okDay);
-            const int month = parts[1].toInt(&okMonth);
-            int year = parts[2].toInt(&okYear);
-            if (okDay && okMonth && okYear) {
-                if (parts[2].size() <= 2)
-                    year += year < 50 ? 2000 : 1900;
-                date = QDate(year, month, day);
-            }
-        }
-    } else if (t.size() == 10 && t[4] == u'-') {
-        date = QDate::fromString(t, Qt::ISODate);
-    } else if (t.size() == 8) {
-        date = QDate::fromString(t, QStringLiteral("yyyyMMdd"));
-    }
-    if (!date.isValid())
-        return std::nullopt;
-    return date;
-}
-
-QString formatTime(const QTime &time)
-{
-    return time.isValid() ? time.toString(QStringLiteral("HH:mm:ss")) : QString();
-}
-
-std::optional<QTime> parseTime(QStringView text)
-{
-    const QString t = text.trimmed().toString();
-    QTime time = QTime::fromString(t, QStringLiteral("H:mm:ss"));
-    if (!time.isValid())
-        time = QTime::fromString(t, QStringLiteral("H:mm"));
-    if (!time.isValid())
-        return std::nullopt;
-    return time;
-}
-
-QString formatTimestamp(const QDateTime &timestamp)
-{
-    return timestamp.isValid() ? timestamp.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")) : QString();
-}
-
 std::optional<QDateTime> parseTimestamp(QStringView text)
 {
-    const QString t = text.trimmed().toString();
-    const qsizetype blank = t.indexOf(u' ');
-    if (blank < 0) {
-        const auto date = parseDate(t);
-        if (!date)
-            return std::nullopt;
+    const QStringView trimmed = text.trimmed();
+    const qsizetype blank = trimmed.indexOf(u' ');
+    const auto date = german::parseForeignDate(blank < 0 ? trimmed : trimmed.left(blank));
+    if (!date)
+        return std::nullopt;
+    if (blank < 0)
         return QDateTime(*date, QTime(0, 0));
-    }
-    const auto date = parseDate(QStringView(t).left(blank));
-    const auto time = parseTime(QStringView(t).mid(blank + 1));
-    if (!date || !time)
+    const auto time = german::parseTime(trimmed.mid(blank + 1).toString());
+    if (!time)
         return std::nullopt;
     return QDateTime(*date, *time);
 }
 
-std::optional<bool> parseLogical(QStringView text)
-{
-    const QString t = text.trimmed().toString().toUpper();
-    static const QStringList yes = {QStringLiteral("T"), QStringLiteral("TRUE"), QStringLiteral("WAHR"),
-                                    QStringLiteral("J"), QStringLiteral("JA"), QStringLiteral("Y"),
-                                    QStringLiteral("YES"), QStringLiteral("1")};
-    static const QStringList no = {QStringLiteral("F"), QStringLiteral("FALSE"), QStringLiteral("FALSCH"),
-                                   QStringLiteral("N"), QStringLiteral("NEIN"), QStringLiteral("NO"),
-                                   QStringLiteral("0")};
-    if (yes.contains(t))
-        return true;
-    if (no.contains(t))
-        return false;
-    return std::nullopt;
-}
+} // namespace
 
 QString format(const QVariant &value, db::FieldType type)
 {
@@ -185,11 +68,11 @@ QString format(const QVariant &value, db::FieldType type)
     case FieldType::Logical:
         return value.toBool() ? QStringLiteral("T") : QStringLiteral("F");
     case FieldType::Date:
-        return formatDate(value.toDate());
+        return german::formatDate(value.toDate());
     case FieldType::Time:
-        return formatTime(value.toTime());
+        return german::formatTime(value.toTime());
     case FieldType::Timestamp:
-        return formatTimestamp(value.toDateTime());
+        return german::formatDateTime(value.toDateTime());
     case FieldType::Graphic:
     case FieldType::Blob:
         return QString();
@@ -209,7 +92,7 @@ std::optional<QVariant> parse(QStringView text, db::FieldType type)
     case FieldType::Number:
     case FieldType::Money:
     case FieldType::BCD:
-        if (const auto number = parseNumber(text))
+        if (const auto number = german::parseForeignNumber(text))
             return QVariant(*number);
         return std::nullopt;
     case FieldType::Short:
@@ -222,15 +105,15 @@ std::optional<QVariant> parse(QStringView text, db::FieldType type)
         }
         return std::nullopt;
     case FieldType::Logical:
-        if (const auto logical = parseLogical(text))
+        if (const auto logical = german::parseBoolean(text))
             return QVariant(*logical);
         return std::nullopt;
     case FieldType::Date:
-        if (const auto date = parseDate(text))
+        if (const auto date = german::parseForeignDate(text))
             return QVariant(*date);
         return std::nullopt;
     case FieldType::Time:
-        if (const auto time = parseTime(text))
+        if (const auto time = german::parseTime(text.toString()))
             return QVariant(*time);
         return std::nullopt;
     case FieldType::Timestamp:

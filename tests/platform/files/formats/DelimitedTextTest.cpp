@@ -1,30 +1,13 @@
 #include "platform/files/formats/DelimitedText.h"
 #include "platform/files/formats/FileError.h"
 
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace files;
 
-namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-}
-
-} // namespace
 
 TEST(DelimitedSplitting, FollowsTheLineRulesOfTheImports)
 {

@@ -4,6 +4,9 @@
 #include "platform/files/formats/ForeignFile.h"
 #include "platform/files/formats/ParadoxFile.h"
 
+#include "FieldNames.h"
+
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <QFile>
@@ -14,28 +17,6 @@ using namespace files;
 using db::FieldType;
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QStringList namesOf(const ForeignData &data)
-{
-    QStringList names;
-    for (const db::FieldDef &field : data.definition.fields)
-        names.append(field.name);
-    return names;
-}
 
 // A customer table as the masters hold it, with what trips formats up:
 // umlauts, the euro sign, nulls, a long field name, negative and fractional

@@ -1,37 +1,17 @@
 #include "platform/files/formats/FileError.h"
 #include "platform/files/formats/TextTable.h"
 
+#include "FieldNames.h"
+
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace files;
 using db::FieldType;
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-QStringList namesOf(const ForeignData &data)
-{
-    QStringList names;
-    for (const db::FieldDef &field : data.definition.fields)
-        names.append(field.name);
-    return names;
-}
 
 // The change list of the data-store update as the text driver reads it.
 const QByteArray changeListSchema = "[Aenderung]\r\n"

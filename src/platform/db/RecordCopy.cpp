@@ -1,8 +1,7 @@
-#include "TableCopy.h"
+#include "RecordCopy.h"
 
 #include "Catalog.h"
 #include "Database.h"
-#include "LockManager.h"
 #include "StoreStatement.h"
 
 #include "TextFormat.h"
@@ -231,21 +230,6 @@ QVariant storedForm(const TableDef &def, int fieldIndex, const QVariant &value)
         && isKeyField(def, fieldIndex))
         return QString(QLatin1String(""));
     return value;
-}
-
-TableHold::TableHold(Database &database, const QString &tableName, bool exclusive)
-    : locks_(database.locks()), tableName_(tableName), exclusive_(exclusive)
-{
-    if (!locks_.holdsTableExclusively(tableName_)) {
-        locks_.acquireTable(tableName_, exclusive_);
-        acquired_ = true;
-    }
-}
-
-TableHold::~TableHold()
-{
-    if (acquired_)
-        locks_.releaseTable(tableName_, exclusive_);
 }
 
 void advanceIdentitySequences(Database &database, const TableDef &def)

@@ -6,7 +6,6 @@
 
 namespace db {
 class Database;
-class LockManager;
 }
 
 // Inside platform/db: what restructuring and batch moves share when they
@@ -26,24 +25,6 @@ bool copiesUnchanged(const FieldDef &from, const FieldDef &to);
 // The value as the store keeps it in field fieldIndex of def: an empty alpha
 // key is "" there, since a key column holds no null.
 QVariant storedForm(const TableDef &def, int fieldIndex, const QVariant &value);
-
-// Holds a table for a change of many records or of its structure: shared or
-// exclusive, as a cursor would open it. The caller's own exclusive cursor is
-// no obstacle: nobody else can have the table open then.
-class TableHold
-{
-public:
-    TableHold(Database &database, const QString &tableName, bool exclusive);
-    ~TableHold();
-    TableHold(const TableHold &) = delete;
-    TableHold &operator=(const TableHold &) = delete;
-
-private:
-    LockManager &locks_;
-    QString tableName_;
-    bool exclusive_;
-    bool acquired_ = false;
-};
 
 // PostgreSQL: identity columns (AutoInc fields, the row number of tables
 // without key) go on after the highest value copied into them.

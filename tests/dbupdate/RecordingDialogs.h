@@ -4,13 +4,14 @@
 
 #include <QStringList>
 
-// Answers every message box with its first button and keeps the texts, so
-// tests see what the clerk would have been told.
-class ScriptedDialogs : public ui::DialogService
+// Answers every message box with OK and keeps the texts, so tests see what
+// the clerk would have been told; other dialogs are cancelled. Nothing is
+// scripted beforehand, unlike support/ScriptedDialogs.h.
+class RecordingDialogs : public ui::DialogService
 {
 public:
-    ScriptedDialogs() { previous_ = ui::setDialogService(this); }
-    ~ScriptedDialogs() override { ui::setDialogService(previous_); }
+    RecordingDialogs() { previous_ = ui::setDialogService(this); }
+    ~RecordingDialogs() override { ui::setDialogService(previous_); }
 
     int message(const ui::MessageRequest &request) override
     {

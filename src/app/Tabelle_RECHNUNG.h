@@ -4,4 +4,4 @@
 
 // RECHNUNG.DB, the order and invoice header, keyed by Belegnr. Its presence
 // marks a valid data directory.
-db::TableDef Tabelle_Rechnung();
+db::TableDef Tabelle_RECHNUNG();

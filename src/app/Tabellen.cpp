@@ -4,6 +4,7 @@
 
 #include "common/Tabellen.h"
 #include "common/TabellenRegister.h"
+#include "masterdata/Tabellen.h"
 #include "orders/Tabellen.h"
 
 #include "platform/db/Schema.h"
@@ -21,6 +22,7 @@ void alleTabellenAnmelden()
 {
     common::tabellenAnmelden();
     common::registerTabellenAnmelden();
+    masterdata::tabellenAnmelden();
     orders::tabellenAnmelden();
     app::tabellenAnmelden();
 }

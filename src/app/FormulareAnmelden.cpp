@@ -1,5 +1,14 @@
 #include "Formulare.h"
 
+#include "masterdata/Geschft.h"
+#include "masterdata/Hafen.h"
+#include "masterdata/Liefer.h"
+#include "masterdata/Lnderbrd.h"
+#include "masterdata/Urzeug.h"
+#include "masterdata/Verf.h"
+#include "masterdata/Verfan.h"
+#include "masterdata/Verzweig.h"
+#include "masterdata/Zoll.h"
 #include "sad_export/TfrmRegieAE.h"
 
 namespace {
@@ -20,4 +29,13 @@ void anmelden(Formular formular, FormularFabrik fabrik)
 void FormulareAnmelden()
 {
     anmelden(Formular::Ausfuhranmeldung, RegisterErzeugen<TfrmRegieAE>);
+    anmelden(Formular::Bundeslaender, erzeugen<TfrmBundeslnder>);
+    anmelden(Formular::Zollstellen, erzeugen<TfrmZoll>);
+    anmelden(Formular::Haefen, erzeugen<TfrmHafen>);
+    anmelden(Formular::Geschaeftsart, erzeugen<TfrmGeschft>);
+    anmelden(Formular::Verfahren, erzeugen<TfrmVerf>);
+    anmelden(Formular::VerfahrenAnmeldung, erzeugen<TfrmVerfan>);
+    anmelden(Formular::Lieferbedingungen, erzeugen<TfrmLieferbedingungen>);
+    anmelden(Formular::Verkehrszweige, erzeugen<TfrmVerkehrszweig>);
+    anmelden(Formular::UrsprungszeugnisTabelle, erzeugen<TfrmUrzeug>);
 }

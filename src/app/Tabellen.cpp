@@ -3,6 +3,7 @@
 #include "Tabelle_RECHNUNG.h"
 
 #include "common/Tabellen.h"
+#include "masterdata/Tabellen.h"
 #include "orders/Tabellen.h"
 #include "sad_export/Tabellen.h"
 
@@ -20,6 +21,7 @@ void tabellenAnmelden()
 void alleTabellenAnmelden()
 {
     common::tabellenAnmelden();
+    masterdata::tabellenAnmelden();
     orders::tabellenAnmelden();
     sad_export::tabellenAnmelden();
     app::tabellenAnmelden();

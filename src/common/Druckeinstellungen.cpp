@@ -30,14 +30,32 @@ DruckerAnschluss &anschluss()
     return anschluss;
 }
 
-std::unique_ptr<print::PrintBackend> geraet(const QString &drucker)
+QString &gewaehlterDrucker()
+{
+    static QString drucker;
+    return drucker;
+}
+
+} // namespace
+
+std::unique_ptr<print::PrintBackend> druckerGeraet(const QString &drucker)
 {
     if (anschluss())
         return anschluss()(drucker);
     return std::make_unique<print::PrinterBackend>(drucker);
 }
 
-} // namespace
+QString aktuellerDrucker()
+{
+    const print::PrinterList drucker = installierteDrucker();
+    const QString gewaehlt = drucker.resolve(gewaehlterDrucker());
+    return gewaehlt.isEmpty() ? drucker.defaultName : gewaehlt;
+}
+
+void setAktuellerDrucker(const QString &druckerName)
+{
+    gewaehlterDrucker() = druckerName;
+}
 
 print::PrinterList installierteDrucker()
 {
@@ -257,7 +275,7 @@ int Druckeinstellungen::drucken(const QString &seitenart, const QString &belegNa
     // Each copy is printed as a job of its own.
     optionen.copies = 1;
     for (int kopie = 0; kopie < seite.kopien; ++kopie) {
-        const std::unique_ptr<print::PrintBackend> backend = geraet(seite.drucker);
+        const std::unique_ptr<print::PrintBackend> backend = druckerGeraet(seite.drucker);
         print::Canvas canvas(*backend);
         print::PrintJob job(canvas, print::jobTitle(belegName), optionen);
         canvas.setPageShift(seite.spalte, seite.zeile);

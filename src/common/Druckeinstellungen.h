@@ -33,6 +33,16 @@ DruckerListeQuelle setDruckerListeQuelle(DruckerListeQuelle quelle);
 using DruckerAnschluss = std::function<std::unique_ptr<print::PrintBackend>(const QString &druckerName)>;
 DruckerAnschluss setDruckerAnschluss(DruckerAnschluss anschluss);
 
+// The device of a printer by name: the printer itself, or what a test put
+// in place with setDruckerAnschluss.
+std::unique_ptr<print::PrintBackend> druckerGeraet(const QString &druckerName);
+
+// The program's current printer, on which the master-data lists print with
+// no page kind: the default printer until the clerk chooses another in a
+// list's printer set-up; the choice holds for the rest of the run.
+QString aktuellerDrucker();
+void setAktuellerDrucker(const QString &druckerName);
+
 // What the user's print settings (S_BENUTZ) say about one page kind.
 struct SeitenEinstellung
 {

@@ -1,4 +1,5 @@
 #include "RegisterTestbasis.h"
+#include "support/RecordingWeitergabe.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -82,25 +83,6 @@ protected:
                                  {name})
             .toString();
     }
-
-    // Hands everything to the test's recording, which outlives each job's device.
-    class RecordingWeitergabe : public print::PrintBackend
-    {
-    public:
-        explicit RecordingWeitergabe(print::RecordingBackend &ziel) : ziel_(ziel) {}
-        QSize printableArea(print::Orientation o) const override { return ziel_.printableArea(o); }
-        void beginJob(const QString &t, const print::JobOptions &o) override { ziel_.beginJob(t, o); }
-        void newPage() override { ziel_.newPage(); }
-        void endJob() override { ziel_.endJob(); }
-        void abortJob() override { ziel_.abortJob(); }
-        void drawText(const print::TextOperation &o) override { ziel_.drawText(o); }
-        void drawLine(const print::LineOperation &o) override { ziel_.drawLine(o); }
-        void drawShape(const print::ShapeOperation &o) override { ziel_.drawShape(o); }
-        void drawImage(const print::ImageOperation &o) override { ziel_.drawImage(o); }
-
-    private:
-        print::RecordingBackend &ziel_;
-    };
 
     DruckerListeQuelle vorherigeListe;
     DruckerAnschluss vorherigerAnschluss;

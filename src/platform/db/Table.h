@@ -83,6 +83,9 @@ public:
     int moveBy(int distance);   // returns the distance actually moved
     bool eof() const;
     bool bof() const;
+    // No record follows the current one (also on an empty table and at eof);
+    // the cursor does not move.
+    bool atLastRecord();
     bool isEmpty() const;
     int recordCount();          // honours range, filter and master link
     int recNo();                // 1-based position in the current order; -1 unknown

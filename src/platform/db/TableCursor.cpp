@@ -457,6 +457,18 @@ bool Table::bof() const
     return !d->open || (d->state != DatasetState::Insert && d->bof);
 }
 
+bool Table::atLastRecord()
+{
+    if (!d->open || d->state == DatasetState::Insert || d->eof || d->rows.empty())
+        return d->open && d->state != DatasetState::Insert;
+    if (d->current + 1 < int(d->rows.size()))
+        return false;
+    if (d->endKnown)
+        return true;
+    // One row beyond the window answers it; the window itself stays.
+    return d->fetch(&d->rows.back(), false, true, 1).rows.empty();
+}
+
 bool Table::isEmpty() const
 {
     if (!d->open)

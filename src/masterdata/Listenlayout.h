@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace masterdata {
+
+// One caption of a list record and the value after it. Positions are those
+// of the first record on a sheet, in 0.1 mm; each further record is one
+// pitch lower.
+struct Listenfeld
+{
+    QString beschriftung;    // drawn underlined; empty: none
+    int x = 0;
+    int y = 0;
+    // The value stands at x plus the width of this text in the value font;
+    // empty: the caption has no value.
+    QString breiteText = {};
+    QStringList felder = {};  // joined by a blank
+    int wertY = -1;           // the value's y where it is not the caption's
+    bool nachgeschlagen = false;   // the fields are those of the looked-up record
+};
+
+// A record of another table shown with each record (the country of a
+// certificate text); a key it does not find shows empty values.
+struct Nachschlag
+{
+    QString tabelle;         // empty: none
+    QString verknuepfung;    // the printed table's field holding the key
+};
+
+// One master's list print: form texts, table, and the sheet's layout.
+struct Listenlayout
+{
+    QString name;            // object name: "frmZoll_d"
+    QString titel;           // the form's caption is 'Druck "<titel>"'
+    QString fortschritt;     // the progress text
+    QString auftrag;         // the job is titled "Razazu / Versand: <auftrag>"
+    QString ueberschrift;
+    int ueberschriftX = mittig;   // or centred on x 1050
+    QString tabelle;
+    QString ordnung;         // index name or field list; empty: primary key
+    // Records per sheet; 0: as many as fit the frame, one pitch each.
+    int proBlatt = 0;
+    int rahmenRechts = 2000;
+    int rahmenUnten = 2800;
+    int abstand = 60;        // pitch between records
+    int trennlinie = 0;      // y of the line below the first record; 0: none
+    QList<Listenfeld> felder;
+    Nachschlag nachschlag = {};
+    int fortschrittJeSatz = 1;    // progress steps per record
+
+    static constexpr int mittig = -1;
+};
+
+} // namespace masterdata

@@ -1,0 +1,468 @@
+#include "Stammformular.h"
+
+#include "common/Programmzustand.h"
+#include "common/TSR_dbGrid.h"
+
+#include "platform/db/DataSource.h"
+#include "platform/db/Database.h"
+#include "platform/db/Table.h"
+#include "platform/ui/DataControls.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Guard.h"
+#include "platform/ui/Hints.h"
+#include "platform/ui/Menus.h"
+#include "platform/ui/PostErrors.h"
+#include "platform/ui/SpeedButton.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
+
+namespace masterdata {
+
+namespace {
+
+db::Database &datenbank()
+{
+    return db::Database::alias(QStringLiteral("Z_Tavero"));
+}
+
+bool istEnter(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// 'a' to 'z' and 'A' to 'Z' only: digits and umlauts start no type-ahead.
+std::optional<QChar> buchstabe(const QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (text.size() != 1 || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return std::nullopt;
+    const QChar zeichen = text.front();
+    if ((zeichen >= u'a' && zeichen <= u'z') || (zeichen >= u'A' && zeichen <= u'Z'))
+        return zeichen;
+    return std::nullopt;
+}
+
+} // namespace
+
+Auswahlliste landNachNummer()
+{
+    return {QStringLiteral("S_LANDBZ"), QStringLiteral("Land"), QStringLiteral("Bez"), QString(),
+            QStringLiteral("iBez"), true};
+}
+
+Auswahlliste landNachKennzeichen()
+{
+    return {QStringLiteral("S_LANDBZ"), QStringLiteral("Lkz"), QStringLiteral("Bez"), QStringLiteral("Lkz"),
+            QStringLiteral("iBez"), true};
+}
+
+void ordnungSetzen(db::Table &tabelle, const QString &ordnung)
+{
+    const db::TableDef definition = tabelle.isOpen() ? tabelle.definition()
+                                                      : tabelle.database()->tableDef(tabelle.tableName());
+    const bool istIndex = std::any_of(definition.indexes.begin(), definition.indexes.end(), [&](const db::IndexDef &i) {
+        return i.name.compare(ordnung, Qt::CaseInsensitive) == 0;
+    });
+    if (ordnung.isEmpty() || istIndex)
+        tabelle.setIndexName(ordnung);
+    else
+        tabelle.setIndexFieldNames(ordnung);
+}
+
+Stammformular::Stammformular(Stammdeklaration deklaration, QWidget *parent)
+    : ui::Form(parent), deklaration_(std::move(deklaration))
+{
+    aufbauen();
+}
+
+Stammformular::~Stammformular()
+{
+    // The handlers point into this form.
+    Table1->afterScroll = nullptr;
+    Table1->afterPost = nullptr;
+    Table1->afterDelete = nullptr;
+    Table1->onPostError = nullptr;
+    // Closing posts, and a destructor must not throw: whatever the form
+    // could not post while it was open is dropped here.
+    Table1->cancel();
+    Table1->close();
+    for (const Auswahl &auswahl : std::as_const(auswahlen_))
+        auswahl.liste->close();
+}
+
+void Stammformular::aufbauen()
+{
+    setObjectName(deklaration_.name);
+    setWindowTitle(deklaration_.titel);
+    resize(deklaration_.groesse);
+
+    Table1 = new db::Table(datenbank(), deklaration_.tabelle, this);
+    Table1->setObjectName(QStringLiteral("Table1"));
+    Table1->setFilterCaseInsensitive(true);
+    DataSource1 = new db::DataSource(Table1, this);
+    DataSource1->setObjectName(QStringLiteral("DataSource1"));
+
+    QMenuBar *menue = menuBar();
+    QAction *drucken = ui::addMenuItem(menue, QStringLiteral("mnuDrucken"), QStringLiteral("&Drucken"));
+    QAction *suche = ui::addMenuItem(menue, QStringLiteral("mnuSuche"), deklaration_.sucheMenue);
+    QAction *schliessen = ui::addMenuItem(menue, QStringLiteral("mnuSchliessen"), deklaration_.schliessenMenue);
+    connect(drucken, &QAction::triggered, this, ui::guarded([this] { Drucken(); }));
+    connect(suche, &QAction::triggered, this, ui::guarded([this] { Suchen(); }));
+    connect(schliessen, &QAction::triggered, this, [this] { setModalResult(ui::ModalResult::Cancel); });
+
+    dbgrBenutzer = new TSR_dbGrid(QStringLiteral("dbgrBenutzer"), body());
+    QList<ui::GridColumn> spalten;
+    for (const Kartenfeld &feld : std::as_const(deklaration_.karte)) {
+        if (feld.imListe)
+            spalten.append({feld.feld, feld.spalte.isEmpty() ? feld.beschriftung : feld.spalte});
+    }
+    dbgrBenutzer->setColumns(spalten);
+    dbgrBenutzer->setDataSource(DataSource1);
+    dbgrBenutzer->setReadOnly(true);
+    dbgrBenutzer->setRowSelect(deklaration_.zeilenAuswahl);
+    dbgrBenutzer->setFocusPolicy(Qt::ClickFocus);
+
+    const QStringList knopfNamen = {QStringLiteral("SpeedButton13"), QStringLiteral("SpeedButton14"),
+                                    QStringLiteral("SpeedButton15"), QStringLiteral("SpeedButton16"),
+                                    QStringLiteral("SpeedButton17"), QStringLiteral("SpeedButton18"),
+                                    QStringLiteral("SpeedButton19")};
+    const QStringList glyphen = {QStringLiteral("|<"), QStringLiteral("<"), QStringLiteral(">"), QStringLiteral(">|"),
+                                 QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("Bearbeiten")};
+    QList<ui::SpeedButton *> knoepfe;
+    for (int i = 0; i < knopfNamen.size(); ++i) {
+        auto *knopf = new ui::SpeedButton(knopfNamen[i], glyphen[i], body());
+        if (i < deklaration_.hinweise.size())
+            ui::setHint(knopf, deklaration_.hinweise[i]);
+        knoepfe.append(knopf);
+    }
+    SpeedButton13 = knoepfe[0];
+    SpeedButton14 = knoepfe[1];
+    SpeedButton15 = knoepfe[2];
+    SpeedButton16 = knoepfe[3];
+    SpeedButton17 = knoepfe[4];
+    SpeedButton18 = knoepfe[5];
+    SpeedButton19 = knoepfe[6];
+
+    auto *leiste = new QHBoxLayout;
+    for (ui::SpeedButton *knopf : std::as_const(knoepfe))
+        leiste->addWidget(knopf);
+    leiste->addStretch();
+    const Uebernahme &uebernahme = deklaration_.uebernahme;
+    if (!uebernahme.uebernehmen.isEmpty()) {
+        auto *ok = new QPushButton(QStringLiteral("Übernehmen"), body());
+        ok->setObjectName(uebernahme.uebernehmen);
+        auto *abbruch = new QPushButton(uebernahme.abbruchText, body());
+        abbruch->setObjectName(uebernahme.abbruch);
+        for (QPushButton *knopf : {ok, abbruch}) {
+            knopf->setAutoDefault(false);
+            knopf->setVisible(false);
+            leiste->addWidget(knopf);
+        }
+        setButtonResult(ok, ui::ModalResult::Ok);
+        setButtonResult(abbruch, ui::ModalResult::Cancel);
+        uebernehmen_ = ok;
+        abbruch_ = abbruch;
+    }
+
+    auto *layout = new QVBoxLayout(body());
+    if (deklaration_.karteikarte) {
+        PageControl1 = new QTabWidget(body());
+        PageControl1->setObjectName(QStringLiteral("PageControl1"));
+        PageControl1->addTab(dbgrBenutzer, QStringLiteral("Liste"));
+        auto *seite = new QWidget;
+        seite->setObjectName(QStringLiteral("TabSheet2"));
+        auto *seitenLayout = new QVBoxLayout(seite);
+        seitenLayout->addWidget(karteAufbauen(seite));
+        seitenLayout->addStretch();
+        PageControl1->addTab(seite, QStringLiteral("Karteikarte"));
+        PageControl1->setCurrentIndex(0);
+        layout->addWidget(PageControl1, 1);
+    } else {
+        layout->addWidget(dbgrBenutzer, 1);
+        layout->addWidget(karteAufbauen(body()));
+    }
+    layout->addLayout(leiste);
+
+    ui::applyAppearance(this, Erscheinungsbild(), deklaration_.beschriftung);
+    for (const Auswahl &auswahl : std::as_const(auswahlen_))
+        ui::applyUserFont(auswahl.box, Erscheinungsbild().inputFields);
+
+    connect(SpeedButton13, &QAbstractButton::clicked, this, ui::guarded([this] { Erster(); }));
+    connect(SpeedButton14, &QAbstractButton::clicked, this, ui::guarded([this] { Vorheriger(); }));
+    connect(SpeedButton15, &QAbstractButton::clicked, this, ui::guarded([this] { Naechster(); }));
+    connect(SpeedButton16, &QAbstractButton::clicked, this, ui::guarded([this] { Letzter(); }));
+    connect(SpeedButton17, &QAbstractButton::clicked, this, ui::guarded([this] { Hinzufuegen(); }));
+    connect(SpeedButton18, &QAbstractButton::clicked, this, ui::guarded([this] { Loeschen(); }));
+    connect(SpeedButton19, &QAbstractButton::clicked, this, ui::guarded([this] { Bearbeiten(); }));
+    const auto listeBestaetigt = [this] {
+        if (deklaration_.uebernahme.listeUebernimmt && uebernehmen_ && uebernehmen_->isVisible())
+            uebernehmen_->click();
+        else if (deklaration_.karteikarte)
+            SpeedButton19->click();
+    };
+    connect(dbgrBenutzer, &ui::DataGrid::enterPressed, this, listeBestaetigt);
+    connect(dbgrBenutzer, &ui::DataGrid::recordDoubleClicked, this, [this] {
+        if (deklaration_.uebernahme.listeUebernimmt && uebernehmen_ && uebernehmen_->isVisible())
+            uebernehmen_->click();
+    });
+
+    setEnterMovesFocus(deklaration_.enter == EnterArt::NaechstesFeld);
+    onKeyPress = [this](QKeyEvent *event) { return tasteGedrueckt(event); };
+    postOnClose(Table1);
+    tabellenEreignisse();
+}
+
+QWidget *Stammformular::karteAufbauen(QWidget *eltern)
+{
+    auto *rahmen = new QFrame(eltern);
+    rahmen->setObjectName(QStringLiteral("Bevel1"));
+    rahmen->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto *raster = new QGridLayout(rahmen);
+    int edits = 0;
+    int auswahlen = 0;
+    int kaestchen = 0;
+    int labels = 0;
+    int zeile = 0;
+    for (const Kartenfeld &feld : std::as_const(deklaration_.karte)) {
+        QWidget *eingabe = nullptr;
+        switch (feld.art) {
+        case Eingabeart::Edit:
+            eingabe = new ui::DataEdit(QStringLiteral("DBEdit%1").arg(++edits), DataSource1, feld.feld, rahmen);
+            break;
+        case Eingabeart::Auswahl: {
+            ui::DataLookupComboBox *box = auswahlAufbauen(feld, rahmen);
+            box->setObjectName(QStringLiteral("DBLookupComboBox%1").arg(++auswahlen));
+            eingabe = box;
+            break;
+        }
+        case Eingabeart::Kontrollkaestchen: {
+            auto *box = new ui::DataCheckBox(QStringLiteral("DBCheckBox%1").arg(++kaestchen), feld.beschriftung,
+                                             DataSource1, feld.feld, rahmen);
+            box->setValueChecked(feld.wahr);
+            box->setValueUnchecked(feld.falsch);
+            eingabe = box;
+            break;
+        }
+        }
+        if (feld.art != Eingabeart::Kontrollkaestchen && !feld.beschriftung.isEmpty()) {
+            auto *label = new QLabel(feld.beschriftung, rahmen);
+            label->setObjectName(QStringLiteral("Label%1").arg(++labels));
+            label->setBuddy(eingabe);
+            raster->addWidget(label, zeile, 0);
+        }
+        raster->addWidget(eingabe, zeile, 1);
+        eingaben_.append(eingabe);
+        ++zeile;
+    }
+    raster->setColumnStretch(1, 1);
+    return rahmen;
+}
+
+ui::DataLookupComboBox *Stammformular::auswahlAufbauen(const Kartenfeld &feld, QWidget *eltern)
+{
+    auto *liste = new db::Table(datenbank(), feld.liste.tabelle, this);
+    liste->setObjectName(QStringLiteral("Table%1").arg(auswahlen_.size() + 2));
+    ui::showPostErrors(*liste);
+    ordnungSetzen(*liste, feld.liste.schluesselIndex);
+    auto *quelle = new db::DataSource(liste, this);
+
+    auto *box = new ui::DataLookupComboBox(eltern);
+    box->setDataSource(DataSource1);
+    box->setDataField(feld.feld);
+    box->setListSource(quelle);
+    box->setKeyField(feld.liste.schluessel);
+    box->setListField(feld.liste.anzeige);
+    const Auswahl auswahl{box, liste, feld.liste};
+    auswahlen_.append(auswahl);
+
+    if (!auswahl.art.namensIndex.isEmpty()) {
+        connect(box, &ui::DataLookupComboBox::popupAboutToShow, this,
+                ui::guarded([auswahl] { ordnungSetzen(*auswahl.liste, auswahl.art.namensIndex); }));
+    }
+    // Back in the stored field's order the box shows the chosen row's name.
+    connect(box, &ui::DataLookupComboBox::exited, this, ui::guarded([auswahl] {
+        ordnungSetzen(*auswahl.liste, auswahl.art.schluesselIndex);
+        auswahl.box->reloadList();
+    }));
+    return box;
+}
+
+void Stammformular::tabellenEreignisse()
+{
+    // Every handler the engine puts on Table1 is set here.
+    Table1->afterScroll.add([this](db::Table &) { NavigationAnpassen(); });
+    Table1->afterPost.add([this](db::Table &) { NavigationAnpassen(); });
+    Table1->afterDelete.add([this](db::Table &) { NavigationAnpassen(); });
+    ui::showPostErrors(*Table1);
+}
+
+void Stammformular::oeffnen()
+{
+    if (!Table1->isOpen()) {
+        ordnungSetzen(*Table1, deklaration_.ordnung);
+        Table1->open();
+    }
+    for (const Auswahl &auswahl : std::as_const(auswahlen_)) {
+        if (!auswahl.liste->isOpen())
+            auswahl.liste->open();
+    }
+    NavigationAnpassen();
+}
+
+void Stammformular::showEvent(QShowEvent *event)
+{
+    ui::Form::showEvent(event);
+    ui::guard([this] { oeffnen(); });
+}
+
+void Stammformular::uebernahmeZeigen()
+{
+    if (!uebernehmen_)
+        return;
+    uebernehmen_->setVisible(true);
+    abbruch_->setVisible(true);
+}
+
+void Stammformular::NavigationAnpassen()
+{
+    // The end test comes first: on an empty or one-row table first and prior
+    // stay enabled. The states are cosmetic, so a store error while reading
+    // them must not stop the scroll that asked for them.
+    try {
+        const bool amEnde = Table1->atLastRecord();
+        const bool amAnfang = !amEnde && Table1->bof();
+        SpeedButton13->setEnabled(!amAnfang);
+        SpeedButton14->setEnabled(!amAnfang);
+        SpeedButton15->setEnabled(!amEnde);
+        SpeedButton16->setEnabled(!amEnde);
+    } catch (const std::exception &) {
+    }
+}
+
+void Stammformular::Erster()
+{
+    Table1->first();
+}
+
+void Stammformular::Vorheriger()
+{
+    if (!Table1->bof())
+        Table1->prior();
+}
+
+void Stammformular::Naechster()
+{
+    if (!Table1->eof())
+        Table1->next();
+}
+
+void Stammformular::Letzter()
+{
+    Table1->last();
+}
+
+void Stammformular::karteZeigen()
+{
+    if (PageControl1)
+        PageControl1->setCurrentIndex(1);
+}
+
+void Stammformular::eingabeFokus()
+{
+    if (!eingaben_.isEmpty())
+        eingaben_.first()->setFocus();
+}
+
+void Stammformular::Hinzufuegen()
+{
+    Table1->insert();
+    karteZeigen();
+    eingabeFokus();
+}
+
+void Stammformular::Bearbeiten()
+{
+    // As the old datasets did: editing an empty table appends.
+    if (Table1->isEmpty())
+        Table1->append();
+    else
+        Table1->edit();
+    karteZeigen();
+    eingabeFokus();
+}
+
+void Stammformular::Loeschen()
+{
+    if (Table1->isEmpty())
+        return;
+    if (ui::messageDlg(QStringLiteral("Datensatz löschen?"), ui::MessageType::Confirmation, ui::Buttons::OkCancel)
+        != ui::ModalResult::Ok)
+        return;
+    if (Table1->state() == db::DatasetState::Insert)
+        Table1->cancel();
+    else
+        Table1->remove();
+}
+
+void Stammformular::Suchen()
+{
+    Table1->checkBrowseMode();
+    if (StammdatenSuchen(*Table1, *DataSource1, deklaration_.suche, this) && !deklaration_.ordnungNachSuche.isEmpty())
+        ordnungSetzen(*Table1, deklaration_.ordnungNachSuche);
+}
+
+void Stammformular::Drucken()
+{
+    if (!deklaration_.listendruck)
+        return;
+    const std::unique_ptr<QDialog> druck = deklaration_.listendruck(this);
+    if (druck)
+        druck->exec();
+}
+
+bool Stammformular::tasteGedrueckt(QKeyEvent *event)
+{
+    QWidget *fokus = QApplication::focusWidget();
+    for (const Auswahl &auswahl : std::as_const(auswahlen_)) {
+        if (fokus != auswahl.box || !auswahl.art.buchstabensuche)
+            continue;
+        const std::optional<QChar> zeichen = buchstabe(event);
+        if (!zeichen)
+            return false;
+        ui::guard([&] {
+            ordnungSetzen(*auswahl.liste, auswahl.art.namensIndex);
+            auswahl.liste->findNearest({QString(*zeichen)});
+            auswahl.box->reloadList();
+            if (auswahl.liste->isEmpty() || (Table1->isEmpty() && Table1->state() == db::DatasetState::Browse))
+                return;
+            Table1->fieldByName(auswahl.box->dataField())
+                .setValue(auswahl.liste->fieldByName(auswahl.art.schluessel).value());
+        });
+        return true;
+    }
+    if (deklaration_.enter != EnterArt::Kette || !istEnter(event))
+        return false;
+    QList<QWidget *> edits;
+    for (QWidget *eingabe : std::as_const(eingaben_)) {
+        if (qobject_cast<ui::DataEdit *>(eingabe))
+            edits.append(eingabe);
+    }
+    const int stelle = edits.indexOf(fokus);
+    if (stelle < 0 || stelle + 1 >= deklaration_.enterBis || stelle + 1 >= edits.size())
+        return false;
+    edits[stelle + 1]->setFocus();
+    return true;
+}
+
+} // namespace masterdata

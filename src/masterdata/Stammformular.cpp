@@ -88,11 +88,9 @@ Stammformular::Stammformular(Stammdeklaration deklaration, QWidget *parent)
 
 Stammformular::~Stammformular()
 {
-    // The handlers point into this form.
-    Table1->afterScroll = nullptr;
-    Table1->afterPost = nullptr;
-    Table1->afterDelete = nullptr;
-    Table1->onPostError = nullptr;
+    // The listeners point into this form.
+    for (db::Subscription &ereignis : ereignisse_)
+        ereignis.remove();
     // Closing posts, and a destructor must not throw: whatever the form
     // could not post while it was open is dropped here.
     Table1->cancel();
@@ -301,9 +299,9 @@ ui::DataLookupComboBox *Stammformular::auswahlAufbauen(const Kartenfeld &feld, Q
 void Stammformular::tabellenEreignisse()
 {
     // Every handler the engine puts on Table1 is set here.
-    Table1->afterScroll.add([this](db::Table &) { NavigationAnpassen(); });
-    Table1->afterPost.add([this](db::Table &) { NavigationAnpassen(); });
-    Table1->afterDelete.add([this](db::Table &) { NavigationAnpassen(); });
+    ereignisse_ << Table1->afterScroll.add([this](db::Table &) { NavigationAnpassen(); });
+    ereignisse_ << Table1->afterPost.add([this](db::Table &) { NavigationAnpassen(); });
+    ereignisse_ << Table1->afterDelete.add([this](db::Table &) { NavigationAnpassen(); });
     ui::showPostErrors(*Table1);
 }
 

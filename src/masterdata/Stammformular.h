@@ -2,6 +2,7 @@
 
 #include "Stammdeklaration.h"
 
+#include "platform/db/Event.h"
 #include "platform/ui/Form.h"
 
 #include <QList>
@@ -75,6 +76,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The engine's listeners on Table1, taken off before the form goes.
+    QList<db::Subscription> ereignisse_;
     void aufbauen();
     QWidget *karteAufbauen(QWidget *eltern);
     ui::DataLookupComboBox *auswahlAufbauen(const Kartenfeld &feld, QWidget *eltern);

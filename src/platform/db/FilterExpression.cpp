@@ -34,8 +34,9 @@ class Parser
 {
 public:
     Parser(const QString &expression, const TableDef &table, bool caseInsensitive,
-           const std::function<QString(const QString &)> &quote)
-        : expression_(expression), table_(table), caseInsensitive_(caseInsensitive), quote_(quote)
+           const std::function<QString(const QString &)> &quote, bool nocaseRanges)
+        : expression_(expression), table_(table), caseInsensitive_(caseInsensitive), nocaseRanges_(nocaseRanges),
+          quote_(quote)
     {
         tokenize();
     }
@@ -355,6 +356,15 @@ private:
         QString test;
         if (length == 0) {
             test = QStringLiteral("1 = 1");
+        } else if (folded && nocaseRanges_ && op == QLatin1String("=")) {
+            // Every text with the prefix lies in [prefix, prefix + the last
+            // code point) of the NOCASE order; the exact test stays.
+            const QString from = bound(text);
+            const QString below = bound(text + QString::fromUcs4(U"\U0010FFFF", 1));
+            test = QStringLiteral("(%1 COLLATE NOCASE >= %2 AND %1 COLLATE NOCASE < %3 AND lower(substr(%1, 1, %4)) = lower(%5))")
+                       .arg(columnSql, from, below)
+                       .arg(length)
+                       .arg(bound(text));
         } else if (folded) {
             test = QStringLiteral("lower(substr(%1, 1, %2)) = lower(%3)").arg(columnSql).arg(length).arg(bound(text));
         } else {
@@ -488,6 +498,7 @@ private:
     QString expression_;
     const TableDef &table_;
     bool caseInsensitive_;
+    bool nocaseRanges_;
     std::function<QString(const QString &)> quote_;
     std::vector<Token> tokens_;
     size_t position_ = 0;
@@ -497,9 +508,9 @@ private:
 } // namespace
 
 SqlCondition parseFilter(const QString &expression, const TableDef &table, bool caseInsensitive,
-                         const std::function<QString(const QString &)> &quoteIdentifier)
+                         const std::function<QString(const QString &)> &quoteIdentifier, bool nocaseRanges)
 {
-    Parser parser(expression, table, caseInsensitive, quoteIdentifier);
+    Parser parser(expression, table, caseInsensitive, quoteIdentifier, nocaseRanges);
     return parser.parse();
 }
 

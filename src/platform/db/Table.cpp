@@ -564,7 +564,8 @@ void Table::Private::reparseFilter()
         filterCondition.reset();   // checked again when the table opens
         return;
     }
-    filterCondition = parseFilter(filterText, *layout, filterCaseInsensitive, store::quoteIdentifier);
+    filterCondition = parseFilter(filterText, *layout, filterCaseInsensitive, store::quoteIdentifier,
+                                  dialect == store::Dialect::SQLite);
 }
 
 void Table::setFilter(const QString &expression)

@@ -482,7 +482,7 @@ int Table::recNo()
         return -1;
     const QVariantList values = d->orderValues(*row);
     const Condition before = d->keyset(values, false, false);
-    if (d->filtered && onFilterRecord)
+    if (d->filtered && !onFilterRecord.empty())
         return d->countRows(before) + 1;
     // Counting the records before one near the end of a large table takes
     // long; counting those after it, and all, does not. Both sides are

@@ -99,25 +99,14 @@ private:
 int move(const db::TableDef &fileLayout, const QString &path, const std::function<bool(QVariantList &)> &nextRow,
          db::Database &database, const QString &tableName, db::BatchMode mode)
 {
-    int record = 0;
     try {
-        return db::batchMove(foreignLayout(fileLayout, path),
-                             [&](QVariantList &row) {
-                                 if (!nextRow(row))
-                                     return false;
-                                 ++record;
-                                 return true;
-                             },
-                             database, tableName, mode);
+        return db::batchMove(foreignLayout(fileLayout, path), nextRow, database, tableName, mode);
     } catch (const FileError &) {
         throw;
     } catch (const db::DatabaseError &error) {
-        if (record == 0)
-            throw;
-        throw FileError(path, QStringLiteral("Die Datei '%1' kann nicht eingelesen werden: Datensatz %2: %3")
-                                  .arg(FileError::displayName(path))
-                                  .arg(record)
-                                  .arg(error.message()));
+        // Which record failed is not known where rows are sent in batches.
+        throw FileError(path, QStringLiteral("Die Datei '%1' kann nicht eingelesen werden: %2")
+                                  .arg(FileError::displayName(path), error.message()));
     }
 }
 

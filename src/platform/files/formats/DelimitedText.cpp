@@ -100,7 +100,7 @@ void DelimitedReader::load(const QByteArray &bytes)
     if (utf8)
         bytePosition_ = 3;
     // A DOS end-of-file mark is no part of the last record.
-    while (byteEnd_ > bytePosition_ && bytes_[byteEnd_ - 1] == '\x1A')
+    while (byteEnd_ > bytePosition_ && bytes_.at(byteEnd_ - 1) == '\x1A')
         --byteEnd_;
     codec_ = std::make_unique<TextCodec>(utf8 ? QByteArray("UTF-8") : format_.codePage);
 }

@@ -4,6 +4,7 @@
 
 #include "common/Tabellen.h"
 #include "orders/Tabellen.h"
+#include "sad_export/Tabellen.h"
 
 #include "platform/db/Schema.h"
 
@@ -20,5 +21,6 @@ void alleTabellenAnmelden()
 {
     common::tabellenAnmelden();
     orders::tabellenAnmelden();
+    sad_export::tabellenAnmelden();
     app::tabellenAnmelden();
 }

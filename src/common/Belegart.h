@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Suchkriterium.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -47,9 +49,53 @@ struct Belegart
         bool positionsabstand = false;
     };
 
+    // A column of the register's list; an empty title shows the field's name.
+    struct Spalte
+    {
+        QString feld;
+        QString titel;
+        int breite = 0;           // characters; 0: from the field's size
+    };
+    enum class MasterAusblenden {
+        Nie,                      // the master record is an ordinary row
+        Filter,                   // "BelegNr < 2000000000" while two or more records exist
+        Schluesselbereich,        // key range 1..1999999999; with only the master, commands off
+    };
+    enum class Suche {
+        Filter,                   // "Stammdaten-Suche" over the criteria
+        Schrittweise,             // the list follows the typed number or name
+    };
+    struct Regie
+    {
+        QString titel;                     // the register's caption
+        QStringList navigationsHinweise;   // first, previous, next, last
+        QList<Spalte> spalten;
+        MasterAusblenden masterAusblenden = MasterAusblenden::Nie;
+        // The header and line tables are held against other workstations.
+        bool exklusiv = false;
+        // The master record has a first line (Pos 1), the template of new lines.
+        bool masterPosition = false;
+        // The master record's date is the text "1" instead of today.
+        bool masterDatumEins = false;
+        // Status panel 1 of the entry form: the prefix before the number, and
+        // the text for the master record.
+        QString statusBeleg = QStringLiteral("BelegNr: ");
+        QString statusMaster = QStringLiteral("Master-Formular");
+        // Closing the register leaves its current number in AktuelleBelegNr.
+        bool aktuelleBelegNrSchreiben = false;
+        Suche suche = Suche::Filter;
+        QList<Suchkriterium> suchkriterien;
+        QString namensIndex;               // the index the incremental search by name uses
+        // After a copy the proposal goes back to the number proposed, so the
+        // next "&Neu" probes from there again.
+        bool kopieGibtVorschlagZurueck = false;
+        QString druckTitel;                // the print form's caption before the number
+    };
+
     Tabellen tabellen;
     Parameter parameter;
     Druck druck;
+    Regie regie;
 
     bool hatPositionen() const { return !tabellen.positionen.isEmpty(); }
 };

@@ -85,21 +85,41 @@ void zuruecksetzen(db::Table *tabelle)
     }
 }
 
-} // namespace
-
-int NaechsteFreieBelegNr(const Registertabellen &tabellen)
+void vorschlagSpeichern(const Registertabellen &tabellen, qint64 wert)
 {
-    db::Table &kopf = tabellen.kopf;
     db::Table &parameter = tabellen.parameter;
-    const QString &vorschlagFeld = tabellen.art.parameter.vorschlag;
-    qint64 nummer = std::max<qint64>(1, parameter.fieldByName(vorschlagFeld).asLargeInt());
-    while (belegVorhanden(kopf, nummer))
-        ++nummer;
     if (parameter.state() == db::DatasetState::Browse)
         parameter.edit();
-    parameter.fieldByName(vorschlagFeld).setAsInteger(int(nummer + 1));
+    parameter.fieldByName(tabellen.art.parameter.vorschlag).setAsInteger(int(wert));
     parameter.post();
+}
+
+} // namespace
+
+int NaechsteFreieBelegNr(const Registertabellen &tabellen, Vorschlagsbeginn beginn)
+{
+    qint64 nummer = tabellen.parameter.fieldByName(tabellen.art.parameter.vorschlag).asLargeInt();
+    if (beginn == Vorschlagsbeginn::AbEins)
+        nummer = std::max<qint64>(1, nummer);
+    while (belegVorhanden(tabellen.kopf, nummer))
+        ++nummer;
+    vorschlagSpeichern(tabellen, nummer + 1);
     return int(nummer);
+}
+
+bool BelegEntfernen(const Registertabellen &tabellen, qint64 nummer)
+{
+    db::Table &kopf = tabellen.kopf;
+    db::Table *positionen = positionenVon(tabellen);
+    if (!kopf.locate(kopf.field(0).name(), {nummer}))
+        return false;
+    // The lines go first, so no line outlives its header.
+    while (positionen && positionen->recordCount() > 0) {
+        positionen->first();
+        positionen->remove();
+    }
+    kopf.remove();
+    return true;
 }
 
 int BelegKopierenMitDialog(const Registertabellen &tabellen, QWidget *parent)
@@ -108,10 +128,12 @@ int BelegKopierenMitDialog(const Registertabellen &tabellen, QWidget *parent)
     db::Table *positionen = positionenVon(tabellen);
     int von = 0;
     int nach = 0;
+    int vorgeschlagen = 0;
     {
         TCopyDlg dialog(parent);
         dialog.SetVon(aktuelleNummer(kopf));
-        dialog.SetNach(NaechsteFreieBelegNr(tabellen));
+        vorgeschlagen = NaechsteFreieBelegNr(tabellen, Vorschlagsbeginn::WieGespeichert);
+        dialog.SetNach(vorgeschlagen);
         if (dialog.showModal() != ui::ModalResult::Ok)
             return 0;
         von = dialog.GetVon();
@@ -127,6 +149,8 @@ int BelegKopierenMitDialog(const Registertabellen &tabellen, QWidget *parent)
     }
     if (IstDatensatzGesperrt(kopf.tableName(), QString::number(von)))
         return 0;
+    if (tabellen.art.regie.kopieGibtVorschlagZurueck)
+        vorschlagSpeichern(tabellen, vorgeschlagen);
     const bool kopiert =
         positionen ? BelegKopieren(kopf, *positionen, von, nach) : DatensatzKopieren(kopf, von, nach);
     return kopiert ? nach : 0;
@@ -152,19 +176,15 @@ int BelegeLoeschenMitDialog(const Registertabellen &tabellen, bool nurErsten, QW
         kopf.checkBrowseMode();
         if (positionen)
             positionen->checkBrowseMode();
+        // Read before the write starts: inside it, PostgreSQL loses the
+        // rows of a result still being read when the next statement runs.
+        const QList<qint64> nummern = belegeImBereich(kopf, von, bis);
         db::Transaction schreiben(datenbankVon(kopf));
-        const QString nummernFeld = kopf.field(0).name();
-        for (const qint64 nummer : belegeImBereich(kopf, von, bis)) {
+        for (const qint64 nummer : nummern) {
             if (IstDatensatzGesperrt(kopf.tableName(), QString::number(nummer)))
                 continue;
-            if (!kopf.locate(nummernFeld, {nummer}))
+            if (!BelegEntfernen(tabellen, nummer))
                 continue;
-            // The lines go first, so no line outlives its header.
-            while (positionen && positionen->recordCount() > 0) {
-                positionen->first();
-                positionen->remove();
-            }
-            kopf.remove();
             ++geloescht;
             if (nurErsten)
                 break;

@@ -22,13 +22,22 @@ struct Registertabellen
     db::Table &parameter;
 };
 
+// How "&Neu" and "&Kopieren" read the proposal: "&Neu" counts a proposal
+// below 1 as 1, "&Kopieren" probes from the stored value as it is.
+enum class Vorschlagsbeginn { AbEins, WieGespeichert };
+
 // The first free document number at or above the family's proposal in the
-// parameter record (a proposal below 1 counts as 1). The proposal becomes
-// that number plus one at once, so a proposal the clerk then cancels is used up.
-int NaechsteFreieBelegNr(const Registertabellen &tabellen);
+// parameter record. The proposal becomes that number plus one at once, so a
+// proposal the clerk then cancels is used up.
+int NaechsteFreieBelegNr(const Registertabellen &tabellen, Vorschlagsbeginn beginn = Vorschlagsbeginn::AbEins);
+
+// Deletes the document with its lines (the lines first); false when there
+// is no such document in the list. The caller holds the transaction.
+bool BelegEntfernen(const Registertabellen &tabellen, qint64 nummer);
 
 // "&Kopieren": the copy dialog from the current document to the next free
-// number. A missing source gets "Quelle - Belegnummer existiert nicht !", an
+// number at or above the stored proposal (where the family says so, the
+// proposal goes back to that number once the copy is made). A missing source gets "Quelle - Belegnummer existiert nicht !", an
 // existing target "Ziel - Belegnummer existiert bereits !"; otherwise the
 // document is copied (with its lines where the family has them) and the
 // header table stands on the copy. Answers the copy's number, 0 when nothing

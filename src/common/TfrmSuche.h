@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Suchkriterium.h"
 #include "platform/ui/Form.h"
 
 #include <QList>
@@ -39,17 +40,6 @@ public:
 
 private:
     void textGeaendert();
-};
-
-// One criterion of the search: its caption, the field compared, and whether
-// the typed text must match the whole field or its start. At most `zeichen`
-// characters of the typed text are used (0: all).
-struct Suchkriterium
-{
-    QString titel;
-    QString feld;
-    bool anfang = false;
-    int zeichen = 0;
 };
 
 // The filter condition a criterion makes of a typed text, the text quoted as

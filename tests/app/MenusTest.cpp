@@ -317,6 +317,9 @@ TEST_F(Menues, EverySpeedButtonHasItsCaptionTooltipAndStatusText)
 // the choices that would lead only to such entries.
 TEST_F(Menues, WithoutRegistersNothingPretendsToOpen)
 {
+    // The families built so far; every other document entry stands disabled.
+    const QStringList gebaut{QStringLiteral("mnuAusfuhrmeldung"), QStringLiteral("pmAusfuhrmeldung"),
+                             QStringLiteral("SpeedButton4")};
     const auto main = starten();
     for (const auto &menues : {hauptmenue, kontextmenue}) {
         for (const Menu &menu : menues) {
@@ -330,7 +333,8 @@ TEST_F(Menues, WithoutRegistersNothingPretendsToOpen)
                     || menu.name == std::string("mnuEinheitspapiere");
                 if (menu.name == std::string("PopupMenu1") || !action->isVisible())
                     continue;
-                EXPECT_EQ(action->isEnabled(), !dokument) << zeile.name;
+                EXPECT_EQ(action->isEnabled(), !dokument || gebaut.contains(QString::fromLatin1(zeile.name)))
+                    << zeile.name;
             }
         }
     }
@@ -339,7 +343,7 @@ TEST_F(Menues, WithoutRegistersNothingPretendsToOpen)
         EXPECT_FALSE(punkt(*main, QString::fromLatin1(name))->isEnabled()) << name;
     main->PopupMenu1->hide();
     for (ui::SpeedButton *knopf : main->findChildren<ui::SpeedButton *>())
-        EXPECT_FALSE(knopf->isEnabled()) << knopf->objectName().toStdString();
+        EXPECT_EQ(knopf->isEnabled(), gebaut.contains(knopf->objectName())) << knopf->objectName().toStdString();
     EXPECT_FALSE(punkt(*main, QStringLiteral("mnuTransportauftrag"))->isVisible());
     EXPECT_FALSE(punkt(*main, QStringLiteral("pmTransportauftrag"))->isVisible());
     EXPECT_FALSE(punkt(*main, QStringLiteral("mnuZahlungsauftrag"))->isVisible());

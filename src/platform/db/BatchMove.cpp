@@ -2,12 +2,12 @@
 
 #include "Database.h"
 #include "DatabaseError.h"
-#include "FieldConvert.h"
+#include "private/FieldConvert.h"
 #include "Locks.h"
-#include "StoreStatement.h"
-#include "RecordCopy.h"
+#include "private/StoreStatement.h"
+#include "private/RecordCopy.h"
 #include "Table.h"
-#include "TablePrivate.h"
+#include "private/TablePrivate.h"
 
 #include <QDate>
 #include <QScopeGuard>

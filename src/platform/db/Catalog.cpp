@@ -1,4 +1,4 @@
-#include "Catalog.h"
+#include "private/Catalog.h"
 
 #include "Database.h"
 #include "DatabaseError.h"

@@ -1,12 +1,12 @@
 #include "Database.h"
 
-#include "Catalog.h"
+#include "private/Catalog.h"
 #include "DatabaseError.h"
 #include "Locks.h"
-#include "PostgresStatement.h"
+#include "private/PostgresStatement.h"
 #include "Schema.h"
 #include "StoreFile.h"
-#include "StoreStatement.h"
+#include "private/StoreStatement.h"
 
 #include <QCoreApplication>
 #include <QDir>

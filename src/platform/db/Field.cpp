@@ -1,8 +1,8 @@
 #include "Field.h"
 
-#include "FieldConvert.h"
-#include "StoreStatement.h"
-#include "TablePrivate.h"
+#include "private/FieldConvert.h"
+#include "private/StoreStatement.h"
+#include "private/TablePrivate.h"
 #include "TextFormat.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "FilterExpression.h"
 
 #include "DatabaseError.h"
-#include "FieldConvert.h"
+#include "private/FieldConvert.h"
 #include "TextFormat.h"
 
 #include <cmath>

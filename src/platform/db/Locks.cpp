@@ -3,7 +3,7 @@
 #include "Database.h"
 #include "DatabaseError.h"
 #include "StoreFile.h"
-#include "StoreStatement.h"
+#include "private/StoreStatement.h"
 #include "TableDef.h"
 
 #include <QDir>

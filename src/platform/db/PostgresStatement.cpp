@@ -1,4 +1,4 @@
-#include "PostgresStatement.h"
+#include "private/PostgresStatement.h"
 
 #include "DatabaseError.h"
 

@@ -1,7 +1,7 @@
 #include "Query.h"
 
 #include "Database.h"
-#include "StoreStatement.h"
+#include "private/StoreStatement.h"
 
 #include <QMap>
 

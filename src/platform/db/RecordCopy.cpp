@@ -1,8 +1,8 @@
-#include "RecordCopy.h"
+#include "private/RecordCopy.h"
 
-#include "Catalog.h"
+#include "private/Catalog.h"
 #include "Database.h"
-#include "StoreStatement.h"
+#include "private/StoreStatement.h"
 
 #include "TextFormat.h"
 

@@ -1,11 +1,11 @@
 #include "Restructure.h"
 
-#include "Catalog.h"
+#include "private/Catalog.h"
 #include "Database.h"
 #include "DatabaseError.h"
-#include "StoreStatement.h"
+#include "private/StoreStatement.h"
 #include "Locks.h"
-#include "RecordCopy.h"
+#include "private/RecordCopy.h"
 
 #include <QSet>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "StoreStatement.h"
+#include "private/StoreStatement.h"
 
 #include "DatabaseError.h"
 #include "TextFormat.h"

@@ -2,7 +2,7 @@
 
 #include "Locks.h"
 #include "Schema.h"
-#include "TablePrivate.h"
+#include "private/TablePrivate.h"
 
 #include <QMetaMethod>
 

@@ -1,6 +1,6 @@
-#include "FieldConvert.h"
+#include "private/FieldConvert.h"
 #include "Locks.h"
-#include "TablePrivate.h"
+#include "private/TablePrivate.h"
 
 #include <utility>
 

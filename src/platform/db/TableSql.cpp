@@ -1,5 +1,5 @@
-#include "FieldConvert.h"
-#include "TablePrivate.h"
+#include "private/FieldConvert.h"
+#include "private/TablePrivate.h"
 #include "TextFormat.h"
 
 #include <optional>

@@ -1,4 +1,4 @@
-#include "platform/print/PainterRenderer.h"
+#include "private/PainterRenderer.h"
 
 #include <QGlyphRun>
 #include <QPaintDevice>

@@ -7,7 +7,7 @@
 #include <QSaveFile>
 #include <QtDebug>
 
-#include "platform/print/PainterRenderer.h"
+#include "private/PainterRenderer.h"
 #include "platform/print/PrintError.h"
 
 namespace print {

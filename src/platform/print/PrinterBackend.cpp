@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "platform/print/PainterRenderer.h"
+#include "private/PainterRenderer.h"
 #include "platform/print/PrintError.h"
 #include "platform/print/Printers.h"
 

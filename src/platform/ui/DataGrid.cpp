@@ -1,6 +1,6 @@
 #include "DataGrid.h"
 
-#include "GridModel.h"
+#include "private/GridModel.h"
 
 #include "DataControls.h"
 #include "Dialogs.h"

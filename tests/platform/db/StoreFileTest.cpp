@@ -3,7 +3,7 @@
 #include "platform/db/DatabaseError.h"
 #include "platform/db/Query.h"
 #include "platform/db/StoreFile.h"
-#include "platform/db/StoreStatement.h"
+#include "private/StoreStatement.h"
 
 #include <QDir>
 #include <QFile>

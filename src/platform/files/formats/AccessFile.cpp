@@ -1,7 +1,7 @@
 #include "AccessFile.h"
 
 #include "FileError.h"
-#include "FileReading.h"
+#include "private/FileReading.h"
 #include "ValueText.h"
 
 #include <algorithm>

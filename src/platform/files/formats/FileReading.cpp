@@ -1,4 +1,4 @@
-#include "FileReading.h"
+#include "private/FileReading.h"
 
 #include "FileError.h"
 

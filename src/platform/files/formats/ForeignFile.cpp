@@ -3,7 +3,7 @@
 #include "AccessFile.h"
 #include "DbaseFile.h"
 #include "FileError.h"
-#include "FileReading.h"
+#include "private/FileReading.h"
 #include "ParadoxFile.h"
 #include "TextTable.h"
 

@@ -1,4 +1,4 @@
-#include "ReplacingFile.h"
+#include "private/ReplacingFile.h"
 
 #include "FileError.h"
 

@@ -2,9 +2,9 @@
 
 #include "DelimitedText.h"
 #include "FileError.h"
-#include "FileReading.h"
-#include "ReplacingFile.h"
-#include "TextCodec.h"
+#include "private/FileReading.h"
+#include "private/ReplacingFile.h"
+#include "private/TextCodec.h"
 #include "ValueText.h"
 
 #include <QDir>

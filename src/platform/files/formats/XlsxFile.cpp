@@ -1,7 +1,7 @@
 #include "XlsxFile.h"
 
 #include "FileError.h"
-#include "ReplacingFile.h"
+#include "private/ReplacingFile.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableDef.h"
+#include "platform/db/TableDef.h"
 
 #include <QVariant>
 

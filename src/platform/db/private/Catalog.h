@@ -1,7 +1,7 @@
 #pragma once
 
 #include "StoreStatement.h"
-#include "TableDef.h"
+#include "platform/db/TableDef.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "Catalog.h"
-#include "DataSource.h"
-#include "Database.h"
-#include "FilterExpression.h"
+#include "platform/db/DataSource.h"
+#include "platform/db/Database.h"
+#include "platform/db/FilterExpression.h"
 #include "StoreStatement.h"
-#include "Table.h"
+#include "platform/db/Table.h"
 
 #include <QHash>
 #include <QPointer>

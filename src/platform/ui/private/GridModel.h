@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DataGrid.h"
-#include "Guard.h"
+#include "platform/ui/DataGrid.h"
+#include "platform/ui/Guard.h"
 
 #include "platform/db/Field.h"
 

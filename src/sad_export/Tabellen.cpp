@@ -1,0 +1,16 @@
+#include "sad_export/Tabellen.h"
+
+#include "platform/db/Schema.h"
+#include "sad_export/Tabelle_EINFOLG.h"
+#include "sad_export/Tabelle_EINHEIT.h"
+
+namespace sad_export {
+
+void tabellenAnmelden()
+{
+    const QString alias = QStringLiteral("Z_Tavero");
+    db::Schema::registerTable(alias, Tabelle_EINHEIT());
+    db::Schema::registerTable(alias, Tabelle_EINFOLG());
+}
+
+} // namespace sad_export

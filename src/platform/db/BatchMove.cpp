@@ -60,6 +60,13 @@ Unchanged unchangedKind(const FieldDef &from, const FieldDef &to)
     return Unchanged::No;
 }
 
+// A stored field of the source and its index in the source's rows.
+struct SourceField
+{
+    FieldDef def;
+    int index = 0;
+};
+
 // A destination field and the source field it is filled from.
 struct FieldPair
 {
@@ -104,20 +111,27 @@ bool bindsUnchanged(const FieldPair &pair, const store::Row &row)
 class Mover
 {
 public:
-    Mover(Table &source, Database &destination, const TableDef &target, BatchMode mode)
-        : source_(source), database_(destination), target_(target), mode_(mode)
+    // sources: the source's stored fields, each with its index in the
+    // source's rows; sourceName names the source in messages.
+    Mover(Table *table, const QList<SourceField> &sources, const QString &sourceName, Database &destination,
+          const TableDef &target, BatchMode mode)
+        : table_(table), database_(destination), target_(target), mode_(mode)
     {
         const bool keyed = mode != BatchMode::Append && mode != BatchMode::Copy;
         for (int i = 0; i < target_.fields.size(); ++i) {
             const FieldDef &field = target_.fields[i];
-            Field *from = source.findField(field.name);
-            if (!from || from->isCalculated())
+            const SourceField *from = nullptr;
+            for (const SourceField &candidate : sources) {
+                if (!from && sameName(candidate.def.name, field.name))
+                    from = &candidate;
+            }
+            if (!from)
                 continue;
             FieldPair pair;
             pair.target = field;
             pair.targetIndex = i;
-            pair.source = from->def();
-            pair.sourceIndex = from->index();
+            pair.source = from->def;
+            pair.sourceIndex = from->index;
             for (const QString &key : target_.primaryKey)
                 pair.key = pair.key || sameName(key, field.name);
             pair.unchanged = unchangedKind(pair.source, pair.target);
@@ -131,7 +145,7 @@ public:
         }
         if (pairs_.isEmpty())
             throw DatabaseError(QStringLiteral("Die Tabellen %1 und %2 haben kein gemeinsames Feld.")
-                                    .arg(source.tableName(), target_.name));
+                                    .arg(sourceName, target_.name));
         if (keyed) {
             if (target_.primaryKey.isEmpty())
                 throw DatabaseError(QStringLiteral("Die Tabelle %1 hat keinen Primärschlüssel.").arg(target_.name));
@@ -141,7 +155,7 @@ public:
                     found = found || (pair.key && sameName(pair.target.name, key));
                 if (!found)
                     throw DatabaseError(QStringLiteral("Das Schlüsselfeld %1 fehlt in der Tabelle %2.")
-                                            .arg(key, source.tableName()));
+                                            .arg(key, sourceName));
             }
         }
         prepareStatements();
@@ -161,13 +175,28 @@ public:
     int move()
     {
         if (bindCells_) {
-            if (const store::Row *row = TableInternals::currentRow(source_))
+            if (const store::Row *row = TableInternals::currentRow(*table_))
                 return insertRow(*row);
         }
-        QVariantList values;
-        values.reserve(pairs_.size());
+        values_.clear();
         for (const FieldPair &pair : pairs_)
-            values << convertedValue(pair);
+            values_ << convertedValue(pair, tableValue(pair));
+        return write(values_);
+    }
+
+    // One row of values in the source's field order, as Field::value()
+    // would give them (an invalid QVariant for null).
+    int move(const QVariantList &row)
+    {
+        values_.clear();
+        for (const FieldPair &pair : pairs_)
+            values_ << convertedValue(pair, pair.sourceIndex < row.size() ? row[pair.sourceIndex] : QVariant());
+        return write(values_);
+    }
+
+private:
+    int write(const QVariantList &values)
+    {
         switch (mode_) {
         case BatchMode::Append:
         case BatchMode::Copy:
@@ -184,7 +213,6 @@ public:
         return 0;
     }
 
-private:
     // AutoInc fields are numbered by the store on append; a copy keeps the
     // numbers, since other tables may refer to them.
     bool numberedByStore(const FieldDef &field) const
@@ -247,11 +275,17 @@ private:
                 QStringLiteral("DELETE FROM %1 WHERE %2").arg(table, where.join(QLatin1String(" AND "))));
     }
 
-    QVariant convertedValue(const FieldPair &pair)
+    QVariant tableValue(const FieldPair &pair) const
     {
-        Field &field = source_.field(pair.sourceIndex);
-        const QVariant value = field.isNull() ? QVariant()
-                                              : store::convertFieldValue(field.value(), pair.source, pair.target);
+        Field &field = table_->field(pair.sourceIndex);
+        return field.isNull() ? QVariant() : field.value();
+    }
+
+    QVariant convertedValue(const FieldPair &pair, const QVariant &sourceValue) const
+    {
+        const QVariant value = sourceValue.isValid() && !sourceValue.isNull()
+                                   ? store::convertFieldValue(sourceValue, pair.source, pair.target)
+                                   : QVariant();
         return store::storedForm(target_, pair.targetIndex, value);
     }
 
@@ -264,7 +298,7 @@ private:
             if (bindsUnchanged(pair, row))
                 insert_->bindCell(position++, row, pair.sourceIndex, pair.target.type);
             else
-                insert_->bind(position++, convertedValue(pair));
+                insert_->bind(position++, convertedValue(pair, tableValue(pair)));
         }
         return run(*insert_);
     }
@@ -309,7 +343,7 @@ private:
         return statement.execute();
     }
 
-    Table &source_;
+    Table *table_;
     Database &database_;
     TableDef target_;
     BatchMode mode_;
@@ -318,36 +352,25 @@ private:
     std::unique_ptr<store::Statement> update_;
     std::unique_ptr<store::Statement> remove_;
     bool bindCells_ = false;
+    QVariantList values_;
 };
 
-// The layout a copy gets: the source's stored fields, key and indexes.
-TableDef copyLayout(Table &source, const QString &name)
+// Runs a move into destinationTable: the table held, one transaction, the
+// rows handed over by moveRows(Mover &) and counted. sourceLayout is the
+// layout a copy gets; sourceStoreName, when given, must not be the
+// destination.
+template<typename MoveRows>
+int runMove(Database &destination, const QString &destinationTable, BatchMode mode, const TableDef &sourceLayout,
+            const QList<SourceField> &sources, const QString &sourceName, Table *table, MoveRows moveRows)
 {
-    TableDef layout = source.definition();
-    layout.name = name;
-    return layout;
-}
-
-} // namespace
-
-int batchMove(Table &source, Database &destination, const QString &destinationTable, BatchMode mode)
-{
-    const bool sourceWasOpen = source.isOpen();
-    if (!sourceWasOpen)
-        source.open();
-    auto closeSource = qScopeGuard([&] {
-        if (!sourceWasOpen)
-            source.close();
-    });
-    source.checkBrowseMode();
     if (!destination.isOpen())
         destination.open();
 
     const QString name = normalizedTableName(destinationTable);
     const bool exists = destination.tableExists(name);
     const QString storeName = exists ? destination.storeTableName(name) : name;
-    if (source.database() == &destination
-        && sameName(destination.storeTableName(source.tableName()), storeName))
+    if (table && table->database() == &destination
+        && sameName(destination.storeTableName(table->tableName()), storeName))
         throw DatabaseError(QStringLiteral("Quelle und Ziel sind dieselbe Tabelle %1.").arg(storeName));
     if (!exists && mode != BatchMode::Copy)
         throw DatabaseError(QStringLiteral("Die Tabelle %1 existiert nicht.").arg(name));
@@ -365,32 +388,74 @@ int batchMove(Table &source, Database &destination, const QString &destinationTa
     if (exists && mode != BatchMode::Copy && mode != BatchMode::Append)
         guard.emplace(destination, storeName);
 
+    int moved = 0;
+    // Its statements outlive the transaction: PostgreSQL cannot free
+    // them while a failed transaction waits for its rollback.
+    std::optional<Mover> mover;
+    Transaction transaction(destination);
+    if (mode == BatchMode::Copy) {
+        if (exists)
+            destination.dropTable(storeName);
+        TableDef layout = sourceLayout;
+        layout.name = storeName;
+        destination.createTable(layout);
+    }
+    mover.emplace(table, sources, sourceName, destination, destination.tableDef(storeName), mode);
+    moved = moveRows(*mover);
+    mover->finish();
+    if (mode == BatchMode::Copy)
+        store::advanceIdentitySequences(destination, destination.tableDef(storeName));
+    transaction.commit();
+    return moved;
+}
+
+} // namespace
+
+int batchMove(Table &source, Database &destination, const QString &destinationTable, BatchMode mode)
+{
+    const bool sourceWasOpen = source.isOpen();
+    if (!sourceWasOpen)
+        source.open();
+    auto closeSource = qScopeGuard([&] {
+        if (!sourceWasOpen)
+            source.close();
+    });
+    source.checkBrowseMode();
+
+    QList<SourceField> sources;
+    for (Field *field : source.fields()) {
+        if (!field->isCalculated())
+            sources.append({field->def(), field->index()});
+    }
     source.disableControls();
     auto enableControls = qScopeGuard([&] { source.enableControls(); });
     const Bookmark position = source.bookmark();
-
-    int moved = 0;
-    {
-        // Its statements outlive the transaction: PostgreSQL cannot free
-        // them while a failed transaction waits for its rollback.
-        std::optional<Mover> mover;
-        Transaction transaction(destination);
-        if (mode == BatchMode::Copy) {
-            if (exists)
-                destination.dropTable(storeName);
-            destination.createTable(copyLayout(source, storeName));
-        }
-        mover.emplace(source, destination, destination.tableDef(storeName), mode);
-        for (source.first(); !source.eof(); source.next())
-            moved += mover->move();
-        mover->finish();
-        if (mode == BatchMode::Copy)
-            store::advanceIdentitySequences(destination, destination.tableDef(storeName));
-        transaction.commit();
-    }
+    const int moved = runMove(destination, destinationTable, mode, source.definition(), sources, source.tableName(),
+                              &source, [&](Mover &mover) {
+                                  int count = 0;
+                                  for (source.first(); !source.eof(); source.next())
+                                      count += mover.move();
+                                  return count;
+                              });
     if (!position.isEmpty())
         source.gotoBookmark(position);
     return moved;
+}
+
+int batchMove(const TableDef &sourceLayout, const std::function<bool(QVariantList &)> &nextRow,
+              Database &destination, const QString &destinationTable, BatchMode mode)
+{
+    QList<SourceField> sources;
+    for (int i = 0; i < sourceLayout.fields.size(); ++i)
+        sources.append({sourceLayout.fields[i], i});
+    return runMove(destination, destinationTable, mode, sourceLayout, sources, sourceLayout.name, nullptr,
+                   [&](Mover &mover) {
+                       int count = 0;
+                       QVariantList row;
+                       while (nextRow(row))
+                           count += mover.move(row);
+                       return count;
+                   });
 }
 
 void appendRows(Database &database, const QString &tableName, const QStringList &columns,

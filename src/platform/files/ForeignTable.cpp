@@ -1,41 +1,18 @@
 #include "ForeignTable.h"
 
+#include "ForeignImport.h"
+
 #include "platform/db/BatchMove.h"
 #include "platform/db/Database.h"
 #include "platform/db/Table.h"
 
 #include <QAtomicInt>
-#include <QFileInfo>
-#include <QSet>
 
 namespace files {
 
 namespace {
 
 QAtomicInt stagingCounter;
-
-// Store columns need names that are unique without regard to case; a file
-// may repeat a name or leave one empty.
-void makeNamesUsable(db::TableDef &def)
-{
-    QSet<QString> taken;
-    for (qsizetype i = 0; i < def.fields.size(); ++i) {
-        db::FieldDef &field = def.fields[i];
-        QString name = field.name.trimmed();
-        if (name.isEmpty())
-            name = QStringLiteral("Feld%1").arg(i + 1);
-        const QString base = name;
-        for (int suffix = 2; taken.contains(name.toUpper()); ++suffix)
-            name = QStringLiteral("%1_%2").arg(base).arg(suffix);
-        taken.insert(name.toUpper());
-        field.name = name;
-        if (field.type == db::FieldType::Alpha)
-            field.size = std::max(1, field.size);
-        field.required = false;
-    }
-    def.primaryKey.clear();
-    def.indexes.clear();
-}
 
 } // namespace
 
@@ -50,12 +27,7 @@ std::unique_ptr<ForeignTable> foreignTableOf(const ForeignData &data, const QStr
     std::unique_ptr<ForeignTable> foreign(new ForeignTable);
     foreign->fileName_ = fileName;
 
-    db::TableDef def = data.definition;
-    QString tableName = QFileInfo(fileName).completeBaseName();
-    if (tableName.isEmpty())
-        tableName = QStringLiteral("Tabelle");
-    def.name = tableName;
-    makeNamesUsable(def);
+    const db::TableDef def = foreignLayout(data.definition, fileName);
 
     // A store of its own in memory: nothing is written to disk, and the
     // table's locks stay private to it.

@@ -6,9 +6,11 @@
 #include "private/TextCodec.h"
 #include "ValueText.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QSet>
 #include <cstring>
+#include <optional>
 #include <shapefil.h>
 
 namespace files {
@@ -398,69 +400,134 @@ private:
 
 } // namespace
 
-ForeignData readDbase(const QByteArray &bytes, const QString &fileName, const QByteArray &codePageFile,
-                      const QByteArray &memoFile)
+struct DbaseReader::State
 {
-    int recordCount = 0, headerLength = 0, recordLength = 0;
-    const QList<FieldLayout> layout = checkedLayout(bytes, fileName, recordCount, headerLength, recordLength);
-
+    QString fileName;
+    QFile file;
+    QFile memoFile;
     MemoryVolume volume;
-    volume.dbf = bytes;
-    volume.cpg = codePageFile;
-    volume.hasCpg = !codePageFile.isEmpty();
-    VolumeScope scope(volume);
-    SAHooks hooks = memoryHooks();
     DbfHandle dbf;
-    dbf.handle = DBFOpenLL("memory.dbf", "rb", &hooks);
-    if (!dbf.handle || DBFGetFieldCount(dbf.handle) < layout.size()
-        || DBFGetRecordCount(dbf.handle) != recordCount)
-        throw FileError::corrupt(fileName, QString::fromLatin1(volume.lastError));
+    QList<FieldLayout> layout;
+    std::optional<TextCodec> codec;
+    std::optional<MemoFile> memos;
+    db::TableDef definition;
+    int recordCount = 0;
+    int record = 0;
+};
 
-    const TextCodec codec(codePageOf(dbf.handle));
-    const MemoFile memos(memoFile, static_cast<unsigned char>(bytes[0]), fileName);
-    ForeignData data;
-    for (const FieldLayout &field : layout)
-        data.definition.fields.append(fieldDefOf(field, codec.decode(field.name), fileName));
-
-    data.rows.reserve(recordCount);
-    for (int record = 0; record < recordCount; ++record) {
-        const char *tuple = DBFReadTuple(dbf.handle, record);
-        if (!tuple)
-            throw FileError::corrupt(fileName, QStringLiteral("Datensatz %1 fehlt.").arg(record + 1));
-        if (tuple[0] == '*')
-            continue;
-        QVariantList row;
-        row.reserve(layout.size());
-        for (qsizetype i = 0; i < layout.size(); ++i) {
-            if (layout[i].type == 'M') {
-                const QByteArray text = memos.text(QByteArrayView(tuple + layout[i].offset, layout[i].width),
-                                                   data.definition.fields[i].name, record + 1);
-                row.append(text.isEmpty() ? QVariant() : QVariant(codec.decode(text)));
-                continue;
-            }
-            bool ok = true;
-            row.append(valueOf(tuple + layout[i].offset, layout[i], data.definition.fields[i].type, codec, ok));
-            if (!ok)
-                throw FileError::corrupt(fileName, QStringLiteral("Datensatz %1, Feld '%2': '%3' ist kein gültiger Wert.")
-                                                       .arg(record + 1)
-                                                       .arg(data.definition.fields[i].name,
-                                                            QString::fromLatin1(QByteArray(tuple + layout[i].offset,
-                                                                                           layout[i].width))
-                                                                .trimmed()));
-        }
-        data.rows.push_back(std::move(row));
-    }
-    return data;
-}
-
-ForeignData readDbaseFile(const QString &path)
+DbaseReader::DbaseReader(const QString &path) : state_(std::make_unique<State>())
 {
+    const QByteArray bytes = mappedFile(state_->file, path);
     const QString codePageFile = siblingWithExtension(path, QStringLiteral("CPG"));
     QString memoFile = siblingWithExtension(path, QStringLiteral("DBT"));
     if (memoFile.isEmpty())
         memoFile = siblingWithExtension(path, QStringLiteral("FPT"));
-    return readDbase(readWholeFile(path), path, codePageFile.isEmpty() ? QByteArray() : readWholeFile(codePageFile),
-                     memoFile.isEmpty() ? QByteArray() : readWholeFile(memoFile));
+    QByteArray memoBytes;
+    if (!memoFile.isEmpty())
+        memoBytes = mappedFile(state_->memoFile, memoFile);
+    open(bytes, path, codePageFile.isEmpty() ? QByteArray() : readWholeFile(codePageFile), memoBytes);
+}
+
+DbaseReader::DbaseReader(const QByteArray &bytes, const QString &fileName, const QByteArray &codePageFile,
+                         const QByteArray &memoFile)
+    : state_(std::make_unique<State>())
+{
+    open(bytes, fileName, codePageFile, memoFile);
+}
+
+DbaseReader::~DbaseReader() = default;
+
+const db::TableDef &DbaseReader::definition() const
+{
+    return state_->definition;
+}
+
+void DbaseReader::open(const QByteArray &bytes, const QString &fileName, const QByteArray &codePageFile,
+                       const QByteArray &memoFile)
+{
+    State &state = *state_;
+    state.fileName = fileName;
+    int headerLength = 0, recordLength = 0;
+    state.layout = checkedLayout(bytes, fileName, state.recordCount, headerLength, recordLength);
+
+    state.volume.dbf = bytes;
+    state.volume.cpg = codePageFile;
+    state.volume.hasCpg = !codePageFile.isEmpty();
+    VolumeScope scope(state.volume);
+    SAHooks hooks = memoryHooks();
+    state.dbf.handle = DBFOpenLL("memory.dbf", "rb", &hooks);
+    if (!state.dbf.handle || DBFGetFieldCount(state.dbf.handle) < state.layout.size()
+        || DBFGetRecordCount(state.dbf.handle) != state.recordCount)
+        throw FileError::corrupt(fileName, QString::fromLatin1(state.volume.lastError));
+
+    state.codec.emplace(codePageOf(state.dbf.handle));
+    state.memos.emplace(memoFile, static_cast<unsigned char>(bytes[0]), fileName);
+    for (const FieldLayout &field : state.layout)
+        state.definition.fields.append(fieldDefOf(field, state.codec->decode(field.name), fileName));
+}
+
+bool DbaseReader::next(QVariantList &row)
+{
+    State &state = *state_;
+    const QList<db::FieldDef> &fields = state.definition.fields;
+    for (; state.record < state.recordCount; ++state.record) {
+        const int record = state.record;
+        const char *tuple = DBFReadTuple(state.dbf.handle, record);
+        if (!tuple)
+            throw FileError::corrupt(state.fileName, QStringLiteral("Datensatz %1 fehlt.").arg(record + 1));
+        if (tuple[0] == '*')
+            continue;
+        row.clear();
+        row.reserve(state.layout.size());
+        for (qsizetype i = 0; i < state.layout.size(); ++i) {
+            const FieldLayout &layout = state.layout[i];
+            if (layout.type == 'M') {
+                const QByteArray text = state.memos->text(QByteArrayView(tuple + layout.offset, layout.width),
+                                                          fields[i].name, record + 1);
+                row.append(text.isEmpty() ? QVariant() : QVariant(state.codec->decode(text)));
+                continue;
+            }
+            bool ok = true;
+            row.append(valueOf(tuple + layout.offset, layout, fields[i].type, *state.codec, ok));
+            if (!ok)
+                throw FileError::corrupt(state.fileName,
+                                         QStringLiteral("Datensatz %1, Feld '%2': '%3' ist kein gültiger Wert.")
+                                             .arg(record + 1)
+                                             .arg(fields[i].name,
+                                                  QString::fromLatin1(QByteArray(tuple + layout.offset, layout.width))
+                                                      .trimmed()));
+        }
+        ++state.record;
+        return true;
+    }
+    return false;
+}
+
+namespace {
+
+ForeignData allRows(DbaseReader &reader)
+{
+    ForeignData data;
+    data.definition = reader.definition();
+    QVariantList row;
+    while (reader.next(row))
+        data.rows.push_back(row);
+    return data;
+}
+
+} // namespace
+
+ForeignData readDbase(const QByteArray &bytes, const QString &fileName, const QByteArray &codePageFile,
+                      const QByteArray &memoFile)
+{
+    DbaseReader reader(bytes, fileName, codePageFile, memoFile);
+    return allRows(reader);
+}
+
+ForeignData readDbaseFile(const QString &path)
+{
+    DbaseReader reader(path);
+    return allRows(reader);
 }
 
 QStringList shortenedFieldNames(const QStringList &names, int maximumLength)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 
 namespace files {
 
@@ -18,6 +19,30 @@ namespace files {
 //
 // Every size in the header is checked against the bytes before the library
 // sees them, so a truncated or corrupt file gives a FileError naming fileName.
+class DbaseReader
+{
+public:
+    // Maps the file (and its memo file) instead of reading it whole; throws
+    // FileError.
+    explicit DbaseReader(const QString &path);
+    DbaseReader(const QByteArray &bytes, const QString &fileName, const QByteArray &codePageFile = {},
+                const QByteArray &memoFile = {});
+    ~DbaseReader();
+    DbaseReader(const DbaseReader &) = delete;
+    DbaseReader &operator=(const DbaseReader &) = delete;
+
+    const db::TableDef &definition() const;
+    // The next record that is not deleted, one value per field; false after
+    // the last. Throws FileError naming the record and field of a bad value.
+    bool next(QVariantList &row);
+
+private:
+    struct State;
+    void open(const QByteArray &bytes, const QString &fileName, const QByteArray &codePageFile,
+              const QByteArray &memoFile);
+    std::unique_ptr<State> state_;
+};
+
 ForeignData readDbase(const QByteArray &bytes, const QString &fileName, const QByteArray &codePageFile = {},
                       const QByteArray &memoFile = {});
 ForeignData readDbaseFile(const QString &path);

@@ -5,6 +5,8 @@
 #include "private/ReplacingFile.h"
 #include "private/TextCodec.h"
 
+#include <QFile>
+
 namespace files {
 
 namespace {
@@ -76,9 +78,9 @@ QStringList splitDelimitedRecord(QStringView record, QChar quote, QChar separato
 }
 
 DelimitedReader::DelimitedReader(const QString &path, const DelimitedFormat &format)
-    : fileName_(path), format_(format)
+    : fileName_(path), format_(format), file_(std::make_unique<QFile>())
 {
-    load(readWholeFile(path));
+    load(mappedFile(*file_, path));
 }
 
 DelimitedReader::DelimitedReader(const QByteArray &bytes, const QString &fileName,
@@ -88,20 +90,60 @@ DelimitedReader::DelimitedReader(const QByteArray &bytes, const QString &fileNam
     load(bytes);
 }
 
-void DelimitedReader::load(QByteArray bytes)
+DelimitedReader::~DelimitedReader() = default;
+
+void DelimitedReader::load(const QByteArray &bytes)
 {
-    const bool utf8 = TextCodec::stripUtf8Bom(bytes);
+    bytes_ = bytes;
+    byteEnd_ = bytes_.size();
+    const bool utf8 = bytes_.startsWith("\xEF\xBB\xBF");
+    if (utf8)
+        bytePosition_ = 3;
     // A DOS end-of-file mark is no part of the last record.
-    while (bytes.endsWith('\x1A'))
-        bytes.chop(1);
-    text_ = TextCodec(utf8 ? QByteArray("UTF-8") : format_.codePage).decode(bytes);
+    while (byteEnd_ > bytePosition_ && bytes_.at(byteEnd_ - 1) == '\x1A')
+        --byteEnd_;
+    codec_ = std::make_unique<TextCodec>(utf8 ? QByteArray("UTF-8") : format_.codePage);
+}
+
+// Decodes the next piece of the file, ending after a line feed: no code page
+// read here has that byte inside a character, so the pieces decode as the
+// whole would.
+bool DelimitedReader::decodeMore()
+{
+    if (bytePosition_ >= byteEnd_)
+        return false;
+    constexpr qsizetype pieceSize = 1 << 16;
+    qsizetype end = std::min(byteEnd_, bytePosition_ + pieceSize);
+    if (end < byteEnd_) {
+        const QByteArrayView piece(bytes_.constData() + bytePosition_, end - bytePosition_);
+        const qsizetype lastBreak = piece.lastIndexOf('\n');
+        if (lastBreak >= 0) {
+            end = bytePosition_ + lastBreak + 1;
+        } else {
+            const qsizetype nextBreak = QByteArrayView(bytes_.constData(), byteEnd_).indexOf('\n', end);
+            end = nextBreak < 0 ? byteEnd_ : nextBreak + 1;
+        }
+    }
+    text_ = text_.mid(position_) + codec_->decode(QByteArrayView(bytes_.constData() + bytePosition_,
+                                                                 end - bytePosition_));
+    position_ = 0;
+    bytePosition_ = end;
+    return true;
 }
 
 QString DelimitedReader::readRecordText()
 {
     qsizetype end = position_;
-    while (end < text_.size() && !isLineBreak(text_[end]))
-        ++end;
+    for (;;) {
+        while (end < text_.size() && !isLineBreak(text_[end]))
+            ++end;
+        if (end < text_.size())
+            break;
+        const qsizetype scanned = end - position_;
+        if (!decodeMore())
+            break;
+        end = position_ + scanned;
+    }
     QString record = text_.mid(position_, end - position_);
     if (end < text_.size() && text_[end] == u'\r' && end + 1 < text_.size() && text_[end + 1] == u'\n')
         ++end;

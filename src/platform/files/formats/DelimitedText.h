@@ -6,8 +6,13 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+class QFile;
 
 namespace files {
+
+class TextCodec;
 
 struct DelimitedFormat
 {
@@ -32,11 +37,12 @@ QStringList splitDelimitedRecord(QStringView record, QChar quote, QChar separato
 class DelimitedReader
 {
 public:
-    // Reads the whole file (throws FileError).
+    // Maps the file and decodes it a piece at a time (throws FileError).
     DelimitedReader(const QString &path, const DelimitedFormat &format = {});
     DelimitedReader(const QByteArray &bytes, const QString &fileName, const DelimitedFormat &format = {});
+    ~DelimitedReader();
 
-    bool atEnd() const { return position_ >= text_.size(); }
+    bool atEnd() const { return position_ >= text_.size() && bytePosition_ >= byteEnd_; }
     QStringList readRecord();
     // The raw text of the next record without splitting it.
     QString readRecordText();
@@ -45,11 +51,17 @@ public:
     QString fileName() const { return fileName_; }
 
 private:
-    void load(QByteArray bytes);
-    qsizetype recordEnd(qsizetype from) const;
+    void load(const QByteArray &bytes);
+    bool decodeMore();
 
     QString fileName_;
     DelimitedFormat format_;
+    std::unique_ptr<QFile> file_;
+    QByteArray bytes_;
+    qsizetype bytePosition_ = 0;
+    qsizetype byteEnd_ = 0;
+    std::unique_ptr<TextCodec> codec_;
+    // The decoded part not read yet starts at position_.
     QString text_;
     qsizetype position_ = 0;
     int line_ = 1;

@@ -21,6 +21,23 @@ QByteArray readWholeFile(const QString &path)
     return bytes;
 }
 
+QByteArray mappedFile(QFile &file, const QString &path)
+{
+    file.setFileName(path);
+    if (!file.exists())
+        throw FileError::notFound(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError::cannotRead(path, file.errorString());
+    if (file.size() == 0)
+        return {};
+    if (uchar *mapped = file.map(0, file.size()))
+        return QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), qsizetype(file.size()));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw FileError::cannotRead(path, file.errorString());
+    return bytes;
+}
+
 QString siblingWithExtension(const QString &path, const QString &extension)
 {
     const QFileInfo info(path);

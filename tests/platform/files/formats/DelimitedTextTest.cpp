@@ -134,6 +134,25 @@ TEST(DelimitedReader, RecordsEndAtAnyLineBreakAndNotAtTheLastOne)
     EXPECT_EQ(seen, (QStringList{"a", "b", "c", "d"}));
 }
 
+// A file is decoded a piece at a time: records, multi-byte characters and a
+// line longer than a piece come through whole wherever the pieces end.
+TEST(DelimitedReader, ReadsALargeFileAsTheWholeText)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("gross.csv"));
+    QStringList lines;
+    for (int i = 0; i < 5000; ++i)
+        lines << QStringLiteral("%1;Müller € Straße;%2").arg(i).arg(QString(i % 7, u'ä'));
+    lines[2500] = QString(100000, u'ß');
+    writeFile(path, "\xEF\xBB\xBF" + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n\x1A");
+
+    DelimitedReader reader(path);
+    QStringList seen;
+    while (!reader.atEnd())
+        seen << reader.readRecordText();
+    EXPECT_EQ(seen, lines);
+}
+
 TEST(DelimitedReader, MissingFileNamesIt)
 {
     TempFolder folder;

@@ -2,7 +2,7 @@
 
 namespace {
 
-masterdata::Stammdeklaration stammdeklaration()
+masterdata::Stammdeklaration geschftDeklaration()
 {
     masterdata::Stammdeklaration d;
     d.name = QStringLiteral("frmGeschft");
@@ -32,7 +32,7 @@ masterdata::Stammdeklaration stammdeklaration()
     return d;
 }
 
-masterdata::Listenlayout listenlayout()
+masterdata::Listenlayout geschftListenlayout()
 {
     masterdata::Listenlayout l;
     l.name = QStringLiteral("frmGeschft_d");
@@ -54,10 +54,10 @@ masterdata::Listenlayout listenlayout()
 
 } // namespace
 
-TfrmGeschft::TfrmGeschft(QWidget *parent) : Stammformular(stammdeklaration(), parent)
+TfrmGeschft::TfrmGeschft(QWidget *parent) : Stammformular(geschftDeklaration(), parent)
 {
 }
 
-TfrmGeschft_d::TfrmGeschft_d(QWidget *parent) : Listendruck(listenlayout(), parent)
+TfrmGeschft_d::TfrmGeschft_d(QWidget *parent) : Listendruck(geschftListenlayout(), parent)
 {
 }

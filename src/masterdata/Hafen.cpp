@@ -2,7 +2,7 @@
 
 namespace {
 
-masterdata::Stammdeklaration stammdeklaration()
+masterdata::Stammdeklaration hafenDeklaration()
 {
     masterdata::Stammdeklaration d;
     d.name = QStringLiteral("frmHafen");
@@ -31,7 +31,7 @@ masterdata::Stammdeklaration stammdeklaration()
     return d;
 }
 
-masterdata::Listenlayout listenlayout()
+masterdata::Listenlayout hafenListenlayout()
 {
     masterdata::Listenlayout l;
     l.name = QStringLiteral("frmHafen_d");
@@ -54,10 +54,10 @@ masterdata::Listenlayout listenlayout()
 
 } // namespace
 
-TfrmHafen::TfrmHafen(QWidget *parent) : Stammformular(stammdeklaration(), parent)
+TfrmHafen::TfrmHafen(QWidget *parent) : Stammformular(hafenDeklaration(), parent)
 {
 }
 
-TfrmHafen_d::TfrmHafen_d(QWidget *parent) : Listendruck(listenlayout(), parent)
+TfrmHafen_d::TfrmHafen_d(QWidget *parent) : Listendruck(hafenListenlayout(), parent)
 {
 }

@@ -2,7 +2,7 @@
 
 namespace {
 
-masterdata::Stammdeklaration stammdeklaration()
+masterdata::Stammdeklaration lieferDeklaration()
 {
     masterdata::Stammdeklaration d;
     d.name = QStringLiteral("frmLieferbedingungen");
@@ -34,7 +34,7 @@ masterdata::Stammdeklaration stammdeklaration()
     return d;
 }
 
-masterdata::Listenlayout listenlayout()
+masterdata::Listenlayout lieferListenlayout()
 {
     masterdata::Listenlayout l;
     l.name = QStringLiteral("frmLieferbedingungen_d");
@@ -57,10 +57,10 @@ masterdata::Listenlayout listenlayout()
 
 } // namespace
 
-TfrmLieferbedingungen::TfrmLieferbedingungen(QWidget *parent) : Stammformular(stammdeklaration(), parent)
+TfrmLieferbedingungen::TfrmLieferbedingungen(QWidget *parent) : Stammformular(lieferDeklaration(), parent)
 {
 }
 
-TfrmLieferbedingungen_d::TfrmLieferbedingungen_d(QWidget *parent) : Listendruck(listenlayout(), parent)
+TfrmLieferbedingungen_d::TfrmLieferbedingungen_d(QWidget *parent) : Listendruck(lieferListenlayout(), parent)
 {
 }

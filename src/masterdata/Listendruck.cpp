@@ -1,4 +1,5 @@
 #include "Listendruck.h"
+#include "Stammdatenbank.h"
 
 #include "common/Druckeinstellungen.h"
 #include "common/Programmzustand.h"
@@ -42,11 +43,6 @@ print::CanvasFont schrift(const QString &name, int hoehe, print::FontStyles stil
     font.height = hoehe;
     font.style = stil;
     return font;
-}
-
-db::Database &datenbank()
-{
-    return db::Database::alias(QStringLiteral("Z_Tavero"));
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 namespace {
 
-masterdata::Stammdeklaration stammdeklaration()
+masterdata::Stammdeklaration lnderbrdDeklaration()
 {
     masterdata::Stammdeklaration d;
     d.name = QStringLiteral("frmBundeslnder");
@@ -31,7 +31,7 @@ masterdata::Stammdeklaration stammdeklaration()
     return d;
 }
 
-masterdata::Listenlayout listenlayout()
+masterdata::Listenlayout lnderbrdListenlayout()
 {
     masterdata::Listenlayout l;
     l.name = QStringLiteral("frmBundeslnder_d");
@@ -55,10 +55,10 @@ masterdata::Listenlayout listenlayout()
 
 } // namespace
 
-TfrmBundeslnder::TfrmBundeslnder(QWidget *parent) : Stammformular(stammdeklaration(), parent)
+TfrmBundeslnder::TfrmBundeslnder(QWidget *parent) : Stammformular(lnderbrdDeklaration(), parent)
 {
 }
 
-TfrmBundeslnder_d::TfrmBundeslnder_d(QWidget *parent) : Listendruck(listenlayout(), parent)
+TfrmBundeslnder_d::TfrmBundeslnder_d(QWidget *parent) : Listendruck(lnderbrdListenlayout(), parent)
 {
 }

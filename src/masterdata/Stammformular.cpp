@@ -1,4 +1,5 @@
 #include "Stammformular.h"
+#include "Stammdatenbank.h"
 
 #include "common/Programmzustand.h"
 #include "common/TSR_dbGrid.h"
@@ -30,11 +31,6 @@
 namespace masterdata {
 
 namespace {
-
-db::Database &datenbank()
-{
-    return db::Database::alias(QStringLiteral("Z_Tavero"));
-}
 
 bool istEnter(const QKeyEvent *event)
 {

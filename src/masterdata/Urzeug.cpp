@@ -4,7 +4,7 @@ namespace {
 
 constexpr int zeilen = 20;
 
-masterdata::Stammdeklaration stammdeklaration()
+masterdata::Stammdeklaration urzeugDeklaration()
 {
     masterdata::Stammdeklaration d;
     d.name = QStringLiteral("frmUrzeug");
@@ -41,7 +41,7 @@ masterdata::Stammdeklaration stammdeklaration()
     return d;
 }
 
-masterdata::Listenlayout listenlayout()
+masterdata::Listenlayout urzeugListenlayout()
 {
     masterdata::Listenlayout l;
     l.name = QStringLiteral("frmUrzeug_d");
@@ -75,10 +75,10 @@ masterdata::Listenlayout listenlayout()
 
 } // namespace
 
-TfrmUrzeug::TfrmUrzeug(QWidget *parent) : Stammformular(stammdeklaration(), parent)
+TfrmUrzeug::TfrmUrzeug(QWidget *parent) : Stammformular(urzeugDeklaration(), parent)
 {
 }
 
-TfrmUrzeug_d::TfrmUrzeug_d(QWidget *parent) : Listendruck(listenlayout(), parent)
+TfrmUrzeug_d::TfrmUrzeug_d(QWidget *parent) : Listendruck(urzeugListenlayout(), parent)
 {
 }

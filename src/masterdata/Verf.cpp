@@ -2,7 +2,7 @@
 
 namespace {
 
-masterdata::Stammdeklaration stammdeklaration()
+masterdata::Stammdeklaration verfDeklaration()
 {
     masterdata::Stammdeklaration d;
     d.name = QStringLiteral("frmVerf");
@@ -32,7 +32,7 @@ masterdata::Stammdeklaration stammdeklaration()
     return d;
 }
 
-masterdata::Listenlayout listenlayout()
+masterdata::Listenlayout verfListenlayout()
 {
     masterdata::Listenlayout l;
     l.name = QStringLiteral("frmVerf_d");
@@ -56,10 +56,10 @@ masterdata::Listenlayout listenlayout()
 
 } // namespace
 
-TfrmVerf::TfrmVerf(QWidget *parent) : Stammformular(stammdeklaration(), parent)
+TfrmVerf::TfrmVerf(QWidget *parent) : Stammformular(verfDeklaration(), parent)
 {
 }
 
-TfrmVerf_d::TfrmVerf_d(QWidget *parent) : Listendruck(listenlayout(), parent)
+TfrmVerf_d::TfrmVerf_d(QWidget *parent) : Listendruck(verfListenlayout(), parent)
 {
 }

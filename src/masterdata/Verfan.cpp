@@ -2,7 +2,7 @@
 
 namespace {
 
-masterdata::Stammdeklaration stammdeklaration()
+masterdata::Stammdeklaration verfanDeklaration()
 {
     masterdata::Stammdeklaration d;
     d.name = QStringLiteral("frmVerfan");
@@ -31,7 +31,7 @@ masterdata::Stammdeklaration stammdeklaration()
     return d;
 }
 
-masterdata::Listenlayout listenlayout()
+masterdata::Listenlayout verfanListenlayout()
 {
     masterdata::Listenlayout l;
     l.name = QStringLiteral("frmVerfan_d");
@@ -59,10 +59,10 @@ masterdata::Listenlayout listenlayout()
 
 } // namespace
 
-TfrmVerfan::TfrmVerfan(QWidget *parent) : Stammformular(stammdeklaration(), parent)
+TfrmVerfan::TfrmVerfan(QWidget *parent) : Stammformular(verfanDeklaration(), parent)
 {
 }
 
-TfrmVerfan_d::TfrmVerfan_d(QWidget *parent) : Listendruck(listenlayout(), parent)
+TfrmVerfan_d::TfrmVerfan_d(QWidget *parent) : Listendruck(verfanListenlayout(), parent)
 {
 }

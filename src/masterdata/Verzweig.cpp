@@ -2,7 +2,7 @@
 
 namespace {
 
-masterdata::Stammdeklaration stammdeklaration()
+masterdata::Stammdeklaration verzweigDeklaration()
 {
     masterdata::Stammdeklaration d;
     d.name = QStringLiteral("frmVerkehrszweig");
@@ -33,7 +33,7 @@ masterdata::Stammdeklaration stammdeklaration()
     return d;
 }
 
-masterdata::Listenlayout listenlayout()
+masterdata::Listenlayout verzweigListenlayout()
 {
     masterdata::Listenlayout l;
     l.name = QStringLiteral("frmVerkehrszweig_d");
@@ -56,10 +56,10 @@ masterdata::Listenlayout listenlayout()
 
 } // namespace
 
-TfrmVerkehrszweig::TfrmVerkehrszweig(QWidget *parent) : Stammformular(stammdeklaration(), parent)
+TfrmVerkehrszweig::TfrmVerkehrszweig(QWidget *parent) : Stammformular(verzweigDeklaration(), parent)
 {
 }
 
-TfrmVerkehrszweig_d::TfrmVerkehrszweig_d(QWidget *parent) : Listendruck(listenlayout(), parent)
+TfrmVerkehrszweig_d::TfrmVerkehrszweig_d(QWidget *parent) : Listendruck(verzweigListenlayout(), parent)
 {
 }

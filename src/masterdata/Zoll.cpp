@@ -2,7 +2,7 @@
 
 namespace {
 
-masterdata::Stammdeklaration stammdeklaration()
+masterdata::Stammdeklaration zollDeklaration()
 {
     masterdata::Stammdeklaration d;
     d.name = QStringLiteral("frmZoll");
@@ -32,7 +32,7 @@ masterdata::Stammdeklaration stammdeklaration()
     return d;
 }
 
-masterdata::Listenlayout listenlayout()
+masterdata::Listenlayout zollListenlayout()
 {
     masterdata::Listenlayout l;
     l.name = QStringLiteral("frmZoll_d");
@@ -57,10 +57,10 @@ masterdata::Listenlayout listenlayout()
 
 } // namespace
 
-TfrmZoll::TfrmZoll(QWidget *parent) : Stammformular(stammdeklaration(), parent)
+TfrmZoll::TfrmZoll(QWidget *parent) : Stammformular(zollDeklaration(), parent)
 {
 }
 
-TfrmZoll_d::TfrmZoll_d(QWidget *parent) : Listendruck(listenlayout(), parent)
+TfrmZoll_d::TfrmZoll_d(QWidget *parent) : Listendruck(zollListenlayout(), parent)
 {
 }

@@ -176,8 +176,6 @@ int BelegeLoeschenMitDialog(const Registertabellen &tabellen, bool nurErsten, QW
         kopf.checkBrowseMode();
         if (positionen)
             positionen->checkBrowseMode();
-        // Read before the write starts: inside it, PostgreSQL loses the
-        // rows of a result still being read when the next statement runs.
         const QList<qint64> nummern = belegeImBereich(kopf, von, bis);
         db::Transaction schreiben(datenbankVon(kopf));
         for (const qint64 nummer : nummern) {

@@ -3,6 +3,7 @@
 // filter, adding a field, and the peak memory of scanning a million rows.
 // Where RAZAZU_TEST_PG names a server, the same against raw libpq there
 // (BenchPostgres.cpp).
+#include "../MemoryProbe.h"
 #include "BenchPostgres.h"
 #include "BenchRows.h"
 
@@ -389,21 +390,6 @@ BENCHMARK(BM_Raw_CopyIntoNewTable1M)->Unit(benchmark::kMillisecond)->Iterations(
 // although the system can drop them; the layer's own heap must not grow
 // with the table.
 
-long statusKilobytes(const QByteArray &status, const char *key)
-{
-    const QByteArray prefix = QByteArray(key) + ':';
-    for (const QByteArray &line : status.split('\n')) {
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
-QByteArray processStatus()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    return status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
-}
 
 int memoryProbe(const QString &folder, const QString &tableName)
 {
@@ -444,17 +430,8 @@ void BM_Layer_PeakMemoryScan(benchmark::State &state, const char *tableName, int
             break;
         }
         const QList<QByteArray> figures = probe.readAllStandardOutput().trimmed().split(' ');
-        if (figures.size() != 5 || figures[4].toInt() != expectedRows) {
-            state.SkipWithError("memory probe gave no figures");
+        if (!reportMemoryFigures(state, figures, expectedRows))
             break;
-        }
-        const double heapBefore = figures[0].toDouble() / 1024;
-        const double fileBefore = figures[1].toDouble() / 1024;
-        state.counters["heap_before_MB"] = heapBefore;
-        state.counters["heap_peak_MB"] = figures[2].toDouble() / 1024;
-        state.counters["heap_above_MB"] = figures[2].toDouble() / 1024 - heapBefore;
-        state.counters["file_pages_peak_MB"] = figures[3].toDouble() / 1024;
-        state.counters["file_pages_above_MB"] = figures[3].toDouble() / 1024 - fileBefore;
     }
 }
 BENCHMARK_CAPTURE(BM_Layer_PeakMemoryScan, 100k_rows, "Mittel", filterRows)

@@ -3,6 +3,7 @@
 // Target: the imports within 2x of the raw insert, and the import's heap
 // within 10% between 100,000 and 1,000,000 rows.
 
+#include "../MemoryProbe.h"
 #include "platform/files/ForeignImport.h"
 #include "platform/files/ForeignTable.h"
 #include "platform/files/formats/DbaseFile.h"
@@ -294,21 +295,6 @@ void scanForeignTable(benchmark::State &state)
 // apart: the source file is mapped, and its pages count as resident although
 // the system can drop them; the import's heap must not grow with the file.
 
-long statusKilobytes(const QByteArray &status, const char *key)
-{
-    const QByteArray prefix = QByteArray(key) + ':';
-    for (const QByteArray &line : status.split('\n')) {
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
-QByteArray processStatus()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    return status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
-}
 
 int memoryProbe(const QString &path)
 {
@@ -353,17 +339,8 @@ void importPeakMemory(benchmark::State &state, bool dbase, int rows)
             break;
         }
         const QList<QByteArray> figures = probe.readAllStandardOutput().trimmed().split(' ');
-        if (figures.size() != 5 || figures[4].toInt() != rows) {
-            state.SkipWithError("memory probe gave no figures");
+        if (!reportMemoryFigures(state, figures, rows))
             break;
-        }
-        const double heapBefore = figures[0].toDouble() / 1024;
-        const double fileBefore = figures[1].toDouble() / 1024;
-        state.counters["heap_before_MB"] = heapBefore;
-        state.counters["heap_peak_MB"] = figures[2].toDouble() / 1024;
-        state.counters["heap_above_MB"] = figures[2].toDouble() / 1024 - heapBefore;
-        state.counters["file_pages_peak_MB"] = figures[3].toDouble() / 1024;
-        state.counters["file_pages_above_MB"] = figures[3].toDouble() / 1024 - fileBefore;
     }
 }
 

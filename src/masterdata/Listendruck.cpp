@@ -210,7 +210,8 @@ void Listendruck::SeiteDrucken(print::Canvas &canvas)
             if (feld.breiteText.isEmpty())
                 continue;
             const int y = (feld.wertY >= 0 ? feld.wertY : feld.y) + versatz;
-            canvas.textOut(feld.x + canvas.textWidth(feld.breiteText), y, wert(feld));
+            const int x = feld.wertX >= 0 ? feld.wertX : feld.x;
+            canvas.textOut(x + canvas.textWidth(feld.breiteText), y, wert(feld));
         }
         if (layout_.trennlinie > 0)
             canvas.line(100, layout_.trennlinie + versatz, layout_.rahmenRechts, layout_.trennlinie + versatz);

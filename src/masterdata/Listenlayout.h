@@ -19,6 +19,7 @@ struct Listenfeld
     QString breiteText = {};
     QStringList felder = {};  // joined by a blank
     int wertY = -1;           // the value's y where it is not the caption's
+    int wertX = -1;           // the x the width is added to where it is not the caption's
     bool nachgeschlagen = false;   // the fields are those of the looked-up record
 };
 

@@ -57,6 +57,9 @@ struct Kartenfeld
     Auswahlliste liste = {};         // Auswahl
     QString wahr = QStringLiteral("True");     // Kontrollkaestchen: the values written
     QString falsch = QStringLiteral("False");
+    // A button "..." of this object name beside the input, clicked by F9 in
+    // it; the form connects what it does. Empty: none.
+    QString knopf = {};
 };
 
 // The take-over buttons, hidden until a caller shows them: "Übernehmen"
@@ -94,6 +97,9 @@ struct Stammdeklaration
     bool karteikarte = false;
     ui::LabelFont beschriftung = ui::LabelFont::MasterData;
     bool zeilenAuswahl = false;     // the list selects whole rows
+    // Rows whose logical field of this name is true are listed red, the
+    // others blue; empty: the grid's own colours.
+    QString roteZeilen = {};
     QString sucheMenue = QStringLiteral("&Suche");
     QString schliessenMenue = QStringLiteral("Sc&hließen");
     // "&Drucken": the list print, shown modally and freed.

@@ -11,6 +11,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Guard.h"
 #include "platform/ui/Hints.h"
+#include "platform/ui/Keys.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/PostErrors.h"
 #include "platform/ui/SpeedButton.h"
@@ -22,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -126,6 +128,10 @@ void Stammformular::aufbauen()
     dbgrBenutzer->setReadOnly(true);
     dbgrBenutzer->setRowSelect(deklaration_.zeilenAuswahl);
     dbgrBenutzer->setFocusPolicy(Qt::ClickFocus);
+    if (!deklaration_.roteZeilen.isEmpty()) {
+        dbgrBenutzer->setRowFields({deklaration_.roteZeilen});
+        dbgrBenutzer->onDrawCell = zeileRotOderBlauZeichnen;
+    }
 
     const QStringList knopfNamen = {QStringLiteral("SpeedButton13"), QStringLiteral("SpeedButton14"),
                                     QStringLiteral("SpeedButton15"), QStringLiteral("SpeedButton16"),
@@ -256,6 +262,14 @@ QWidget *Stammformular::karteAufbauen(QWidget *eltern)
             raster->addWidget(label, zeile, 0);
         }
         raster->addWidget(eingabe, zeile, 1);
+        if (!feld.knopf.isEmpty()) {
+            auto *knopf = new QPushButton(QStringLiteral("..."), rahmen);
+            knopf->setObjectName(feld.knopf);
+            knopf->setAutoDefault(false);
+            knopf->setMaximumWidth(30);
+            raster->addWidget(knopf, zeile, 2);
+            ui::setHotKey(eingabe, Qt::Key_F9, feld.knopf);
+        }
         eingaben_.append(eingabe);
         ++zeile;
     }
@@ -290,6 +304,36 @@ ui::DataLookupComboBox *Stammformular::auswahlAufbauen(const Kartenfeld &feld, Q
         auswahl.box->reloadList();
     }));
     return box;
+}
+
+QAbstractButton *Stammformular::kartenKnopf(const QString &name) const
+{
+    return name.isEmpty() ? nullptr : findChild<QAbstractButton *>(name);
+}
+
+QWidget *Stammformular::eingabe(const QString &feld) const
+{
+    for (int i = 0; i < deklaration_.karte.size() && i < eingaben_.size(); ++i) {
+        if (deklaration_.karte[i].feld.compare(feld, Qt::CaseInsensitive) == 0)
+            return eingaben_[i];
+    }
+    return nullptr;
+}
+
+bool zeileRotOderBlauZeichnen(QPainter &painter, const QStyleOptionViewItem &option, const ui::GridCell &cell)
+{
+    const QPalette &farben = option.palette;
+    painter.save();
+    if (cell.current) {
+        painter.fillRect(option.rect, farben.highlight());
+        painter.setPen(farben.highlightedText().color());
+    } else {
+        painter.fillRect(option.rect, farben.base());
+        painter.setPen(cell.rowFields.value(0).toBool() ? Qt::red : Qt::blue);
+    }
+    painter.drawText(option.rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, cell.text);
+    painter.restore();
+    return true;
 }
 
 void Stammformular::tabellenEreignisse()

@@ -8,6 +8,8 @@
 #include <QList>
 
 class QAbstractButton;
+class QPainter;
+class QStyleOptionViewItem;
 class QTabWidget;
 class TSR_dbGrid;
 
@@ -18,6 +20,7 @@ class Table;
 namespace ui {
 class DataLookupComboBox;
 class SpeedButton;
+struct GridCell;
 }
 
 namespace masterdata {
@@ -56,6 +59,10 @@ public:
     // The take-over buttons (nullptr without take-over).
     QAbstractButton *uebernehmenKnopf() const { return uebernehmen_; }
     QAbstractButton *abbruchKnopf() const { return abbruch_; }
+    // A card field's button (Kartenfeld::knopf) by its name, or nullptr.
+    QAbstractButton *kartenKnopf(const QString &name) const;
+    // The card's input bound to the field, or nullptr.
+    QWidget *eingabe(const QString &feld) const;
 
     // Opens Table1 (and the lookup tables) unless already open; showing the
     // form does it too.
@@ -100,6 +107,11 @@ private:
     QAbstractButton *uebernehmen_ = nullptr;
     QAbstractButton *abbruch_ = nullptr;
 };
+
+// Draws a list cell as the country lists do: the current row in the
+// highlight colours, any other row on the window colour in red when the
+// first of the grid's row fields is true, else in blue.
+bool zeileRotOderBlauZeichnen(QPainter &painter, const QStyleOptionViewItem &option, const ui::GridCell &cell);
 
 // Sets a table's order from a declaration: a named index of the table, or
 // else a field list ("Name;Vorname"); empty: the primary key.

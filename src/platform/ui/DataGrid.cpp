@@ -40,7 +40,17 @@ int fieldCharacters(const db::FieldDef &def)
 
 namespace {
 
-GridRow readRow(db::Table &table, const QList<GridColumn> &columns)
+QVariantList readRowFields(db::Table &table, const QStringList &names)
+{
+    QVariantList values;
+    for (const QString &name : names) {
+        db::Field *field = table.findField(name);
+        values << (field ? field->value() : QVariant());
+    }
+    return values;
+}
+
+GridRow readRow(db::Table &table, const QList<GridColumn> &columns, const QStringList &rowFields)
 {
     GridRow row;
     row.bookmark = table.bookmark();
@@ -49,6 +59,7 @@ GridRow readRow(db::Table &table, const QList<GridColumn> &columns)
         row.texts << (field ? field->displayText() : QString());
         row.values << (field ? field->value() : QVariant());
     }
+    row.rowFields = readRowFields(table, rowFields);
     return row;
 }
 
@@ -131,6 +142,12 @@ void DataGrid::setColumns(const QList<GridColumn> &columns)
 {
     columns_ = columns;
     applyColumnLayout();
+    refresh();
+}
+
+void DataGrid::setRowFields(const QStringList &fields)
+{
+    rowFields_ = fields;
     refresh();
 }
 
@@ -320,7 +337,7 @@ void DataGrid::fill()
             atStart = true;
         else
             dataset.moveBy(1);
-        rows << readRow(dataset, columns);
+        rows << readRow(dataset, columns, rowFields_);
         // One step beyond the rows shown tells whether they reach the end.
         for (;;) {
             dataset.next();
@@ -330,7 +347,7 @@ void DataGrid::fill()
             }
             if (rows.size() == wanted)
                 break;
-            rows << readRow(dataset, columns);
+            rows << readRow(dataset, columns, rowFields_);
         }
         current = before;
         const int missing = wanted - int(rows.size());
@@ -342,10 +359,10 @@ void DataGrid::fill()
             atStart = moved < lastRead + missing;
             if (extra > 0) {
                 QList<GridRow> earlier;
-                earlier << readRow(dataset, columns);
+                earlier << readRow(dataset, columns, rowFields_);
                 for (int i = 1; i < extra; ++i) {
                     dataset.next();
-                    earlier << readRow(dataset, columns);
+                    earlier << readRow(dataset, columns, rowFields_);
                 }
                 rows = earlier + rows;
                 current += extra;
@@ -401,6 +418,7 @@ void DataGrid::fillFromFields()
         now.texts << (field ? field->displayText() : QString());
         now.values << (field ? field->value() : QVariant());
     }
+    now.rowFields = readRowFields(dataset, rowFields_);
     const bool inserting = dataset.state() == db::DatasetState::Insert;
     const int row = std::clamp(currentRow_, 0, int(rows.size()));
     // A new record has no bookmark yet: it is shown in a row of its own.

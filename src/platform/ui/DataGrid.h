@@ -35,6 +35,7 @@ struct GridCell
     QString text;              // the field's display text
     QVariant value;
     bool current = false;      // the dataset's current record
+    QVariantList rowFields;    // the values of the grid's row fields, in their order
 };
 
 // The data grid of every list: rows of the data source's dataset in its
@@ -71,6 +72,10 @@ public:
     void setRowIndicator(bool visible);
     // Whole rows are selected instead of single cells.
     void setRowSelect(bool rowSelect);
+
+    // Fields read with every row without being shown, so that owner drawing
+    // can colour a row by them (GridCell::rowFields).
+    void setRowFields(const QStringList &fields);
 
     // Owner drawing: return true when the cell has been painted.
     std::function<bool(QPainter &painter, const QStyleOptionViewItem &option, const GridCell &cell)> onDrawCell;
@@ -130,6 +135,7 @@ private:
     GridModel *model_ = nullptr;
     QScrollBar *scrollBar_ = nullptr;
     QList<GridColumn> columns_;
+    QStringList rowFields_;
     bool readOnly_ = true;
     bool rowIndicator_ = true;
     int currentRow_ = 0;

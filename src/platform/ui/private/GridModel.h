@@ -16,6 +16,7 @@ struct GridRow
     db::Bookmark bookmark;
     QStringList texts;
     QVariantList values;
+    QVariantList rowFields;   // the grid's row fields, not shown
 };
 
 inline bool isNumeric(db::FieldType type)
@@ -162,6 +163,7 @@ public:
             cell.text = model.rows().at(index.row()).texts.value(index.column());
             cell.value = model.rows().at(index.row()).values.value(index.column());
             cell.current = index.row() == model.current();
+            cell.rowFields = model.rows().at(index.row()).rowFields;
             bool drawn = false;
             guard([&] { drawn = grid_->onDrawCell(*painter, option, cell); }, grid_->objectName());
             if (drawn)

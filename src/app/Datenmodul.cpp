@@ -1,5 +1,7 @@
 #include "Datenmodul.h"
 
+#include "masterdata/TfrmData1.h"
+
 #include <utility>
 
 namespace {
@@ -29,4 +31,10 @@ void DatenmodulErzeugen()
 {
     if (schritte().erzeugen)
         schritte().erzeugen();
+}
+
+void DatenmodulEinrichten()
+{
+    setDatenmodulSchritte({masterdata::datenmodulFreigeben, masterdata::datenmodulErzeugen});
+    DatenmodulErzeugen();
 }

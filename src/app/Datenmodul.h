@@ -18,3 +18,7 @@ DatenmodulSchritte setDatenmodulSchritte(DatenmodulSchritte schritte);
 
 void DatenmodulFreigeben();
 void DatenmodulErzeugen();
+
+// Installs the master-data module's steps and creates it (after the main
+// window, at start-up).
+void DatenmodulEinrichten();

@@ -3,12 +3,15 @@
 #include "masterdata/Geschft.h"
 #include "masterdata/Hafen.h"
 #include "masterdata/Liefer.h"
+#include "masterdata/Lnder.h"
 #include "masterdata/Lnderbrd.h"
 #include "masterdata/Urzeug.h"
 #include "masterdata/Verf.h"
 #include "masterdata/Verfan.h"
 #include "masterdata/Verzweig.h"
+#include "masterdata/Verfahrenscodes.h"
 #include "masterdata/Zoll.h"
+#include "sad_export/TfrmEinh_Verfahren.h"
 #include "sad_export/TfrmRegieAE.h"
 
 namespace {
@@ -38,4 +41,11 @@ void FormulareAnmelden()
     anmelden(Formular::Lieferbedingungen, erzeugen<TfrmLieferbedingungen>);
     anmelden(Formular::Verkehrszweige, erzeugen<TfrmVerkehrszweig>);
     anmelden(Formular::UrsprungszeugnisTabelle, erzeugen<TfrmUrzeug>);
+    anmelden(Formular::Laender, erzeugen<TfrmLnder>);
+    anmelden(Formular::EinhVerfahren1, erzeugen<TfrmEinh_Verfahren1>);
+    anmelden(Formular::EinhVerfahren2, erzeugen<TfrmEinh_Verfahren2>);
+
+    // The country form picks its default box-37 codes from the code tables
+    // of the export declaration's family.
+    masterdata::setVerfahrenscodeAuswahl(VerfahrenscodeAusTabelle);
 }

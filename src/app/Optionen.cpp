@@ -4,8 +4,11 @@
 
 #include "common/Ini.h"
 #include "common/Util.h"
+#include "masterdata/Auswahldialoge.h"
+#include "masterdata/Stammformular.h"
 
 #include "platform/db/Database.h"
+#include "platform/db/Field.h"
 #include "platform/db/Table.h"
 #include "platform/sys/Files.h"
 #include "platform/ui/Appearance.h"
@@ -174,12 +177,8 @@ TfrmOptionen::TfrmOptionen(TfrmMain &main, QWidget *parent) : ui::Form(parent), 
     edIntraArt = eingabe(QStringLiteral("edIntraArt"), intrastat);
     btnIntraArt = new QPushButton(QStringLiteral("..."), intrastat);
     btnIntraArt->setObjectName(QStringLiteral("btnIntraArt"));
-    // The pickers open the selection dialogs of the master data, which do
-    // not exist yet; until then the codes are typed.
-    for (QPushButton *picker : {btnIntraVerfahren, btnIntraArt}) {
-        picker->setEnabled(false);
+    for (QPushButton *picker : {btnIntraVerfahren, btnIntraArt})
         picker->setMaximumWidth(30);
-    }
     auto *intraLayout = new QGridLayout(intrastat);
     intraLayout->addWidget(cbIntraUebernahme, 0, 0);
     intraLayout->addWidget(edIntraVerfahren, 0, 1);
@@ -236,6 +235,8 @@ TfrmOptionen::TfrmOptionen(TfrmMain &main, QWidget *parent) : ui::Form(parent), 
         edIntraArt->setVisible(an);
         btnIntraArt->setVisible(an);
     });
+    connect(btnIntraVerfahren, &QPushButton::clicked, this, ui::guarded([this] { IntraVerfahrenWaehlen(); }));
+    connect(btnIntraArt, &QPushButton::clicked, this, ui::guarded([this] { IntraArtWaehlen(); }));
     connect(lbFarben, &QListWidget::currentRowChanged, this, [this](int row) { EintragGewaehlt(row); });
     connect(btnSchriftart, &QPushButton::clicked, this, ui::guarded([this] { SchriftartAendern(); }));
     connect(btnFarbe, &QPushButton::clicked, this, ui::guarded([this] { FarbeAendern(); }));
@@ -252,6 +253,41 @@ TfrmOptionen::TfrmOptionen(TfrmMain &main, QWidget *parent) : ui::Form(parent), 
     OptionenAnzeigen();
     lbFarben->setCurrentRow(EingabeFelder);
     PageControl1->setCurrentIndex(0);
+}
+
+void TfrmOptionen::IntraVerfahrenWaehlen()
+{
+    TfrmVerf_e auswahl(this);
+    db::Table &tabelle = *auswahl.Table1;
+    masterdata::ordnungSetzen(tabelle, QStringLiteral("Einh37"));
+    // The field holds both parts: four characters of the first, one of the
+    // second. Without such a row the list stands on its last row.
+    const QString verfahren = edIntraVerfahren->text();
+    const QString teil1 = verfahren.left(4);
+    const QString teil2 = verfahren.mid(4, 1);
+    bool gefunden = false;
+    for (tabelle.first(); !tabelle.eof(); tabelle.next()) {
+        if (tabelle.fieldByName(QStringLiteral("Verfnr1")).asString() == teil1
+            && tabelle.fieldByName(QStringLiteral("Verfnr2")).asString() == teil2) {
+            gefunden = true;
+            break;
+        }
+    }
+    if (!gefunden)
+        tabelle.last();
+    if (auswahl.showModal() == ui::ModalResult::Ok && !tabelle.isEmpty())
+        edIntraVerfahren->setText(tabelle.fieldByName(QStringLiteral("Verfnr1")).asString()
+                                  + tabelle.fieldByName(QStringLiteral("Verfnr2")).asString());
+}
+
+void TfrmOptionen::IntraArtWaehlen()
+{
+    TfrmGesch_e auswahl(this);
+    db::Table &tabelle = *auswahl.Table1;
+    masterdata::ordnungSetzen(tabelle, QStringLiteral("Geart"));
+    tabelle.findNearest({edIntraArt->text()});
+    if (auswahl.showModal() == ui::ModalResult::Ok && !tabelle.isEmpty())
+        edIntraArt->setText(tabelle.fieldByName(QStringLiteral("Geart")).asString());
 }
 
 void TfrmOptionen::OptionenAnzeigen()

@@ -62,6 +62,11 @@ public:
 
     QPushButton *btnOK;
 
+    // The picker buttons of "Intrastat": the procedure from the box-37
+    // procedure codes, the business type from the business types.
+    void IntraVerfahrenWaehlen();
+    void IntraArtWaehlen();
+
 private:
     void OptionenAnzeigen();
     void OptionenUebernehmen();

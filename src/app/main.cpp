@@ -1,4 +1,5 @@
 #include "Main.h"
+#include "Datenmodul.h"
 #include "ExterneProgramme.h"
 #include "Programmstart.h"
 #include "Tabellen.h"
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     TfrmMain window;
     if (ProgrammEndeAngefordert())
         return 0;
+    DatenmodulEinrichten();
     window.show();
     const int ergebnis = application.exec();
     PelmoraPfad.clear();

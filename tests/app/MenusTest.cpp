@@ -325,7 +325,9 @@ TEST_F(Menues, WithoutRegistersNothingPretendsToOpen)
                              QStringLiteral("mnuHaefen"), QStringLiteral("mnuGeschaeftsart"),
                              QStringLiteral("mnuLieferbedingungen"), QStringLiteral("mnuUrsprungszeugnisTabelle"),
                              QStringLiteral("mnuVerkehrszweige"), QStringLiteral("mnuVerfahren"),
-                             QStringLiteral("mnuVerfahrenAnmeldung"), QStringLiteral("mnuZollstellen")};
+                             QStringLiteral("mnuVerfahrenAnmeldung"), QStringLiteral("mnuZollstellen"),
+                             QStringLiteral("mnuLaender"), QStringLiteral("mnuEinhVerfahren1"),
+                             QStringLiteral("mnuEinhVerfahren2")};
     const auto main = starten();
     for (const auto &menues : {hauptmenue, kontextmenue}) {
         for (const Menu &menu : menues) {

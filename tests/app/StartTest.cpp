@@ -122,6 +122,9 @@ TEST_F(Start, AChangeListRunsTheUpdateAndIsDeletedOnlyWhenItEndsWithOk)
         store.open();
         using namespace Qt::StringLiterals;
         using enum db::FieldType;
+        // The set-up may have made it already, with the program's layout.
+        if (store.tableExists(u"S_WARENN"_s))
+            store.dropTable(u"S_WARENN"_s);
         store.createTable({
             .name = u"S_WARENN"_s,
             .fields = {

@@ -2,6 +2,7 @@
 
 #include "masterdata/Geschft.h"
 #include "masterdata/Hafen.h"
+#include "masterdata/Lnder.h"
 #include "masterdata/Lnderbrd.h"
 #include "masterdata/Urzeug.h"
 #include "masterdata/Zoll.h"
@@ -195,6 +196,38 @@ TEST_P(Listendruck, CertificateTextsShowTheirCountryByNameAndTheChosenPrinterSta
             EXPECT_TRUE(text.text.isEmpty()) << text.text.toStdString();
         }
     }
+}
+
+// 17 countries per sheet by name, each sheet its own job; the name after
+// the caption's width from x 970, the language by its name.
+TEST_P(Listendruck, EighteenCountriesPrintOnTwoSheetsWithTheLanguageByName)
+{
+    anlegen(QStringLiteral("S_SPRACH"), {QStringLiteral("Skz"), QStringLiteral("Sprache")},
+            {{QStringLiteral("d"), QStringLiteral("Deutsch")}});
+    QList<QVariantList> zeilen;
+    for (int i = 1; i <= 18; ++i)
+        zeilen.append({QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("Land %1").arg(QChar(u'A' + i - 1)),
+                       QStringLiteral("d")});
+    anlegen(QStringLiteral("S_LANDBZ"), {QStringLiteral("Land"), QStringLiteral("Bez"), QStringLiteral("Sprache")}, zeilen);
+    TfrmLnder_d druck;
+    EXPECT_EQ(druck.windowTitle(), QStringLiteral("Druck \"Länder\""));
+    drucken(druck);
+    EXPECT_EQ(titel(), (QStringList{QStringLiteral("Razazu / Versand: Länder"), QStringLiteral("Razazu / Versand: Länder")}));
+    EXPECT_TRUE(aufnahme.findText(QStringLiteral("Seite : 2")).has_value());
+    const auto letzte = aufnahme.findText(QStringLiteral("Land R"));
+    ASSERT_TRUE(letzte.has_value());
+    EXPECT_EQ(letzte->position.y(), 200);
+    const auto erste = aufnahme.findText(QStringLiteral("Land A"));
+    ASSERT_TRUE(erste.has_value());
+    // Courier: the number stands 11 characters after x 150, the name 14
+    // characters after x 970 (the caption at 980).
+    const auto nummer = aufnahme.findText(QStringLiteral("001"));
+    ASSERT_TRUE(nummer.has_value());
+    const double zeichen = (nummer->position.x() - 150) / 11.0;
+    EXPECT_NEAR(erste->position.x(), 970 + 14 * zeichen, 4);
+    const auto sprache = aufnahme.findText(QStringLiteral("Deutsch"));
+    ASSERT_TRUE(sprache.has_value());
+    EXPECT_EQ(sprache->position, QPoint(erste->position.x(), 242));
 }
 
 INSTANTIATE_TEST_SUITE_P(Speicher, Listendruck, testing::Values(Speicher::SQLite, Speicher::PostgreSQL), speicherName);

@@ -4,6 +4,7 @@
 // RAZAZU_TEST_PG names a server, on PostgreSQL in a schema of its own. The
 // forms reach it through the alias Z_Tavero, as in the program.
 
+#include "common/Tabelle_S_SPRACH.h"
 #include "masterdata/Tabellen.h"
 #include "support/ModalForms.h"
 #include "support/ScriptedDialogs.h"
@@ -60,6 +61,8 @@ protected:
         }
         masterdata::tabellenAnmelden();
         db::Schema::registerTable(QStringLiteral("Z_Tavero"), Tabelle_S_TEST());
+        // The languages the country form looks up.
+        db::Schema::registerTable(QStringLiteral("Z_Tavero"), Tabelle_S_SPRACH());
         datenbank().setPath(ordner.path());
         datenbank().open();
         datenbank().createMissingTables();

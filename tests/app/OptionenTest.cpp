@@ -2,6 +2,11 @@
 
 #include "app/Main.h"
 #include "app/Optionen.h"
+#include "masterdata/Auswahldialoge.h"
+
+#include "platform/db/Field.h"
+#include "platform/db/Table.h"
+#include "platform/ui/SpeedButton.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -75,6 +80,49 @@ TEST_F(Optionen, ThemesStoredAsOnActivateTheManifestWhenTheDialogOpens)
 
     EXPECT_TRUE(optionen.cbXPThemes->isChecked());
     EXPECT_TRUE(QFile::exists(aktiv()));
+}
+
+// The Intrastat pickers open on the stored code and put the chosen one in
+// the field: the procedure as its two parts joined, the business type as it is.
+TEST_F(Optionen, TheIntrastatPickersOpenOnTheStoredCodeAndFillTheField)
+{
+    TfrmMain main;
+    ASSERT_FALSE(ProgrammEndeAngefordert());
+    db::Database &store = db::Database::alias(QStringLiteral("Z_Tavero"));
+    for (const auto &[nr, v1, v2] : {std::tuple{"01", "1000", "0"}, std::tuple{"02", "1000", "1"}, std::tuple{"03", "3151", "0"}})
+        store.execute(QStringLiteral("INSERT INTO \"S_EINH37\" (\"Einh37\", \"Verfnr1\", \"Verfnr2\") VALUES (?, ?, ?)"),
+                      {QString::fromLatin1(nr), QString::fromLatin1(v1), QString::fromLatin1(v2)});
+    for (const char *art : {"11", "21", "31"})
+        store.execute(QStringLiteral("INSERT INTO \"S_GESART\" (\"Geart\") VALUES (?)"), {QString::fromLatin1(art)});
+
+    TfrmOptionen optionen(main);
+    EXPECT_TRUE(optionen.btnIntraVerfahren->isEnabled());
+    EXPECT_TRUE(optionen.btnIntraArt->isEnabled());
+    QStringList gezeigt;
+    formulare.whenShown<TfrmVerf_e>([&](TfrmVerf_e &picker) {
+        gezeigt << picker.Table1->fieldByName(QStringLiteral("Einh37")).asString();
+        picker.Table1->next();
+        picker.SpeedButton2->click();
+    });
+    formulare.whenShown<TfrmVerf_e>([&](TfrmVerf_e &picker) {
+        gezeigt << picker.Table1->fieldByName(QStringLiteral("Einh37")).asString();
+        picker.SpeedButton1->click();
+    });
+    formulare.whenShown<TfrmGesch_e>([&](TfrmGesch_e &picker) {
+        gezeigt << picker.Table1->fieldByName(QStringLiteral("Geart")).asString();
+        picker.SpeedButton2->click();
+    });
+    optionen.edIntraVerfahren->setText(QStringLiteral("10000"));
+    optionen.btnIntraVerfahren->click();
+    EXPECT_EQ(optionen.edIntraVerfahren->text(), QStringLiteral("10001"));
+    // No such row: the last one; cancelled: the field stays.
+    optionen.edIntraVerfahren->setText(QStringLiteral("99999"));
+    optionen.btnIntraVerfahren->click();
+    EXPECT_EQ(optionen.edIntraVerfahren->text(), QStringLiteral("99999"));
+    optionen.edIntraArt->setText(QStringLiteral("2"));
+    optionen.btnIntraArt->click();
+    EXPECT_EQ(optionen.edIntraArt->text(), QStringLiteral("21"));
+    EXPECT_EQ(gezeigt, (QStringList{QStringLiteral("01"), QStringLiteral("03"), QStringLiteral("21")}));
 }
 
 TEST_F(Optionen, EnterAnywhereActsAsOk)

@@ -2,6 +2,8 @@
 
 #include "masterdata/TfrmData1.h"
 
+#include "platform/ui/Guard.h"
+
 #include <utility>
 
 namespace {
@@ -36,5 +38,7 @@ void DatenmodulErzeugen()
 void DatenmodulEinrichten()
 {
     setDatenmodulSchritte({masterdata::datenmodulFreigeben, masterdata::datenmodulErzeugen});
-    DatenmodulErzeugen();
+    // A table the store cannot open is reported; the program runs on
+    // without the type-ahead lookups rather than not at all.
+    ui::guard([] { DatenmodulErzeugen(); }, QStringLiteral("frmData1"));
 }

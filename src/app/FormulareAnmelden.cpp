@@ -2,12 +2,17 @@
 
 #include "masterdata/Geschft.h"
 #include "masterdata/Hafen.h"
+#include "masterdata/Klausel.h"
+#include "masterdata/Kunden.h"
 #include "masterdata/Liefer.h"
 #include "masterdata/Lnderbrd.h"
+#include "masterdata/Spedit.h"
 #include "masterdata/Urzeug.h"
 #include "masterdata/Verf.h"
 #include "masterdata/Verfan.h"
+#include "masterdata/Versand.h"
 #include "masterdata/Verzweig.h"
+#include "masterdata/Zahlung.h"
 #include "masterdata/Zoll.h"
 #include "sad_export/TfrmRegieAE.h"
 
@@ -38,4 +43,9 @@ void FormulareAnmelden()
     anmelden(Formular::Lieferbedingungen, erzeugen<TfrmLieferbedingungen>);
     anmelden(Formular::Verkehrszweige, erzeugen<TfrmVerkehrszweig>);
     anmelden(Formular::UrsprungszeugnisTabelle, erzeugen<TfrmUrzeug>);
+    anmelden(Formular::Kunden, erzeugen<TfrmKunden>);
+    anmelden(Formular::Spediteure, erzeugen<TfrmSpedit>);
+    anmelden(Formular::Versandanschrift, erzeugen<TfrmVersand>);
+    anmelden(Formular::Klausel, erzeugen<TfrmKlausel>);
+    anmelden(Formular::Zahlungsbedingungen, erzeugen<TfrmZahlung>);
 }

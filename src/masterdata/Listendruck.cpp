@@ -93,6 +93,13 @@ Listendruck::Listendruck(Listenlayout layout, QWidget *parent) : ui::Form(parent
         nachschlag_->setReadOnly(true);
         nachschlag_->open();
     }
+    for (const Nachschlag &weiterer : std::as_const(layout_.nachschlaege)) {
+        auto *tabelle = new db::Table(datenbank(), weiterer.tabelle, this);
+        tabelle->setObjectName(QStringLiteral("Table%1").arg(nachschlaege_.size() + 3));
+        tabelle->setReadOnly(true);
+        tabelle->open();
+        nachschlaege_.append(tabelle);
+    }
     druckerAnzeigen();
 }
 
@@ -101,6 +108,8 @@ Listendruck::~Listendruck()
     Table1->close();
     if (nachschlag_)
         nachschlag_->close();
+    for (db::Table *tabelle : std::as_const(nachschlaege_))
+        tabelle->close();
 }
 
 void Listendruck::druckerAnzeigen()
@@ -173,6 +182,19 @@ QString Listendruck::wert(const Listenfeld &feld)
         if (!nachschlag_ || schluessel.toString().isEmpty() || !nachschlag_->findKey({schluessel}))
             return {};
         quelle = nachschlag_;
+    } else if (!feld.nachschlagTabelle.isEmpty()) {
+        quelle = nullptr;
+        for (int i = 0; i < layout_.nachschlaege.size(); ++i) {
+            const Nachschlag &weiterer = layout_.nachschlaege[i];
+            if (weiterer.tabelle != feld.nachschlagTabelle)
+                continue;
+            const QVariant schluessel = Table1->fieldByName(weiterer.verknuepfung).value();
+            if (!schluessel.toString().isEmpty() && nachschlaege_[i]->findKey({schluessel}))
+                quelle = nachschlaege_[i];
+            break;
+        }
+        if (!quelle)
+            return {};
     }
     QStringList werte;
     for (const QString &name : feld.felder)
@@ -200,20 +222,25 @@ void Listendruck::SeiteDrucken(print::Canvas &canvas)
     const int n = proBlatt();
     for (int satz = 0; satz < n && !Table1->eof(); ++satz) {
         const int versatz = satz * layout_.abstand;
-        canvas.setFont(schrift(listenSchrift, zeilenHoehe, print::FontStyle::Underline));
         for (const Listenfeld &feld : layout_.felder) {
-            if (!feld.beschriftung.isEmpty())
-                canvas.textOut(feld.x, feld.y + versatz, feld.beschriftung);
+            if (feld.beschriftung.isEmpty())
+                continue;
+            canvas.setFont(schrift(listenSchrift, zeilenHoehe,
+                                   feld.unterstrichen ? print::FontStyles(print::FontStyle::Underline) : print::FontStyles()));
+            canvas.textOut(feld.x, feld.y + versatz, feld.beschriftung);
         }
         canvas.setFont(schrift(listenSchrift, zeilenHoehe, print::FontStyle::Bold));
         for (const Listenfeld &feld : layout_.felder) {
-            if (feld.breiteText.isEmpty())
+            if (feld.breiteText.isEmpty() && feld.felder.isEmpty())
                 continue;
             const int y = (feld.wertY >= 0 ? feld.wertY : feld.y) + versatz;
-            canvas.textOut(feld.x + canvas.textWidth(feld.breiteText), y, wert(feld));
+            const int x = feld.breiteText.isEmpty() ? feld.x : feld.x + canvas.textWidth(feld.breiteText);
+            canvas.textOut(x, y, wert(feld));
         }
         if (layout_.trennlinie > 0)
             canvas.line(100, layout_.trennlinie + versatz, layout_.rahmenRechts, layout_.trennlinie + versatz);
+        for (const int linie : layout_.linien)
+            canvas.line(100, linie + versatz, layout_.rahmenRechts, linie + versatz);
         ProgressBar1->setValue(ProgressBar1->value() + layout_.fortschrittJeSatz);
         Table1->next();
     }

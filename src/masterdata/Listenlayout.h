@@ -15,11 +15,15 @@ struct Listenfeld
     int x = 0;
     int y = 0;
     // The value stands at x plus the width of this text in the value font;
-    // empty: the caption has no value.
+    // empty: at x itself, or no value where no fields are given.
     QString breiteText = {};
     QStringList felder = {};  // joined by a blank
     int wertY = -1;           // the value's y where it is not the caption's
     bool nachgeschlagen = false;   // the fields are those of the looked-up record
+    bool unterstrichen = true;     // the caption; false: regular
+    // The fields are those of the record looked up in this table (one of
+    // Listenlayout::nachschlaege).
+    QString nachschlagTabelle = {};
 };
 
 // A record of another table shown with each record (the country of a
@@ -47,8 +51,10 @@ struct Listenlayout
     int rahmenUnten = 2800;
     int abstand = 60;        // pitch between records
     int trennlinie = 0;      // y of the line below the first record; 0: none
+    QList<int> linien = {};  // further lines across the first record, by y
     QList<Listenfeld> felder;
     Nachschlag nachschlag = {};
+    QList<Nachschlag> nachschlaege = {};   // further ones, named by their table
     int fortschrittJeSatz = 1;    // progress steps per record
 
     static constexpr int mittig = -1;

@@ -1,5 +1,7 @@
 #include "Stammformular.h"
+#include "Nummernvorschlag.h"
 #include "Stammdatenbank.h"
+#include "Werteauswahl.h"
 
 #include "common/Programmzustand.h"
 #include "common/TSR_dbGrid.h"
@@ -118,9 +120,11 @@ void Stammformular::aufbauen()
     dbgrBenutzer = new TSR_dbGrid(QStringLiteral("dbgrBenutzer"), body());
     QList<ui::GridColumn> spalten;
     for (const Kartenfeld &feld : std::as_const(deklaration_.karte)) {
-        if (feld.imListe)
+        if (feld.imListe && deklaration_.liste.isEmpty())
             spalten.append({feld.feld, feld.spalte.isEmpty() ? feld.beschriftung : feld.spalte});
     }
+    for (const Listenspalte &spalte : std::as_const(deklaration_.liste))
+        spalten.append({spalte.feld, spalte.titel});
     dbgrBenutzer->setColumns(spalten);
     dbgrBenutzer->setDataSource(DataSource1);
     dbgrBenutzer->setReadOnly(true);
@@ -191,6 +195,8 @@ void Stammformular::aufbauen()
     ui::applyAppearance(this, Erscheinungsbild(), deklaration_.beschriftung);
     for (const Auswahl &auswahl : std::as_const(auswahlen_))
         ui::applyUserFont(auswahl.box, Erscheinungsbild().inputFields);
+    for (Werteauswahl *liste : findChildren<Werteauswahl *>())
+        ui::applyUserFont(liste, Erscheinungsbild().inputFields);
 
     connect(SpeedButton13, &QAbstractButton::clicked, this, ui::guarded([this] { Erster(); }));
     connect(SpeedButton14, &QAbstractButton::clicked, this, ui::guarded([this] { Vorheriger(); }));
@@ -226,6 +232,7 @@ QWidget *Stammformular::karteAufbauen(QWidget *eltern)
     int edits = 0;
     int auswahlen = 0;
     int kaestchen = 0;
+    int wertelisten = 0;
     int labels = 0;
     int zeile = 0;
     for (const Kartenfeld &feld : std::as_const(deklaration_.karte)) {
@@ -248,6 +255,10 @@ QWidget *Stammformular::karteAufbauen(QWidget *eltern)
             eingabe = box;
             break;
         }
+        case Eingabeart::Werteliste:
+            eingabe = new Werteauswahl(QStringLiteral("DBComboBox%1").arg(++wertelisten), DataSource1, feld.feld,
+                                       feld.werte, rahmen);
+            break;
         }
         if (feld.art != Eingabeart::Kontrollkaestchen && !feld.beschriftung.isEmpty()) {
             auto *label = new QLabel(feld.beschriftung, rahmen);
@@ -380,7 +391,18 @@ void Stammformular::eingabeFokus()
 
 void Stammformular::Hinzufuegen()
 {
-    Table1->insert();
+    const Nummernvergabe &nummern = deklaration_.nummern;
+    if (nummern.feld.isEmpty()) {
+        Table1->insert();
+    } else {
+        // A pending record is settled first, so that its number counts.
+        Table1->checkBrowseMode();
+        const qint64 nummer = naechsteNummer(datenbank(), deklaration_.tabelle, nummern.feld);
+        Table1->insert();
+        Table1->fieldByName(nummern.feld).setAsString(QString::number(nummer));
+        if (nummern.sofortSpeichern)
+            Table1->post();
+    }
     karteZeigen();
     eingabeFokus();
 }

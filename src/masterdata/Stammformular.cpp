@@ -91,8 +91,10 @@ Stammformular::~Stammformular()
         ereignis.remove();
     // Closing posts, and a destructor must not throw: whatever the form
     // could not post while it was open is dropped here.
-    Table1->cancel();
-    Table1->close();
+    if (Table1->isOpen()) {
+        Table1->cancel();
+        Table1->close();
+    }
     for (const Auswahl &auswahl : std::as_const(auswahlen_))
         auswahl.liste->close();
 }
@@ -398,8 +400,18 @@ void Stammformular::Hinzufuegen()
         // A pending record is settled first, so that its number counts.
         Table1->checkBrowseMode();
         const qint64 nummer = naechsteNummer(datenbank(), deklaration_.tabelle, nummern.feld);
-        Table1->insert();
-        Table1->fieldByName(nummern.feld).setAsString(QString::number(nummer));
+        // Set as the new record's default, so that a proposal the clerk
+        // leaves untouched counts as unchanged and is dropped.
+        db::Subscription vorgabe = Table1->onNewRecord.add([&](db::Table &tabelle) {
+            tabelle.fieldByName(nummern.feld).setAsString(QString::number(nummer));
+        });
+        try {
+            Table1->insert();
+        } catch (...) {
+            vorgabe.remove();
+            throw;
+        }
+        vorgabe.remove();
         if (nummern.sofortSpeichern)
             Table1->post();
     }

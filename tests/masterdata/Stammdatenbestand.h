@@ -4,6 +4,7 @@
 // RAZAZU_TEST_PG names a server, on PostgreSQL in a schema of its own. The
 // forms reach it through the alias Z_Tavero, as in the program.
 
+#include "common/Tabellen.h"
 #include "masterdata/Tabellen.h"
 #include "support/ModalForms.h"
 #include "support/ScriptedDialogs.h"
@@ -58,6 +59,7 @@ protected:
             ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
             datei.write(zeilen.join(u'\n').toUtf8());
         }
+        common::tabellenAnmelden();
         masterdata::tabellenAnmelden();
         db::Schema::registerTable(QStringLiteral("Z_Tavero"), Tabelle_S_TEST());
         datenbank().setPath(ordner.path());

@@ -111,11 +111,16 @@ masterdata::Stammdeklaration kundenDeklaration()
 }
 
 // The address from a customer's fields, each cut to what the record holds.
+// ZollNrDE is the flag ("1" for a German customs number) or, for the TIN
+// search, the identification letter as stored.
+enum class ZollNrDEAls { Kennzeichen, GespeicherterBuchstabe };
+
 template<typename Feld>
-void kundenAdresseFuellen(TKundenAdresse &adresse, Feld feld)
+void kundenAdresseFuellen(TKundenAdresse &adresse, Feld feld, ZollNrDEAls zollNrDE)
 {
     adresse.TIN = feld(QStringLiteral("TIN")).left(15);
-    adresse.ZollNrDE = ZollNrDEKennzeichen(feld(QStringLiteral("IsDeuZoll")));
+    const QString art = feld(QStringLiteral("IsDeuZoll"));
+    adresse.ZollNrDE = zollNrDE == ZollNrDEAls::Kennzeichen ? ZollNrDEKennzeichen(art) : art.left(1);
     adresse.Name = feld(QStringLiteral("name1")).left(105);
     adresse.Street = feld(QStringLiteral("strasse")).left(70);
     adresse.PLZ = feld(QStringLiteral("PLZ")).left(5);
@@ -135,7 +140,9 @@ void kundenAdresseFuellen(TKundenAdresse &adresse, Feld feld)
 
 void ausFormularFuellen(TKundenAdresse &adresse, db::Table &kunden)
 {
-    kundenAdresseFuellen(adresse, [&kunden](const QString &name) { return kunden.fieldByName(name).asString(); });
+    kundenAdresseFuellen(
+        adresse, [&kunden](const QString &name) { return kunden.fieldByName(name).asString(); },
+        ZollNrDEAls::Kennzeichen);
 }
 
 masterdata::Listenlayout kundenListenlayout()
@@ -210,7 +217,9 @@ bool TfrmKunden::KundeNachTIN(const QString &tin, TKundenAdresse &adresse)
     kunde.open();
     if (kunde.eof())
         return false;
-    kundenAdresseFuellen(adresse, [&kunde](const QString &name) { return kunde.value(name).toString(); });
+    kundenAdresseFuellen(
+        adresse, [&kunde](const QString &name) { return kunde.value(name).toString(); },
+        ZollNrDEAls::GespeicherterBuchstabe);
     return true;
 }
 

@@ -33,11 +33,12 @@ public:
     masterdata::Sortierwahl *RadioGroup1;   // "Sortieren nach:"
 
     // The first customer whose TIN equals tin, regardless of case (an empty
-    // tin finds nobody): the address filled, true. Otherwise the address
+    // tin finds nobody): the address filled, with ZollNrDE the stored
+    // identification letter, true. Otherwise the address
     // stays as it was, false.
     static bool KundeNachTIN(const QString &tin, TKundenAdresse &adresse);
     // The form in take-over mode: on "Übernehmen" the address of the chosen
-    // customer, true; otherwise the address stays as it was, false.
+    // customer with ZollNrDE the customs-number flag, true; otherwise the address stays as it was, false.
     static bool WaehleKundenAdresse(TKundenAdresse &adresse, QWidget *parent = nullptr);
     // The form in take-over mode: the chosen customer's number, or -1.
     static int WaehleKundenNr(QWidget *parent = nullptr);

@@ -7,7 +7,7 @@
 struct TKundenAdresse
 {
     QString TIN;        // the trader identification number, up to 15
-    QString ZollNrDE;   // "1": the TIN is a German customs number, else "0"
+    QString ZollNrDE;   // take-over: "1" for a German customs number, else "0"; TIN search: the stored letter
     QString Name;       // name1, up to 105
     QString Street;     // strasse, up to 70
     QString PLZ;        // the first 5 characters of the postcode

@@ -1,13 +1,17 @@
 #include "Formulare.h"
 
+#include "masterdata/Artikel.h"
 #include "masterdata/Geschft.h"
 #include "masterdata/Hafen.h"
 #include "masterdata/Liefer.h"
 #include "masterdata/Lnderbrd.h"
+#include "masterdata/Packst.h"
+#include "masterdata/Praef.h"
 #include "masterdata/Urzeug.h"
 #include "masterdata/Verf.h"
 #include "masterdata/Verfan.h"
 #include "masterdata/Verzweig.h"
+#include "masterdata/Ware.h"
 #include "masterdata/Zoll.h"
 #include "sad_export/TfrmRegieAE.h"
 
@@ -38,4 +42,8 @@ void FormulareAnmelden()
     anmelden(Formular::Lieferbedingungen, erzeugen<TfrmLieferbedingungen>);
     anmelden(Formular::Verkehrszweige, erzeugen<TfrmVerkehrszweig>);
     anmelden(Formular::UrsprungszeugnisTabelle, erzeugen<TfrmUrzeug>);
+    anmelden(Formular::Artikel, erzeugen<TfrmArtikel>);
+    anmelden(Formular::Packstuecke, erzeugen<TfrmPackst>);
+    anmelden(Formular::Warennummer, erzeugen<TfrmWare>);
+    anmelden(Formular::Praeferenzklausel, erzeugen<TfrmPraef>);
 }

@@ -91,6 +91,8 @@ Listendruck::Listendruck(Listenlayout layout, QWidget *parent) : ui::Form(parent
         nachschlag_ = new db::Table(datenbank(), layout_.nachschlag.tabelle, this);
         nachschlag_->setObjectName(QStringLiteral("Table2"));
         nachschlag_->setReadOnly(true);
+        if (!layout_.nachschlag.index.isEmpty())
+            nachschlag_->setIndexName(layout_.nachschlag.index);
         nachschlag_->open();
     }
     druckerAnzeigen();
@@ -167,6 +169,8 @@ void Listendruck::Button2Click()
 
 QString Listendruck::wert(const Listenfeld &feld)
 {
+    if (feld.text)
+        return feld.text(*Table1);
     db::Table *quelle = Table1;
     if (feld.nachgeschlagen) {
         const QVariant schluessel = Table1->fieldByName(layout_.nachschlag.verknuepfung).value();
@@ -200,19 +204,28 @@ void Listendruck::SeiteDrucken(print::Canvas &canvas)
     const int n = proBlatt();
     for (int satz = 0; satz < n && !Table1->eof(); ++satz) {
         const int versatz = satz * layout_.abstand;
-        canvas.setFont(schrift(listenSchrift, zeilenHoehe, print::FontStyle::Underline));
+        QList<const Listenfeld *> felder;
         for (const Listenfeld &feld : layout_.felder) {
-            if (!feld.beschriftung.isEmpty())
-                canvas.textOut(feld.x, feld.y + versatz, feld.beschriftung);
+            if (!feld.nurWenn || feld.nurWenn(*Table1))
+                felder.append(&feld);
+        }
+        canvas.setFont(schrift(listenSchrift, zeilenHoehe,
+                               layout_.beschriftungUnterstrichen ? print::FontStyles(print::FontStyle::Underline)
+                                                                 : print::FontStyles()));
+        for (const Listenfeld *feld : std::as_const(felder)) {
+            if (!feld->beschriftung.isEmpty())
+                canvas.textOut(feld->x, feld->y + versatz, feld->beschriftung);
         }
         canvas.setFont(schrift(listenSchrift, zeilenHoehe, print::FontStyle::Bold));
-        for (const Listenfeld &feld : layout_.felder) {
-            if (feld.breiteText.isEmpty())
+        for (const Listenfeld *zeiger : std::as_const(felder)) {
+            const Listenfeld &feld = *zeiger;
+            if (feld.felder.isEmpty() && !feld.text)
                 continue;
             const int y = (feld.wertY >= 0 ? feld.wertY : feld.y) + versatz;
-            canvas.textOut(feld.x + canvas.textWidth(feld.breiteText), y, wert(feld));
+            const int x = feld.breiteText.isEmpty() ? feld.x : feld.x + canvas.textWidth(feld.breiteText);
+            canvas.textOut(x, y, wert(feld));
         }
-        if (layout_.trennlinie > 0)
+        if (layout_.trennlinie > 0 && (layout_.trennlinieAmBlattende || satz + 1 < n))
             canvas.line(100, layout_.trennlinie + versatz, layout_.rahmenRechts, layout_.trennlinie + versatz);
         ProgressBar1->setValue(ProgressBar1->value() + layout_.fortschrittJeSatz);
         Table1->next();

@@ -3,6 +3,11 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+namespace db {
+class Table;
+}
 
 namespace masterdata {
 
@@ -15,11 +20,15 @@ struct Listenfeld
     int x = 0;
     int y = 0;
     // The value stands at x plus the width of this text in the value font;
-    // empty: the caption has no value.
+    // empty: at x itself, and a caption without fields has no value.
     QString breiteText = {};
     QStringList felder = {};  // joined by a blank
     int wertY = -1;           // the value's y where it is not the caption's
     bool nachgeschlagen = false;   // the fields are those of the looked-up record
+    // The value as the master formats it (a price, say), in place of felder.
+    std::function<QString(db::Table &satz)> text = {};
+    // Caption and value only for records this answers true for.
+    std::function<bool(db::Table &satz)> nurWenn = {};
 };
 
 // A record of another table shown with each record (the country of a
@@ -28,6 +37,7 @@ struct Nachschlag
 {
     QString tabelle;         // empty: none
     QString verknuepfung;    // the printed table's field holding the key
+    QString index = {};      // the looked-up table's index of that key; empty: primary key
 };
 
 // One master's list print: form texts, table, and the sheet's layout.
@@ -47,6 +57,8 @@ struct Listenlayout
     int rahmenUnten = 2800;
     int abstand = 60;        // pitch between records
     int trennlinie = 0;      // y of the line below the first record; 0: none
+    bool trennlinieAmBlattende = true;   // also below the last record of a full sheet
+    bool beschriftungUnterstrichen = true;
     QList<Listenfeld> felder;
     Nachschlag nachschlag = {};
     int fortschrittJeSatz = 1;    // progress steps per record

@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <functional>
 #include <memory>
 
@@ -15,6 +16,8 @@ class QDialog;
 class QWidget;
 
 namespace masterdata {
+
+class Stammformular;
 
 // What Enter does on a master form's card.
 enum class EnterArt {
@@ -89,6 +92,10 @@ struct Stammdeklaration
     QStringList hinweise;
     QList<Kartenfeld> karte;
     Uebernahme uebernahme = {};
+    // Masters that number their rows: the key for a new row, asked before it
+    // is inserted and written into DBEdit1's field; a null value proposes
+    // nothing, db::Abort adds no row.
+    std::function<QVariant(Stammformular &form)> nummerVorschlag = {};
     // List and card on the pages "Liste" and "Karteikarte"; add and edit
     // show the card, Enter in the list edits.
     bool karteikarte = false;

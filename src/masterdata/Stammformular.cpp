@@ -223,6 +223,7 @@ QWidget *Stammformular::karteAufbauen(QWidget *eltern)
     rahmen->setObjectName(QStringLiteral("Bevel1"));
     rahmen->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto *raster = new QGridLayout(rahmen);
+    karte_ = raster;
     int edits = 0;
     int auswahlen = 0;
     int kaestchen = 0;
@@ -380,7 +381,12 @@ void Stammformular::eingabeFokus()
 
 void Stammformular::Hinzufuegen()
 {
+    const QVariant nummer = deklaration_.nummerVorschlag ? deklaration_.nummerVorschlag(*this) : QVariant();
     Table1->insert();
+    if (!nummer.isNull() && !eingaben_.isEmpty()) {
+        if (auto *schluessel = qobject_cast<ui::DataEdit *>(eingaben_.first()))
+            Table1->fieldByName(schluessel->dataField()).setValue(nummer);
+    }
     karteZeigen();
     eingabeFokus();
 }

@@ -325,7 +325,9 @@ TEST_F(Menues, WithoutRegistersNothingPretendsToOpen)
                              QStringLiteral("mnuHaefen"), QStringLiteral("mnuGeschaeftsart"),
                              QStringLiteral("mnuLieferbedingungen"), QStringLiteral("mnuUrsprungszeugnisTabelle"),
                              QStringLiteral("mnuVerkehrszweige"), QStringLiteral("mnuVerfahren"),
-                             QStringLiteral("mnuVerfahrenAnmeldung"), QStringLiteral("mnuZollstellen")};
+                             QStringLiteral("mnuVerfahrenAnmeldung"), QStringLiteral("mnuZollstellen"),
+                             QStringLiteral("mnuArtikel"), QStringLiteral("mnuPackstuecke"),
+                             QStringLiteral("mnuWarennummer"), QStringLiteral("mnuPraeferenzklausel")};
     const auto main = starten();
     for (const auto &menues : {hauptmenue, kontextmenue}) {
         for (const Menu &menu : menues) {

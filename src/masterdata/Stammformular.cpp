@@ -89,7 +89,9 @@ Stammformular::~Stammformular()
         ereignis.remove();
     // Closing posts, and a destructor must not throw: whatever the form
     // could not post while it was open is dropped here.
-    Table1->cancel();
+    // A form created and freed without being shown never opened its table.
+    if (Table1->isOpen())
+        Table1->cancel();
     Table1->close();
     for (const Auswahl &auswahl : std::as_const(auswahlen_))
         auswahl.liste->close();

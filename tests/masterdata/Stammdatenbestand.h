@@ -4,6 +4,7 @@
 // RAZAZU_TEST_PG names a server, on PostgreSQL in a schema of its own. The
 // forms reach it through the alias Z_Tavero, as in the program.
 
+#include "common/Tabellen.h"
 #include "masterdata/Tabellen.h"
 #include "support/ModalForms.h"
 #include "support/ScriptedDialogs.h"
@@ -58,6 +59,9 @@ protected:
             ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
             datei.write(zeilen.join(u'\n').toUtf8());
         }
+        // Forms keep choices in the program folder's INI file.
+        qputenv("RAZAZU_HOME", programm.path().toUtf8());
+        common::tabellenAnmelden();
         masterdata::tabellenAnmelden();
         db::Schema::registerTable(QStringLiteral("Z_Tavero"), Tabelle_S_TEST());
         datenbank().setPath(ordner.path());
@@ -74,6 +78,7 @@ protected:
             }
         }
         datenbank().close();
+        qunsetenv("RAZAZU_HOME");
     }
 
     static db::Database &datenbank() { return db::Database::alias(QStringLiteral("Z_Tavero")); }
@@ -109,6 +114,7 @@ protected:
     }
 
     TempFolder ordner;
+    TempFolder programm;
     ScriptedDialogs dialoge;
     ModalForms formulare;
 

@@ -1,10 +1,7 @@
 #include "Artikel.h"
 #include "DatenImport.h"
 #include "Sortierwahl.h"
-#include "Sprachwahl.h"
 #include "Ware_e.h"
-
-#include "common/RadioGroup.h"
 
 #include "platform/db/DatabaseError.h"
 #include "platform/db/Table.h"
@@ -19,26 +16,20 @@ namespace {
 
 constexpr int artikelZeilen = 6;
 
-masterdata::Sortierwahl artikelSortierung()
-{
-    return {QStringLiteral("Artikel"),
-            {QStringLiteral("Artikel-Nr."), QStringLiteral("Bezeichnung")},
-            {QString(), QStringLiteral("iBez1")}};
-}
+// The column prefixes of the five language buttons: German, English,
+// French, Portuguese, Spanish.
+const QStringList artikelSprachen = {QStringLiteral("bez"), QStringLiteral("e"), QStringLiteral("f"),
+                                     QStringLiteral("p"), QStringLiteral("s")};
 
-// The columns of the five language slots, in the order of the buttons.
-masterdata::Sprachwahl artikelSprachen()
+const QString artikelSortSchluessel = QStringLiteral("Artikel");
+
+const QList<masterdata::Sortiereintrag> &artikelSortierung()
 {
-    masterdata::Sprachwahl wahl;
-    wahl.knoepfe = {QStringLiteral("&Deutsch"), QStringLiteral("&Englisch"), QStringLiteral("&Französisch"),
-                    QStringLiteral("&Portugisisch"), QStringLiteral("&Spanisch")};
-    for (const char *sprache : {"Bez", "e", "f", "p", "s"}) {
-        QStringList spalten;
-        for (int zeile = 1; zeile <= artikelZeilen; ++zeile)
-            spalten << QLatin1String(sprache) + QString::number(zeile);
-        wahl.spalten << spalten;
-    }
-    return wahl;
+    static const QList<masterdata::Sortiereintrag> eintraege = {
+        {QStringLiteral("Artikel-Nr."), QString()},   // the primary key, artikel
+        {QStringLiteral("Bezeichnung"), QStringLiteral("iBez1")},
+    };
+    return eintraege;
 }
 
 masterdata::Stammdeklaration artikelDeklaration()
@@ -47,7 +38,7 @@ masterdata::Stammdeklaration artikelDeklaration()
     d.name = QStringLiteral("frmArtikel");
     d.titel = QStringLiteral("Artikelverwaltung");
     d.tabelle = QStringLiteral("S_ARTIST");
-    d.ordnung = masterdata::gespeicherteOrdnung(artikelSortierung());
+    d.ordnung = masterdata::Sortierwahl::gespeicherteOrdnung(artikelSortSchluessel, artikelSortierung());
     d.suche = {
         {QStringLiteral("Artikel-Nr."), QStringLiteral("Artikel"), true, 11},
         {QStringLiteral("Artikel"), QStringLiteral("Bez1"), true, 0},
@@ -85,14 +76,14 @@ masterdata::Stammdeklaration artikelDeklaration()
                     .wahr = QStringLiteral("Wahr"),
                     .falsch = QStringLiteral("Falsch")});
     d.uebernahme = {QStringLiteral("SpeedButton9"), QStringLiteral("SpeedButton6"), QStringLiteral("Abbrechen"), true};
-    d.nummerVorschlag = [](masterdata::Stammformular &form) -> QVariant {
-        // A proposal that fails (a locked table, say) adds nothing and says nothing.
-        try {
-            return static_cast<TfrmArtikel &>(form).ArtikelNrVorschlagen();
-        } catch (const std::exception &) {
-            throw db::Abort();
-        }
-    };
+    d.nummern = {.feld = QStringLiteral("artikel"), .vorschlag = [](masterdata::Stammformular &form) -> qint64 {
+                     // A proposal that fails (a locked table, say) adds nothing and says nothing.
+                     try {
+                         return static_cast<TfrmArtikel &>(form).ArtikelNrVorschlagen();
+                     } catch (const std::exception &) {
+                         throw db::Abort();
+                     }
+                 }};
     d.listendruck = masterdata::listendruck<TDruckArtikel>;
     return d;
 }
@@ -113,7 +104,6 @@ masterdata::Listenlayout artikelListenlayout()
     l.abstand = 530;
     l.trennlinie = 670;
     l.trennlinieAmBlattende = false;
-    l.beschriftungUnterstrichen = false;
     const QString links = QStringLiteral("Artikelnr.            : ");
     const QString rechts = QStringLiteral("Netto Gewicht : ");
     l.felder = {
@@ -144,23 +134,19 @@ masterdata::Listenlayout artikelListenlayout()
     for (int zeile = 1; zeile <= artikelZeilen; ++zeile)
         l.felder.append({.x = 150, .y = 342 + 42 * (zeile - 1), .felder = {QStringLiteral("bez%1").arg(zeile)}});
     l.nachschlag = {QStringLiteral("S_LANDBZ"), QStringLiteral("urland"), QStringLiteral("Lkz")};
+    // The article list alone prints its captions regular.
+    for (masterdata::Listenfeld &feld : l.felder)
+        feld.unterstrichen = false;
     return l;
-}
-
-QList<ui::DataEdit *> beschreibungsEdits(const masterdata::Stammformular &form)
-{
-    QList<ui::DataEdit *> edits;
-    for (int zeile = 1; zeile <= artikelZeilen; ++zeile)
-        edits << form.findChild<ui::DataEdit *>(QStringLiteral("DBEdit%1").arg(zeile + 2));
-    return edits;
 }
 
 } // namespace
 
-TfrmArtikel::TfrmArtikel(QWidget *parent) : Stammformular(artikelDeklaration(), parent)
+TfrmArtikel::TfrmArtikel(QWidget *parent)
+    : Textstammformular(artikelDeklaration(), artikelSprachen, artikelZeilen, parent)
 {
-    Sprachknoepfe = masterdata::sprachwahlEinrichten(*this, beschreibungsEdits(*this), artikelSprachen());
-    RadioGroup1 = masterdata::sortierwahlEinrichten(*this, artikelSortierung());
+    RadioGroup1 = new masterdata::Sortierwahl(*this, artikelSortSchluessel, artikelSortierung(), true);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     masterdata::datenImportMenue(*this);
 
     auto *artikelNr = findChild<ui::DataEdit *>(QStringLiteral("DBEdit1"));
@@ -181,7 +167,8 @@ TfrmArtikel::TfrmArtikel(QWidget *parent) : Stammformular(artikelDeklaration(), 
     warenNr->setLinkedComponent(btnWarenNr->objectName());
     warenNr->setHotKey(Qt::Key_F9);
 
-    ereignisse_ << Table1->afterInsert.add([](db::Table &artikel) {
+    // Defaults, so that a new article the clerk leaves untouched is dropped.
+    ereignisse_ << Table1->onNewRecord.add([](db::Table &artikel) {
         artikel.fieldByName(QStringLiteral("preis")).setValue(0.0);
         artikel.fieldByName(QStringLiteral("netto")).setValue(0.0);
     });
@@ -193,7 +180,7 @@ TfrmArtikel::~TfrmArtikel()
         ereignis.remove();
 }
 
-QString TfrmArtikel::ArtikelNrVorschlagen()
+int TfrmArtikel::ArtikelNrVorschlagen()
 {
     Table1->checkBrowseMode();
     masterdata::ordnungSetzen(*Table1, QString());
@@ -202,7 +189,7 @@ QString TfrmArtikel::ArtikelNrVorschlagen()
         ++nummer;
     masterdata::ordnungSetzen(*Table1, QStringLiteral("iBez1"));
     LetzteArtikelNr = nummer;
-    return QString::number(nummer);
+    return nummer;
 }
 
 void TfrmArtikel::WarenNrWaehlen()

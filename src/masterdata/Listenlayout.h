@@ -16,15 +16,19 @@ namespace masterdata {
 // pitch lower.
 struct Listenfeld
 {
-    QString beschriftung;    // drawn underlined; empty: none
+    QString beschriftung;    // empty: none
     int x = 0;
     int y = 0;
     // The value stands at x plus the width of this text in the value font;
-    // empty: at x itself, and a caption without fields has no value.
+    // empty: at x itself. Without fields and text the caption has no value.
     QString breiteText = {};
     QStringList felder = {};  // joined by a blank
     int wertY = -1;           // the value's y where it is not the caption's
     bool nachgeschlagen = false;   // the fields are those of the looked-up record
+    bool unterstrichen = true;     // the caption; false: regular
+    // The fields are those of the record looked up in this table (one of
+    // Listenlayout::nachschlaege).
+    QString nachschlagTabelle = {};
     // The value as the master formats it (a price, say), in place of felder.
     std::function<QString(db::Table &satz)> text = {};
     // Caption and value only for records this answers true for.
@@ -58,9 +62,10 @@ struct Listenlayout
     int abstand = 60;        // pitch between records
     int trennlinie = 0;      // y of the line below the first record; 0: none
     bool trennlinieAmBlattende = true;   // also below the last record of a full sheet
-    bool beschriftungUnterstrichen = true;
+    QList<int> linien = {};  // further lines across the first record, by y
     QList<Listenfeld> felder;
     Nachschlag nachschlag = {};
+    QList<Nachschlag> nachschlaege = {};   // further ones, named by their table
     int fortschrittJeSatz = 1;    // progress steps per record
 
     static constexpr int mittig = -1;

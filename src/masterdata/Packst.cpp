@@ -17,13 +17,20 @@ namespace {
 const QStringList sprachSpalten = {QStringLiteral("bez"), QStringLiteral("e"), QStringLiteral("f"),
                                    QStringLiteral("s"), QStringLiteral("p")};
 
-// The language names; without a parameter record the list's column titles.
+// The list's column titles, which do not follow the language names.
+const QStringList packstSpaltentitel = {QStringLiteral("Bezeichnung"), QStringLiteral("Englisch"),
+                                        QStringLiteral("Französich"), QStringLiteral("Spanisch"),
+                                        QStringLiteral("Portugisisch")};
+
+// The language names; where the parameter record names none, the list's
+// column title.
 QStringList packstSprachen()
 {
-    QStringList namen = masterdata::Sprachnamen();
-    if (namen.size() < sprachSpalten.size())
-        namen = {QStringLiteral("Bezeichnung"), QStringLiteral("Englisch"), QStringLiteral("Französich"),
-                 QStringLiteral("Spanisch"), QStringLiteral("Portugisisch")};
+    QStringList namen = masterdata::sprachnamen();
+    for (int sprache = 0; sprache < namen.size(); ++sprache) {
+        if (namen[sprache].isEmpty())
+            namen[sprache] = packstSpaltentitel[sprache];
+    }
     return namen;
 }
 
@@ -57,6 +64,15 @@ masterdata::Stammdeklaration packstDeklaration()
     d.karte.append({.feld = QStringLiteral("laenge"), .beschriftung = QStringLiteral("Länge")});
     d.karte.append({.feld = QStringLiteral("breite"), .beschriftung = QStringLiteral("Breite")});
     d.karte.append({.feld = QStringLiteral("hoehe"), .beschriftung = QStringLiteral("Höhe")});
+    // The description before the language texts and the longer description
+    // last, whatever the card's tab order.
+    d.liste = {{QStringLiteral("packart"), QStringLiteral("Art")}};
+    for (int sprache = 0; sprache < sprachSpalten.size(); ++sprache)
+        d.liste.append({sprachSpalten[sprache], packstSpaltentitel[sprache]});
+    d.liste.append({{QStringLiteral("laenge"), QStringLiteral("Länge")},
+                    {QStringLiteral("breite"), QStringLiteral("Breite")},
+                    {QStringLiteral("hoehe"), QStringLiteral("Höhe")},
+                    {QStringLiteral("Besch"), QStringLiteral("Beschreibung")}});
     d.uebernahme = {QStringLiteral("BitBtn1"), QStringLiteral("bbtAbbruch"), QStringLiteral("Abbruch"), true};
     d.listendruck = masterdata::listendruck<TfrmPackst_d>;
     return d;
@@ -124,19 +140,6 @@ TfrmPackst::TfrmPackst(QWidget *parent) : Stammformular(packstDeklaration(), par
     const int zeile = karte()->rowCount();
     karte()->addWidget(label, zeile, 0);
     karte()->addWidget(Edit2, zeile, 1);
-
-    // The list shows the description before the language texts and the
-    // longer description last, whatever the card's tab order.
-    dbgrBenutzer->setColumns({{QStringLiteral("packart"), QStringLiteral("Art")},
-                              {QStringLiteral("bez"), QStringLiteral("Bezeichnung")},
-                              {QStringLiteral("e"), QStringLiteral("Englisch")},
-                              {QStringLiteral("f"), QStringLiteral("Französich")},
-                              {QStringLiteral("s"), QStringLiteral("Spanisch")},
-                              {QStringLiteral("p"), QStringLiteral("Portugisisch")},
-                              {QStringLiteral("laenge"), QStringLiteral("Länge")},
-                              {QStringLiteral("breite"), QStringLiteral("Breite")},
-                              {QStringLiteral("hoehe"), QStringLiteral("Höhe")},
-                              {QStringLiteral("Besch"), QStringLiteral("Beschreibung")}});
 }
 
 std::optional<Packstueckwahl> TfrmPackst::Waehlen(QWidget *parent, const QString &anzahl)

@@ -2,52 +2,66 @@
 #include "Stammformular.h"
 
 #include "common/Ini.h"
-#include "common/RadioGroup.h"
+#include "common/Programmzustand.h"
 
 #include "platform/db/Table.h"
 #include "platform/ui/Guard.h"
 
-#include <QGridLayout>
+#include <QBoxLayout>
 
 namespace masterdata {
 
-int StammSortRead(const Sortierwahl &wahl)
+int Sortierwahl::gespeichert(const QString &iniSchluessel, const QList<Sortiereintrag> &eintraege)
 {
-    const int eintrag = IniWertLesen(IniDateiName(), IniAbschnitt(), wahl.schluessel, 0).toInt();
-    return eintrag >= 0 && eintrag < wahl.ordnungen.size() ? eintrag : 0;
+    const int index = IniWertLesen(IniDateiName(), IniAbschnitt(), iniSchluessel, 0).toInt();
+    return index >= 0 && index < eintraege.size() ? index : 0;
 }
 
-void StammSortWrite(const Sortierwahl &wahl, int eintrag)
+QString Sortierwahl::gespeicherteOrdnung(const QString &iniSchluessel, const QList<Sortiereintrag> &eintraege)
 {
-    IniWertSchreiben(IniDateiName(), IniAbschnitt(), wahl.schluessel, eintrag);
+    return eintraege.isEmpty() ? QString() : eintraege[gespeichert(iniSchluessel, eintraege)].ordnung;
 }
 
-QString gespeicherteOrdnung(const Sortierwahl &wahl)
+Sortierwahl::Sortierwahl(Stammformular &form, QString iniSchluessel, QList<Sortiereintrag> eintraege,
+                         bool anfangSpeichern)
+    : RadioGroup(QStringLiteral("Sortieren nach:"), form.body())
+    , form_(form)
+    , schluessel_(std::move(iniSchluessel))
+    , eintraege_(std::move(eintraege))
 {
-    return wahl.ordnungen.value(StammSortRead(wahl));
+    setObjectName(QStringLiteral("rgSortierung"));
+    for (const Sortiereintrag &eintrag : std::as_const(eintraege_))
+        addItem(eintrag.text);
+    gewaehlt_ = gespeichert(schluessel_, eintraege_);
+    setItemIndex(gewaehlt_);
+    if (anfangSpeichern)
+        IniWertSchreiben(IniDateiName(), IniAbschnitt(), schluessel_, gewaehlt_);
+    ui::applyUserFont(this, Erscheinungsbild().masterDataLabels);
+    connect(this, &RadioGroup::itemClicked, this, ui::guarded([this](int index) { waehlen(index); }));
+    // Below the card, above the buttons.
+    if (auto *spalte = qobject_cast<QBoxLayout *>(form.body()->layout()))
+        spalte->insertWidget(spalte->count() - 1, this);
 }
 
-RadioGroup *sortierwahlEinrichten(Stammformular &form, const Sortierwahl &wahl)
+void Sortierwahl::waehlen(int index)
 {
-    auto *gruppe = new RadioGroup(QStringLiteral("Sortieren nach:"), form.body());
-    gruppe->setObjectName(QStringLiteral("RadioGroup1"));
-    for (const QString &eintrag : wahl.eintraege)
-        gruppe->addItem(eintrag);
-    form.karte()->addWidget(gruppe, form.karte()->rowCount(), 0, 1, form.karte()->columnCount());
-
-    const int gespeichert = StammSortRead(wahl);
-    gruppe->setItemIndex(gespeichert);
-    StammSortWrite(wahl, gespeichert);
-    QObject::connect(gruppe, &RadioGroup::itemClicked, &form, ui::guarded([&form, wahl](int eintrag) {
-        StammSortWrite(wahl, eintrag);
-        form.Table1->checkBrowseMode();
-        ordnungSetzen(*form.Table1, wahl.ordnungen.value(eintrag));
-        // Before the form is shown the table is not open yet: it opens in
-        // the stored order then.
-        if (form.Table1->isOpen())
-            form.Table1->first();
-    }));
-    return gruppe;
+    if (index < 0 || index >= eintraege_.size())
+        return;
+    db::Table &tabelle = *form_.Table1;
+    try {
+        tabelle.checkBrowseMode();
+    } catch (...) {
+        setItemIndex(gewaehlt_);
+        throw;
+    }
+    gewaehlt_ = index;
+    setItemIndex(index);
+    ordnungSetzen(tabelle, eintraege_[index].ordnung);
+    if (tabelle.isOpen()) {
+        tabelle.refresh();
+        tabelle.first();
+    }
+    IniWertSchreiben(IniDateiName(), IniAbschnitt(), schluessel_, index);
 }
 
 } // namespace masterdata

@@ -1,32 +1,47 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "common/RadioGroup.h"
 
-class RadioGroup;
+#include <QList>
+#include <QString>
 
 namespace masterdata {
 
 class Stammformular;
 
-// "Sortieren nach:" on a master's card: the list's order chosen by the clerk
-// and kept per workstation in "Razazu.ini" under the master's key.
-struct Sortierwahl
+// One item of "Sortieren nach:" and the order it gives: an index name or
+// a field list, as Stammdeklaration::ordnung.
+struct Sortiereintrag
 {
-    QString schluessel;       // the INI key: "WarenNr", "Artikel"
-    QStringList eintraege;    // the radio items
-    QStringList ordnungen;    // the order of each item (index name or field list)
+    QString text;
+    QString ordnung;
 };
 
-// The stored choice, 0 when absent or out of range.
-int StammSortRead(const Sortierwahl &wahl);
-void StammSortWrite(const Sortierwahl &wahl, int eintrag);
-// The order the stored choice gives: the master opens its list in it.
-QString gespeicherteOrdnung(const Sortierwahl &wahl);
+// The sort choice "Sortieren nach:" of a master's list (customers, goods
+// numbers, articles), kept per workstation in "Razazu.ini" under its key.
+// Choosing an item orders the list by it, goes to the first record and
+// stores the item's index; a record being typed is settled first.
+class Sortierwahl : public RadioGroup
+{
+    Q_OBJECT
+public:
+    // anfangSpeichern: the item set at creation is stored too, so that a
+    // missing or stray key reads as that item afterwards.
+    Sortierwahl(Stammformular &form, QString iniSchluessel, QList<Sortiereintrag> eintraege,
+                bool anfangSpeichern = false);
 
-// Puts the radio group "Sortieren nach:" (RadioGroup1) on the card, selects
-// the stored choice and stores it back. Choosing an item stores it, orders
-// Table1 by it and goes to the first record.
-RadioGroup *sortierwahlEinrichten(Stammformular &form, const Sortierwahl &wahl);
+    // The stored item: 0 when the key is missing or names no item.
+    static int gespeichert(const QString &iniSchluessel, const QList<Sortiereintrag> &eintraege);
+    // The order of the stored item, for the form's declaration.
+    static QString gespeicherteOrdnung(const QString &iniSchluessel, const QList<Sortiereintrag> &eintraege);
+
+    void waehlen(int index);
+
+private:
+    Stammformular &form_;
+    QString schluessel_;
+    QList<Sortiereintrag> eintraege_;
+    int gewaehlt_ = 0;
+};
 
 } // namespace masterdata

@@ -1,5 +1,7 @@
 #include "Stammformular.h"
+#include "Nummernvorschlag.h"
 #include "Stammdatenbank.h"
+#include "Werteauswahl.h"
 
 #include "common/Programmzustand.h"
 #include "common/TSR_dbGrid.h"
@@ -90,9 +92,10 @@ Stammformular::~Stammformular()
     // Closing posts, and a destructor must not throw: whatever the form
     // could not post while it was open is dropped here.
     // A form created and freed without being shown never opened its table.
-    if (Table1->isOpen())
+    if (Table1->isOpen()) {
         Table1->cancel();
-    Table1->close();
+        Table1->close();
+    }
     for (const Auswahl &auswahl : std::as_const(auswahlen_))
         auswahl.liste->close();
 }
@@ -120,9 +123,11 @@ void Stammformular::aufbauen()
     dbgrBenutzer = new TSR_dbGrid(QStringLiteral("dbgrBenutzer"), body());
     QList<ui::GridColumn> spalten;
     for (const Kartenfeld &feld : std::as_const(deklaration_.karte)) {
-        if (feld.imListe)
+        if (feld.imListe && deklaration_.liste.isEmpty())
             spalten.append({feld.feld, feld.spalte.isEmpty() ? feld.beschriftung : feld.spalte});
     }
+    for (const Listenspalte &spalte : std::as_const(deklaration_.liste))
+        spalten.append({spalte.feld, spalte.titel});
     dbgrBenutzer->setColumns(spalten);
     dbgrBenutzer->setDataSource(DataSource1);
     dbgrBenutzer->setReadOnly(true);
@@ -193,6 +198,8 @@ void Stammformular::aufbauen()
     ui::applyAppearance(this, Erscheinungsbild(), deklaration_.beschriftung);
     for (const Auswahl &auswahl : std::as_const(auswahlen_))
         ui::applyUserFont(auswahl.box, Erscheinungsbild().inputFields);
+    for (Werteauswahl *liste : findChildren<Werteauswahl *>())
+        ui::applyUserFont(liste, Erscheinungsbild().inputFields);
 
     connect(SpeedButton13, &QAbstractButton::clicked, this, ui::guarded([this] { Erster(); }));
     connect(SpeedButton14, &QAbstractButton::clicked, this, ui::guarded([this] { Vorheriger(); }));
@@ -229,6 +236,7 @@ QWidget *Stammformular::karteAufbauen(QWidget *eltern)
     int edits = 0;
     int auswahlen = 0;
     int kaestchen = 0;
+    int wertelisten = 0;
     int labels = 0;
     int zeile = 0;
     for (const Kartenfeld &feld : std::as_const(deklaration_.karte)) {
@@ -251,6 +259,10 @@ QWidget *Stammformular::karteAufbauen(QWidget *eltern)
             eingabe = box;
             break;
         }
+        case Eingabeart::Werteliste:
+            eingabe = new Werteauswahl(QStringLiteral("DBComboBox%1").arg(++wertelisten), DataSource1, feld.feld,
+                                       feld.werte, rahmen);
+            break;
         }
         if (feld.art != Eingabeart::Kontrollkaestchen && !feld.beschriftung.isEmpty()) {
             auto *label = new QLabel(feld.beschriftung, rahmen);
@@ -383,11 +395,28 @@ void Stammformular::eingabeFokus()
 
 void Stammformular::Hinzufuegen()
 {
-    const QVariant nummer = deklaration_.nummerVorschlag ? deklaration_.nummerVorschlag(*this) : QVariant();
-    Table1->insert();
-    if (!nummer.isNull() && !eingaben_.isEmpty()) {
-        if (auto *schluessel = qobject_cast<ui::DataEdit *>(eingaben_.first()))
-            Table1->fieldByName(schluessel->dataField()).setValue(nummer);
+    const Nummernvergabe &nummern = deklaration_.nummern;
+    if (nummern.feld.isEmpty()) {
+        Table1->insert();
+    } else {
+        // A pending record is settled first, so that its number counts.
+        Table1->checkBrowseMode();
+        const qint64 nummer = nummern.vorschlag ? nummern.vorschlag(*this)
+                                                : naechsteNummer(datenbank(), deklaration_.tabelle, nummern.feld);
+        // Set as the new record's default, so that a proposal the clerk
+        // leaves untouched counts as unchanged and is dropped.
+        db::Subscription vorgabe = Table1->onNewRecord.add([&](db::Table &tabelle) {
+            tabelle.fieldByName(nummern.feld).setAsString(QString::number(nummer));
+        });
+        try {
+            Table1->insert();
+        } catch (...) {
+            vorgabe.remove();
+            throw;
+        }
+        vorgabe.remove();
+        if (nummern.sofortSpeichern)
+            Table1->post();
     }
     karteZeigen();
     eingabeFokus();

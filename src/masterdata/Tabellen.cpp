@@ -10,12 +10,14 @@
 #include "Tabelle_S_LIEFER.h"
 #include "Tabelle_S_PACKST.h"
 #include "Tabelle_S_PRAEFZ.h"
+#include "Tabelle_S_REKLAU.h"
 #include "Tabelle_S_SPEDIT.h"
 #include "Tabelle_S_URZEUG.h"
 #include "Tabelle_S_VERFAH.h"
 #include "Tabelle_S_VERKZG.h"
 #include "Tabelle_S_VERSAN.h"
 #include "Tabelle_S_WARENN.h"
+#include "Tabelle_S_ZABEDG.h"
 #include "Tabelle_S_ZOLLST.h"
 
 #include "platform/db/Schema.h"
@@ -42,6 +44,8 @@ void tabellenAnmelden()
     db::Schema::registerTable(datenbank, Tabelle_S_KUNDEN());
     db::Schema::registerTable(datenbank, Tabelle_S_SPEDIT());
     db::Schema::registerTable(datenbank, Tabelle_S_VERSAN());
+    db::Schema::registerTable(datenbank, Tabelle_S_REKLAU());
+    db::Schema::registerTable(datenbank, Tabelle_S_ZABEDG());
 }
 
 } // namespace masterdata

@@ -2,7 +2,6 @@
 #include "DatenImport.h"
 #include "Sortierwahl.h"
 
-#include "common/RadioGroup.h"
 #include "common/TSR_dbGrid.h"
 
 #include "platform/db/Table.h"
@@ -13,11 +12,15 @@ namespace {
 
 constexpr int warenZeilen = 9;
 
-masterdata::Sortierwahl warenSortierung()
+const QString warenSortSchluessel = QStringLiteral("WarenNr");
+
+const QList<masterdata::Sortiereintrag> &warenSortierung()
 {
-    return {QStringLiteral("WarenNr"),
-            {QStringLiteral("St. Waren-Nr."), QStringLiteral("Bezeichnung")},
-            {QStringLiteral("iware"), QStringLiteral("ibez")}};
+    static const QList<masterdata::Sortiereintrag> eintraege = {
+        {QStringLiteral("St. Waren-Nr."), QStringLiteral("iware")},
+        {QStringLiteral("Bezeichnung"), QStringLiteral("ibez")},
+    };
+    return eintraege;
 }
 
 masterdata::Stammdeklaration warenDeklaration()
@@ -26,7 +29,7 @@ masterdata::Stammdeklaration warenDeklaration()
     d.name = QStringLiteral("frmWare");
     d.titel = QStringLiteral("Statistische Warennummern");
     d.tabelle = QStringLiteral("S_WARENN");
-    d.ordnung = masterdata::gespeicherteOrdnung(warenSortierung());
+    d.ordnung = masterdata::Sortierwahl::gespeicherteOrdnung(warenSortSchluessel, warenSortierung());
     // The rows have no key of their own: the search comes back to the row
     // taken by the store's identity of it, which tells apart even rows that
     // agree in all seven fields of the index iFind.
@@ -143,7 +146,8 @@ QString WarenNrTextAusSatz(db::Table &waren)
 
 TfrmWare::TfrmWare(QWidget *parent) : Stammformular(warenDeklaration(), parent)
 {
-    RadioGroup1 = masterdata::sortierwahlEinrichten(*this, warenSortierung());
+    RadioGroup1 = new masterdata::Sortierwahl(*this, warenSortSchluessel, warenSortierung(), true);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     masterdata::datenImportMenue(*this);
 
     // The unit comes only with imported rows: every click on the box drops it.

@@ -5,7 +5,9 @@
 
 #include <QString>
 
-class RadioGroup;
+namespace masterdata {
+class Sortierwahl;
+}
 
 namespace db {
 class Table;
@@ -36,7 +38,7 @@ class TfrmWare : public masterdata::Stammformular
 public:
     explicit TfrmWare(QWidget *parent = nullptr);
 
-    RadioGroup *RadioGroup1;   // "Sortieren nach:"
+    masterdata::Sortierwahl *RadioGroup1;   // "Sortieren nach:"
 
     // Each shows a form of its own with "Übernehmen" and "Abbrechen". On
     // "Übernehmen" the record is filled from the chosen row and the answer

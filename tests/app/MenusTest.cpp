@@ -327,7 +327,10 @@ TEST_F(Menues, WithoutRegistersNothingPretendsToOpen)
                              QStringLiteral("mnuVerkehrszweige"), QStringLiteral("mnuVerfahren"),
                              QStringLiteral("mnuVerfahrenAnmeldung"), QStringLiteral("mnuZollstellen"),
                              QStringLiteral("mnuArtikel"), QStringLiteral("mnuPackstuecke"),
-                             QStringLiteral("mnuWarennummer"), QStringLiteral("mnuPraeferenzklausel")};
+                             QStringLiteral("mnuWarennummer"), QStringLiteral("mnuPraeferenzklausel"),
+                             QStringLiteral("mnuKunden"), QStringLiteral("mnuSpediteure"),
+                             QStringLiteral("mnuVersandanschrift"), QStringLiteral("mnuKlausel"),
+                             QStringLiteral("mnuZahlungsbedingungen")};
     const auto main = starten();
     for (const auto &menues : {hauptmenue, kontextmenue}) {
         for (const Menu &menu : menues) {

@@ -1,12 +1,15 @@
-#include "Listendruckbestand.h"
+#include "Druckbestand.h"
+#include "Formhilfen.h"
 
 #include "masterdata/Artikel.h"
 #include "masterdata/AuswahlWaren.h"
+#include "masterdata/Sprachwahl.h"
 
 #include "common/TSR_dbGrid.h"
 
 #include "platform/db/Table.h"
 #include "platform/ui/DataControls.h"
+#include "platform/ui/SpeedButton.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -15,7 +18,7 @@
 
 namespace {
 
-class Artikel : public Listendruckbestand
+class Artikel : public Druckbestand
 {
 protected:
     void artikel(const QStringList &nummern)
@@ -27,20 +30,12 @@ protected:
                 zeilen);
     }
 
-    static ui::DataEdit *edit(const masterdata::Stammformular &form, int nummer)
-    {
-        return form.findChild<ui::DataEdit *>(QStringLiteral("DBEdit%1").arg(nummer));
-    }
-
     // Replaces the edit's text as typed keys.
-    static void tippen(ui::DataEdit *ziel, const QString &text)
+    static void ueberschreiben(ui::DataEdit *ziel, const QString &text)
     {
         ziel->setFocus();
         ziel->selectAll();
-        for (QChar zeichen : text) {
-            QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, QString(zeichen));
-            QApplication::sendEvent(ziel, &druck);
-        }
+        tippen(ziel, text);
     }
 
     static QString nummer(TfrmArtikel &form) { return form.Table1->fieldByName(QStringLiteral("artikel")).asString(); }
@@ -50,27 +45,27 @@ TEST_P(Artikel, NumbersAreProposedAfterTheLastOneTypedOrProposed)
 {
     artikel({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("A-7")});
     TfrmArtikel form;
-    anzeigen(form);
+    zeigen(form);
     form.SpeedButton17->click();
     EXPECT_EQ(nummer(form), QStringLiteral("3"));
     EXPECT_EQ(form.Table1->fieldByName(QStringLiteral("preis")).asFloat(), 0.0);
     EXPECT_FALSE(form.Table1->fieldByName(QStringLiteral("netto")).isNull());
     EXPECT_EQ(QApplication::focusWidget(), edit(form, 1));
-    tippen(edit(form, 3), QStringLiteral("Neu"));
+    ueberschreiben(edit(form, 3), QStringLiteral("Neu"));
     form.SpeedButton13->click();
     EXPECT_EQ(anzahl(QStringLiteral("S_ARTIST"), QStringLiteral("\"artikel\" = '3'")), 1);
 
     form.SpeedButton17->click();
     EXPECT_EQ(nummer(form), QStringLiteral("5"));
     // A number typed over the proposal: the next one follows it.
-    tippen(edit(form, 1), QStringLiteral("100"));
+    ueberschreiben(edit(form, 1), QStringLiteral("100"));
     edit(form, 3)->setFocus();
     QApplication::processEvents();
     form.SpeedButton13->click();
     form.SpeedButton17->click();
     EXPECT_EQ(nummer(form), QStringLiteral("101"));
     // Text that is no number leaves the last number as it was.
-    tippen(edit(form, 1), QStringLiteral("X-1"));
+    ueberschreiben(edit(form, 1), QStringLiteral("X-1"));
     edit(form, 3)->setFocus();
     QApplication::processEvents();
     form.SpeedButton13->click();
@@ -86,23 +81,24 @@ TEST_P(Artikel, ALanguageButtonPostsWhatWasTypedThenShowsItsOwnColumns)
                  QStringLiteral("Italienisch"), QStringLiteral("Spanisch")});
     artikel({QStringLiteral("1")});
     TfrmArtikel form;
-    anzeigen(form);
-    ASSERT_EQ(form.Sprachknoepfe.size(), 5);
-    EXPECT_EQ(form.Sprachknoepfe[3]->text(), QStringLiteral("Italienisch"));
+    zeigen(form);
+    const QList<ui::SpeedButton *> knoepfe = form.sprachwahl()->knoepfe();
+    ASSERT_EQ(knoepfe.size(), 5);
+    EXPECT_EQ(knoepfe[3]->text(), QStringLiteral("Italienisch"));
 
     form.SpeedButton19->click();
-    tippen(edit(form, 3), QStringLiteral("Schraube"));
-    form.Sprachknoepfe[1]->click();
+    ueberschreiben(edit(form, 3), QStringLiteral("Schraube"));
+    knoepfe[1]->click();
     EXPECT_EQ(form.Table1->state(), db::DatasetState::Browse);
     EXPECT_EQ(wert(QStringLiteral("SELECT \"bez1\" FROM \"S_ARTIST\"")).toString(), QStringLiteral("Schraube"));
     EXPECT_EQ(edit(form, 3)->text(), QStringLiteral("Article 1"));
     EXPECT_EQ(edit(form, 8)->dataField(), QStringLiteral("e6"));
 
     // The fourth button writes the p columns, whatever its caption says.
-    form.Sprachknoepfe[3]->click();
+    knoepfe[3]->click();
     form.SpeedButton19->click();
-    tippen(edit(form, 4), QStringLiteral("parafuso"));
-    form.Sprachknoepfe[0]->click();
+    ueberschreiben(edit(form, 4), QStringLiteral("parafuso"));
+    knoepfe[0]->click();
     EXPECT_EQ(wert(QStringLiteral("SELECT \"p2\" FROM \"S_ARTIST\"")).toString(), QStringLiteral("parafuso"));
     EXPECT_EQ(wert(QStringLiteral("SELECT \"s2\" FROM \"S_ARTIST\"")).toString(), QString());
     EXPECT_EQ(edit(form, 3)->text(), QStringLiteral("Schraube"));
@@ -116,7 +112,7 @@ TEST_P(Artikel, TheArticleTextIsTheGermanLinesWhateverLanguageWasShown)
             {{QStringLiteral("1"), QStringLiteral("Schraube"), QStringLiteral("M8"), QStringLiteral("verzinkt"),
               QStringLiteral("Screw")}});
     formulare.whenShown<TfrmArtikel>([](TfrmArtikel &form) {
-        form.Sprachknoepfe[1]->click();
+        form.sprachwahl()->knoepfe()[1]->click();
         emit form.dbgrBenutzer->recordDoubleClicked();
     });
     QString text;

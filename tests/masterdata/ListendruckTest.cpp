@@ -1,4 +1,4 @@
-#include "Listendruckbestand.h"
+#include "Druckbestand.h"
 
 #include "masterdata/Geschft.h"
 #include "masterdata/Hafen.h"
@@ -16,7 +16,17 @@
 
 namespace {
 
-using Listendruck = Listendruckbestand;
+class Listendruck : public Druckbestand
+{
+protected:
+    void geschaeftsarten(int anzahl)
+    {
+        QList<QVariantList> zeilen;
+        for (int i = 1; i <= anzahl; ++i)
+            zeilen.append({QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')), QStringLiteral("Art %1").arg(i)});
+        anlegen(QStringLiteral("S_GESART"), {QStringLiteral("Geart"), QStringLiteral("Bez")}, zeilen);
+    }
+};
 
 TEST_P(Listendruck, FortyRecordsFillOneSheetAndTheFortyFirstStartsASecondJob)
 {

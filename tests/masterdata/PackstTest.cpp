@@ -1,4 +1,5 @@
-#include "Listendruckbestand.h"
+#include "Druckbestand.h"
+#include "Formhilfen.h"
 
 #include "masterdata/AuswahlWaren.h"
 #include "masterdata/Packst.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-class Packstuecke : public Listendruckbestand
+class Packstuecke : public Druckbestand
 {
 protected:
     void packstuecke(int anzahl = 0)
@@ -35,8 +36,6 @@ protected:
         if (!weitere.isEmpty())
             anlegen(QStringLiteral("S_PACKST"), {QStringLiteral("packart"), QStringLiteral("bez")}, weitere);
     }
-
-    static QString feld(db::Table &tabelle, const QString &name) { return tabelle.fieldByName(name).asString(); }
 };
 
 TEST_P(Packstuecke, TheDescriptionIsFoundWithoutRegardToCase)
@@ -186,7 +185,7 @@ TEST_P(Packstuecke, InThePreferenceClausesEnterInTheListGoesToTheCodeAndADoubleC
     TfrmPraef form;
     form.uebernahmeZeigen();
     formulare.whenShown<TfrmPraef>([](TfrmPraef &gezeigt) {
-        anzeigen(gezeigt);
+        zeigen(gezeigt);
         emit gezeigt.dbgrBenutzer->enterPressed();
         EXPECT_TRUE(gezeigt.isVisible());
         EXPECT_EQ(QApplication::focusWidget(), gezeigt.eingaben().first());

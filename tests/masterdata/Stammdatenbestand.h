@@ -4,6 +4,7 @@
 // RAZAZU_TEST_PG names a server, on PostgreSQL in a schema of its own. The
 // forms reach it through the alias Z_Tavero, as in the program.
 
+#include "common/Programmordner.h"
 #include "common/Tabellen.h"
 #include "masterdata/Tabellen.h"
 #include "support/ModalForms.h"
@@ -59,8 +60,6 @@ protected:
             ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
             datei.write(zeilen.join(u'\n').toUtf8());
         }
-        // Forms keep choices in the program folder's INI file.
-        qputenv("RAZAZU_HOME", programm.path().toUtf8());
         common::tabellenAnmelden();
         masterdata::tabellenAnmelden();
         db::Schema::registerTable(QStringLiteral("Z_Tavero"), Tabelle_S_TEST());
@@ -78,7 +77,6 @@ protected:
             }
         }
         datenbank().close();
-        qunsetenv("RAZAZU_HOME");
     }
 
     static db::Database &datenbank() { return db::Database::alias(QStringLiteral("Z_Tavero")); }
@@ -113,8 +111,21 @@ protected:
         return db::Query::scalar(datenbank(), sql, werte);
     }
 
+    // The parameter record with the names of the document languages.
+    void sprachnamen(const QStringList &namen)
+    {
+        QStringList felder{QStringLiteral("ID")};
+        QVariantList werte{1};
+        for (int i = 0; i < namen.size(); ++i) {
+            felder << QStringLiteral("Sprache%1").arg(i + 1);
+            werte << namen[i];
+        }
+        anlegen(QStringLiteral("S_PARAME"), felder, {werte});
+    }
+
     TempFolder ordner;
-    TempFolder programm;
+    // Forms keep choices in the program folder's INI file.
+    Programmordner programm;
     ScriptedDialogs dialoge;
     ModalForms formulare;
 

@@ -1,6 +1,8 @@
-#include "Listendruckbestand.h"
+#include "Druckbestand.h"
+#include "Formhilfen.h"
 
 #include "masterdata/AuswahlWaren.h"
+#include "masterdata/Sortierwahl.h"
 #include "masterdata/Ware.h"
 #include "masterdata/Ware_e.h"
 
@@ -26,7 +28,7 @@ const QStringList warenFelder = {
     QStringLiteral("bez4"),  QStringLiteral("bez5"),   QStringLiteral("bez9"),   QStringLiteral("Land"),
     QStringLiteral("maseinheit"), QStringLiteral("Einheit"), QStringLiteral("Brutto"), QStringLiteral("Netto")};
 
-class Waren : public Listendruckbestand
+class Waren : public Druckbestand
 {
 protected:
     // Rows that share goods numbers and the start of their descriptions.
@@ -51,8 +53,6 @@ protected:
                  {QStringLiteral("004"), QStringLiteral("Deutschland"), QStringLiteral("DE")},
                  {QStringLiteral("001"), QStringLiteral("Frankreich"), QStringLiteral("FR")}});
     }
-
-    static QString feld(db::Table &tabelle, const QString &name) { return tabelle.fieldByName(name).asString(); }
 
     // Goes to the row of the form's table with this goods number and TARIC code.
     static void zeile(masterdata::Stammformular &form, const QString &waren, const QString &taric)

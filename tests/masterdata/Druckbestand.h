@@ -1,22 +1,19 @@
 #pragma once
 
-// The master-data store with the list prints' printer recorded: the prints
-// go to a recording instead of a printer, "Laser" being the current one.
+// A master-data store with a recording printer: the list prints' jobs,
+// texts and lines land in `aufnahme`.
 
 #include "Stammdatenbestand.h"
+
+#include "masterdata/Listendruck.h"
 
 #include "common/Druckeinstellungen.h"
 #include "support/RecordingWeitergabe.h"
 
-#include "masterdata/Listendruck.h"
-
-#include "platform/print/Canvas.h"
 #include "platform/print/RecordingBackend.h"
 #include "platform/ui/SpeedButton.h"
 
-#include <QApplication>
-
-class Listendruckbestand : public Stammdatenbestand
+class Druckbestand : public Stammdatenbestand
 {
 protected:
     void SetUp() override
@@ -37,14 +34,6 @@ protected:
         Stammdatenbestand::TearDown();
     }
 
-    void geschaeftsarten(int anzahl)
-    {
-        QList<QVariantList> zeilen;
-        for (int i = 1; i <= anzahl; ++i)
-            zeilen.append({QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')), QStringLiteral("Art %1").arg(i)});
-        anlegen(QStringLiteral("S_GESART"), {QStringLiteral("Geart"), QStringLiteral("Bez")}, zeilen);
-    }
-
     // Prints with OK to the prompt; answers the prompt's text.
     QString drucken(masterdata::Listendruck &druck, int antwort = ui::ModalResult::Ok)
     {
@@ -53,27 +42,6 @@ protected:
         druck.SpeedButton1->click();
         EXPECT_TRUE(dialoge.allAnswered());
         return dialoge.shown().empty() ? QString() : dialoge.shown().back().text;
-    }
-
-    // The parameter record with the names of the five document languages.
-    void sprachnamen(const QStringList &namen)
-    {
-        QStringList felder{QStringLiteral("ID")};
-        QVariantList werte{1};
-        for (int i = 0; i < namen.size(); ++i) {
-            felder << QStringLiteral("Sprache%1").arg(i + 1);
-            werte << namen[i];
-        }
-        anlegen(QStringLiteral("S_PARAME"), felder, {werte});
-    }
-
-    // Shown and active, so that focus moves as the clerk's would.
-    static void anzeigen(QWidget &form)
-    {
-        form.show();
-        QApplication::setActiveWindow(&form);
-        form.activateWindow();
-        QApplication::processEvents();
     }
 
     QStringList titel() const
@@ -89,4 +57,3 @@ protected:
     print::RecordingBackend aufnahme;
     QStringList benutzteDrucker;
 };
-

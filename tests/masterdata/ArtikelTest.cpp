@@ -57,20 +57,19 @@ TEST_P(Artikel, NumbersAreProposedAfterTheLastOneTypedOrProposed)
 
     form.SpeedButton17->click();
     EXPECT_EQ(nummer(form), QStringLiteral("5"));
+    // Types over the proposal, leaves the field, saves and adds the next.
+    const auto naechsterNach = [&](const QString &getippt) {
+        ueberschreiben(edit(form, 1), getippt);
+        edit(form, 3)->setFocus();
+        QApplication::processEvents();
+        form.SpeedButton13->click();
+        form.SpeedButton17->click();
+        return nummer(form);
+    };
     // A number typed over the proposal: the next one follows it.
-    ueberschreiben(edit(form, 1), QStringLiteral("100"));
-    edit(form, 3)->setFocus();
-    QApplication::processEvents();
-    form.SpeedButton13->click();
-    form.SpeedButton17->click();
-    EXPECT_EQ(nummer(form), QStringLiteral("101"));
+    EXPECT_EQ(naechsterNach(QStringLiteral("100")), QStringLiteral("101"));
     // Text that is no number leaves the last number as it was.
-    ueberschreiben(edit(form, 1), QStringLiteral("X-1"));
-    edit(form, 3)->setFocus();
-    QApplication::processEvents();
-    form.SpeedButton13->click();
-    form.SpeedButton17->click();
-    EXPECT_EQ(nummer(form), QStringLiteral("102"));
+    EXPECT_EQ(naechsterNach(QStringLiteral("X-1")), QStringLiteral("102"));
     form.Table1->cancel();
     EXPECT_EQ(anzahl(QStringLiteral("S_ARTIST")), 7);
 }
@@ -158,10 +157,7 @@ TEST_P(Artikel, TheListPrintsFivePerSheetWithPriceAndMassFormatted)
     EXPECT_FALSE(beschriftung->font.style & print::FontStyle::Underline);
     // A line after each of the first four articles of a full sheet, none
     // after the fifth; the second sheet's two articles have theirs.
-    QList<int> linien;
-    for (const auto &linie : aufnahme.lines())
-        linien << linie.from.y();
-    EXPECT_EQ(linien, (QList<int>{670, 1200, 1730, 2260, 670, 1200}));
+    EXPECT_EQ(linienY(), (QList<int>{670, 1200, 1730, 2260, 670, 1200}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Speicher, Artikel, testing::Values(Speicher::SQLite, Speicher::PostgreSQL), speicherName);

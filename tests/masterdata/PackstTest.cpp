@@ -128,12 +128,7 @@ TEST_P(Packstuecke, TheFourthLanguageNameStandsOverColumnSOnTheCardAndInTheList)
     EXPECT_EQ(aufnahme.findText(QStringLiteral("caixa"))->position.y(), 350 + 452);
     EXPECT_EQ(aufnahme.findText(QStringLiteral("Z5"))->page, aufnahme.jobs()[1].firstPage);
     // Seven records fill the first sheet; the seventh one's line is the frame's bottom.
-    int unterste = 0;
-    for (const auto &linie : aufnahme.lines()) {
-        if (linie.page == aufnahme.jobs()[0].firstPage)
-            unterste = std::max(unterste, linie.from.y());
-    }
-    EXPECT_EQ(unterste, 2610);
+    EXPECT_EQ(untersteLinie(aufnahme.jobs()[0].firstPage), 2610);
 }
 
 TEST_P(Packstuecke, ThePickerTakesTheHighlightedKindInDescriptionOrder)
@@ -170,12 +165,7 @@ TEST_P(Packstuecke, PreferenceClausesPrintSixASheetUnderTheirOwnTitle)
     EXPECT_EQ(aufnahme.findText(QStringLiteral("Sechste 6"))->position.y(), 5 * 400 + 510);
     EXPECT_EQ(aufnahme.findText(QStringLiteral("P7"))->page, aufnahme.jobs()[1].firstPage);
     EXPECT_EQ(aufnahme.findAll(QStringLiteral("Text      :")).size(), 7);
-    int unterste = 0;
-    for (const auto &linie : aufnahme.lines()) {
-        if (linie.page == aufnahme.jobs()[0].firstPage)
-            unterste = std::max(unterste, linie.from.y());
-    }
-    EXPECT_EQ(unterste, 2560);
+    EXPECT_EQ(untersteLinie(aufnahme.jobs()[0].firstPage), 2560);
 }
 
 TEST_P(Packstuecke, InThePreferenceClausesEnterInTheListGoesToTheCodeAndADoubleClickTakes)

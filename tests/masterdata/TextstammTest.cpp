@@ -196,12 +196,7 @@ TEST_P(Textstamm, EachClausePrintsOnASheetOfItsOwnWithTheFiveLanguageBlocks)
         EXPECT_TRUE(aufnahme.hasText(praefixe[i] + QStringLiteral("1"), 150, bloecke[i].second + 72, 0, erste));
         EXPECT_TRUE(aufnahme.hasText(praefixe[i] + QStringLiteral("10"), 150, bloecke[i].second + 72 + 9 * 42, 0, erste));
     }
-    QList<int> linien;
-    for (const auto &linie : aufnahme.lines()) {
-        if (linie.page == erste)
-            linien << linie.from.y();
-    }
-    EXPECT_EQ(linien, (QList<int>{270, 780, 1280, 1780, 2280}));
+    EXPECT_EQ(linienY(erste), (QList<int>{270, 780, 1280, 1780, 2280}));
     EXPECT_TRUE(aufnahme.hasText(lang, 150, 290 + 72, 0, aufnahme.jobs()[1].firstPage));
 }
 

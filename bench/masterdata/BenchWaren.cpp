@@ -6,7 +6,8 @@
 // type-ahead (one letter, nearest description) is measured alike. Opening
 // the goods-number form on 200,000 rows must cost no more than twice what
 // it costs on 200.
-#include "masterdata/Tabellen.h"
+#include "Benchbestand.h"
+
 #include "masterdata/Ware.h"
 #include "masterdata/Ware_e.h"
 
@@ -17,12 +18,9 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <map>
-#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -38,51 +36,15 @@ QString bezeichnung(int n)
     return QStringLiteral("%1are %2").arg(QChar(u'A' + n % 26)).arg(n);
 }
 
-struct WarenStore
+Benchbestand &warenStore(int rows)
 {
-    QTemporaryDir folder;
-    int rows;
-
-    explicit WarenStore(int anzahl) : rows(anzahl)
-    {
-        db::Database &database = use();
-        database.createMissingTables();
-        db::Transaction transaction(database);
-        constexpr int batch = 500;
-        for (int first = 1; first <= rows; first += batch) {
-            QString sql = QStringLiteral("INSERT INTO \"S_WARENN\" (\"waren\", \"bez1\", \"bez2\", \"Land\", \"Waren2\") VALUES ");
-            QVariantList values;
-            for (int n = first; n < first + batch && n <= rows; ++n) {
-                sql += values.isEmpty() ? QStringLiteral("(?,?,?,?,?)") : QStringLiteral(",(?,?,?,?,?)");
-                values << warenNummer(n) << bezeichnung(n) << QStringLiteral("Zeile zwei") << QStringLiteral("DE")
-                       << QStringLiteral("00");
-            }
-            database.execute(sql, values);
-        }
-        transaction.commit();
-    }
-
-    db::Database &use()
-    {
-        db::Database &database = db::Database::alias(QStringLiteral("Z_Tavero"));
-        if (database.path() != folder.path()) {
-            database.setPath(folder.path());
-            database.open();
-        }
-        return database;
-    }
-
-    QString fileName() const { return folder.filePath(QStringLiteral("Z_Tavero.sqlite")); }
-};
-
-WarenStore &warenStore(int rows)
-{
-    static std::map<int, std::unique_ptr<WarenStore>> stores;
-    auto &entry = stores[rows];
-    if (!entry)
-        entry = std::make_unique<WarenStore>(rows);
-    entry->use();
-    return *entry;
+    return benchbestand(QStringLiteral("S_WARENN"),
+                        {QStringLiteral("waren"), QStringLiteral("bez1"), QStringLiteral("bez2"), QStringLiteral("Land"),
+                         QStringLiteral("Waren2")},
+                        rows, [](int n) -> QVariantList {
+                            return {warenNummer(n), bezeichnung(n), QStringLiteral("Zeile zwei"), QStringLiteral("DE"),
+                                    QStringLiteral("00")};
+                        });
 }
 
 // The keystrokes of typing the goods number of a row in the middle.
@@ -126,7 +88,7 @@ void TypeAheadThroughTheTable(benchmark::State &state)
 // reading the first row's fields, as the table does.
 void rawKeystrokes(benchmark::State &state, const char *sql, const QStringList &parameter)
 {
-    WarenStore &s = warenStore(int(state.range(0)));
+    Benchbestand &s = warenStore(int(state.range(0)));
     sqlite3 *raw = nullptr;
     if (sqlite3_open_v2(s.fileName().toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
         throw std::runtime_error("open");
@@ -192,13 +154,7 @@ void PickerTypeAheadOnTheRawStore(benchmark::State &state)
 void OpenGoodsForm(benchmark::State &state)
 {
     warenStore(int(state.range(0)));
-    for (auto _ : state) {
-        TfrmWare form;
-        form.show();
-        QApplication::processEvents();
-        form.dbgrBenutzer->refresh();
-        benchmark::DoNotOptimize(form.dbgrBenutzer->cellText(0, 0));
-    }
+    formularOeffnen<TfrmWare>(state);
 }
 
 BENCHMARK(TypeAheadThroughTheTable)->Arg(20000)->Arg(200000)->Unit(benchmark::kMicrosecond);
@@ -211,16 +167,5 @@ BENCHMARK(OpenGoodsForm)->Arg(200)->Arg(200000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The form keeps its sort choice in the program folder's INI file.
-    QTemporaryDir programm;
-    qputenv("RAZAZU_HOME", programm.path().toUtf8());
-    QApplication application(argc, argv);
-    masterdata::tabellenAnmelden();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    db::Database::alias(QStringLiteral("Z_Tavero")).close();
-    return 0;
+    return benchmarksAusfuehren(argc, argv);
 }

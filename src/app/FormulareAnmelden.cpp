@@ -1,17 +1,21 @@
 #include "Formulare.h"
 
+#include "masterdata/Artikel.h"
 #include "masterdata/Geschft.h"
 #include "masterdata/Hafen.h"
 #include "masterdata/Klausel.h"
 #include "masterdata/Kunden.h"
 #include "masterdata/Liefer.h"
 #include "masterdata/Lnderbrd.h"
+#include "masterdata/Packst.h"
+#include "masterdata/Praef.h"
 #include "masterdata/Spedit.h"
 #include "masterdata/Urzeug.h"
 #include "masterdata/Verf.h"
 #include "masterdata/Verfan.h"
 #include "masterdata/Versand.h"
 #include "masterdata/Verzweig.h"
+#include "masterdata/Ware.h"
 #include "masterdata/Zahlung.h"
 #include "masterdata/Zoll.h"
 #include "sad_export/TfrmRegieAE.h"
@@ -43,6 +47,10 @@ void FormulareAnmelden()
     anmelden(Formular::Lieferbedingungen, erzeugen<TfrmLieferbedingungen>);
     anmelden(Formular::Verkehrszweige, erzeugen<TfrmVerkehrszweig>);
     anmelden(Formular::UrsprungszeugnisTabelle, erzeugen<TfrmUrzeug>);
+    anmelden(Formular::Artikel, erzeugen<TfrmArtikel>);
+    anmelden(Formular::Packstuecke, erzeugen<TfrmPackst>);
+    anmelden(Formular::Warennummer, erzeugen<TfrmWare>);
+    anmelden(Formular::Praeferenzklausel, erzeugen<TfrmPraef>);
     anmelden(Formular::Kunden, erzeugen<TfrmKunden>);
     anmelden(Formular::Spediteure, erzeugen<TfrmSpedit>);
     anmelden(Formular::Versandanschrift, erzeugen<TfrmVersand>);

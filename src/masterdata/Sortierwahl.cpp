@@ -22,7 +22,8 @@ QString Sortierwahl::gespeicherteOrdnung(const QString &iniSchluessel, const QLi
     return eintraege.isEmpty() ? QString() : eintraege[gespeichert(iniSchluessel, eintraege)].ordnung;
 }
 
-Sortierwahl::Sortierwahl(Stammformular &form, QString iniSchluessel, QList<Sortiereintrag> eintraege)
+Sortierwahl::Sortierwahl(Stammformular &form, QString iniSchluessel, QList<Sortiereintrag> eintraege,
+                         bool anfangSpeichern)
     : RadioGroup(QStringLiteral("Sortieren nach:"), form.body())
     , form_(form)
     , schluessel_(std::move(iniSchluessel))
@@ -33,6 +34,8 @@ Sortierwahl::Sortierwahl(Stammformular &form, QString iniSchluessel, QList<Sorti
         addItem(eintrag.text);
     gewaehlt_ = gespeichert(schluessel_, eintraege_);
     setItemIndex(gewaehlt_);
+    if (anfangSpeichern)
+        IniWertSchreiben(IniDateiName(), IniAbschnitt(), schluessel_, gewaehlt_);
     ui::applyUserFont(this, Erscheinungsbild().masterDataLabels);
     connect(this, &RadioGroup::itemClicked, this, ui::guarded([this](int index) { waehlen(index); }));
     // Below the card, above the buttons.

@@ -25,7 +25,10 @@ class Sortierwahl : public RadioGroup
 {
     Q_OBJECT
 public:
-    Sortierwahl(Stammformular &form, QString iniSchluessel, QList<Sortiereintrag> eintraege);
+    // anfangSpeichern: the item set at creation is stored too, so that a
+    // missing or stray key reads as that item afterwards.
+    Sortierwahl(Stammformular &form, QString iniSchluessel, QList<Sortiereintrag> eintraege,
+                bool anfangSpeichern = false);
 
     // The stored item: 0 when the key is missing or names no item.
     static int gespeichert(const QString &iniSchluessel, const QList<Sortiereintrag> &eintraege);

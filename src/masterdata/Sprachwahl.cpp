@@ -4,6 +4,7 @@
 
 #include "common/Programmzustand.h"
 
+#include "platform/db/DatabaseError.h"
 #include "platform/db/Table.h"
 #include "platform/ui/DataControls.h"
 #include "platform/ui/Guard.h"
@@ -36,14 +37,21 @@ int spracheNachBuchstabe(const QString &buchstabe)
 QStringList sprachnamen()
 {
     QStringList namen(sprachen);
-    db::Table parameter(datenbank(), QStringLiteral("S_PARAME"));
-    parameter.setReadOnly(true);
-    parameter.open();
-    if (!parameter.isEmpty()) {
-        for (int i = 0; i < sprachen; ++i)
-            namen[i] = parameter.fieldByName(QStringLiteral("Sprache%1").arg(i + 1)).asString().trimmed();
+    try {
+        if (!datenbank().tableExists(QStringLiteral("S_PARAME")))
+            return namen;
+        db::Table parameter(datenbank(), QStringLiteral("S_PARAME"));
+        parameter.setReadOnly(true);
+        parameter.open();
+        if (!parameter.isEmpty()) {
+            for (int i = 0; i < sprachen; ++i)
+                namen[i] = parameter.fieldByName(QStringLiteral("Sprache%1").arg(i + 1)).asString().trimmed();
+        }
+    } catch (const db::DatabaseError &) {
+        // An older parameter table without the language names: the designed
+        // captions stay.
+        return QStringList(sprachen);
     }
-    parameter.close();
     return namen;
 }
 

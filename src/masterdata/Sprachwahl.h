@@ -15,9 +15,8 @@ namespace masterdata {
 class Stammformular;
 
 // The five document languages of a multilingual master (clauses, payment
-// terms, articles, package kinds): a row of five grouped buttons above the
-// list, exactly one down, captioned with the language names of the
-// parameter record. A button rebinds the card's line inputs to the columns
+// terms, articles): a row of five grouped buttons above the list, exactly
+// one down, captioned with the language names of the parameter record. A button rebinds the card's line inputs to the columns
 // of its language (line n to the language's prefix + n); the number input
 // and the list stay. A record being inserted or edited is posted first, so
 // switching never loses typed text; when the post is refused the language
@@ -63,7 +62,7 @@ std::optional<QStringList> uebernehmenInSprache(Stammformular &form, Sprachwahl 
 int spracheNachBuchstabe(const QString &buchstabe);
 
 // The names of the five print languages (Sprache1 to Sprache5 of the
-// parameter record); empty texts where the record has none.
+// parameter record); empty texts where the record, or its table, has none.
 QStringList sprachnamen();
 
 } // namespace masterdata

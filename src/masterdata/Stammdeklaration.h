@@ -16,6 +16,8 @@ class QWidget;
 
 namespace masterdata {
 
+class Stammformular;
+
 // What Enter does on a master form's card.
 enum class EnterArt {
     NaechstesFeld,   // every input: on to the next control in tab order
@@ -78,13 +80,16 @@ struct Listenspalte
 };
 
 // "hinzufügen" proposes the next number: the highest of the key field over
-// the whole table plus one (see Nummernvorschlag.h).
+// the whole table plus one (see Nummernvorschlag.h), or the master's own.
 struct Nummernvergabe
 {
     QString feld;                    // empty: no proposal, a blank new record
     // The new record is stored at once with only its number, so that no
     // other workstation gets the same number meanwhile.
     bool sofortSpeichern = false;
+    // The master's own proposal in place of the highest plus one, asked
+    // once a pending record is settled; db::Abort adds no record.
+    std::function<qint64(Stammformular &form)> vorschlag = {};
 };
 
 // The take-over buttons, hidden until a caller shows them: "Übernehmen"

@@ -91,6 +91,7 @@ Stammformular::~Stammformular()
         ereignis.remove();
     // Closing posts, and a destructor must not throw: whatever the form
     // could not post while it was open is dropped here.
+    // A form created and freed without being shown never opened its table.
     if (Table1->isOpen()) {
         Table1->cancel();
         Table1->close();
@@ -231,6 +232,7 @@ QWidget *Stammformular::karteAufbauen(QWidget *eltern)
     rahmen->setObjectName(QStringLiteral("Bevel1"));
     rahmen->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto *raster = new QGridLayout(rahmen);
+    karte_ = raster;
     int edits = 0;
     int auswahlen = 0;
     int kaestchen = 0;
@@ -399,7 +401,8 @@ void Stammformular::Hinzufuegen()
     } else {
         // A pending record is settled first, so that its number counts.
         Table1->checkBrowseMode();
-        const qint64 nummer = naechsteNummer(datenbank(), deklaration_.tabelle, nummern.feld);
+        const qint64 nummer = nummern.vorschlag ? nummern.vorschlag(*this)
+                                                : naechsteNummer(datenbank(), deklaration_.tabelle, nummern.feld);
         // Set as the new record's default, so that a proposal the clerk
         // leaves untouched counts as unchanged and is dropped.
         db::Subscription vorgabe = Table1->onNewRecord.add([&](db::Table &tabelle) {

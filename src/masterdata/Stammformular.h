@@ -8,6 +8,7 @@
 #include <QList>
 
 class QAbstractButton;
+class QGridLayout;
 class QTabWidget;
 class TSR_dbGrid;
 
@@ -56,6 +57,9 @@ public:
     // The take-over buttons (nullptr without take-over).
     QAbstractButton *uebernehmenKnopf() const { return uebernehmen_; }
     QAbstractButton *abbruchKnopf() const { return abbruch_; }
+    // The card's grid (label in column 0, input in column 1, one row per
+    // input): a master adds its own controls there.
+    QGridLayout *karte() const { return karte_; }
 
     // Opens Table1 (and the lookup tables) unless already open; showing the
     // form does it too.
@@ -99,6 +103,7 @@ private:
     QList<Auswahl> auswahlen_;
     QAbstractButton *uebernehmen_ = nullptr;
     QAbstractButton *abbruch_ = nullptr;
+    QGridLayout *karte_ = nullptr;
 };
 
 // Sets a table's order from a declaration: a named index of the table, or

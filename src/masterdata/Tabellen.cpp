@@ -5,9 +5,11 @@
 #include "Tabelle_S_HAFEN.h"
 #include "Tabelle_S_INLAND.h"
 #include "Tabelle_S_KUNDEN.h"
+#include "Tabelle_S_ARTIST.h"
 #include "Tabelle_S_LANDBZ.h"
 #include "Tabelle_S_LIEFER.h"
 #include "Tabelle_S_PACKST.h"
+#include "Tabelle_S_PRAEFZ.h"
 #include "Tabelle_S_REKLAU.h"
 #include "Tabelle_S_SPEDIT.h"
 #include "Tabelle_S_URZEUG.h"
@@ -37,6 +39,8 @@ void tabellenAnmelden()
     db::Schema::registerTable(datenbank, Tabelle_S_LANDBZ());
     db::Schema::registerTable(datenbank, Tabelle_S_WARENN());
     db::Schema::registerTable(datenbank, Tabelle_S_PACKST());
+    db::Schema::registerTable(datenbank, Tabelle_S_ARTIST());
+    db::Schema::registerTable(datenbank, Tabelle_S_PRAEFZ());
     db::Schema::registerTable(datenbank, Tabelle_S_KUNDEN());
     db::Schema::registerTable(datenbank, Tabelle_S_SPEDIT());
     db::Schema::registerTable(datenbank, Tabelle_S_VERSAN());

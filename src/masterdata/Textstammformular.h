@@ -7,7 +7,8 @@ namespace masterdata {
 class Sprachwahl;
 
 // A master form whose card lines hold text in the five document languages,
-// with the language buttons above the list (clauses, payment terms).
+// with the language buttons above the list (clauses, payment terms,
+// articles).
 class Textstammformular : public Stammformular
 {
     Q_OBJECT

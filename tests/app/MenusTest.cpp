@@ -326,6 +326,8 @@ TEST_F(Menues, WithoutRegistersNothingPretendsToOpen)
                              QStringLiteral("mnuLieferbedingungen"), QStringLiteral("mnuUrsprungszeugnisTabelle"),
                              QStringLiteral("mnuVerkehrszweige"), QStringLiteral("mnuVerfahren"),
                              QStringLiteral("mnuVerfahrenAnmeldung"), QStringLiteral("mnuZollstellen"),
+                             QStringLiteral("mnuArtikel"), QStringLiteral("mnuPackstuecke"),
+                             QStringLiteral("mnuWarennummer"), QStringLiteral("mnuPraeferenzklausel"),
                              QStringLiteral("mnuKunden"), QStringLiteral("mnuSpediteure"),
                              QStringLiteral("mnuVersandanschrift"), QStringLiteral("mnuKlausel"),
                              QStringLiteral("mnuZahlungsbedingungen")};

@@ -143,12 +143,7 @@ TEST_P(Adressstamm, FiveForwardersFillASheetAndPrintTheCountryNumber)
     const int ersteSeite = aufnahme.jobs()[0].firstPage;
     EXPECT_TRUE(aufnahme.hasText(QStringLiteral("Spediteure"), 900, 50, 0, ersteSeite));
     EXPECT_TRUE(aufnahme.hasText(QStringLiteral("Spediteur-Nr.   :"), 900, 200 + 4 * 530, 0, ersteSeite));
-    int letzteLinie = 0;
-    for (const auto &linie : aufnahme.lines()) {
-        if (linie.page == ersteSeite)
-            letzteLinie = std::max(letzteLinie, linie.from.y());
-    }
-    EXPECT_EQ(letzteLinie, 2800);
+    EXPECT_EQ(untersteLinie(ersteSeite), 2800);
     // The number of the country as the country table has it; none for 999.
     const auto land = aufnahme.findText(QStringLiteral("004"));
     ASSERT_TRUE(land.has_value());
@@ -173,10 +168,7 @@ TEST_P(Adressstamm, SevenShippingAddressesFillASheetAndPrintTheCountryName)
         EXPECT_EQ(drucken(druck), QStringLiteral("Bitte legen Sie 1 leeres Blatt \nin den Drucker ein! "));
     }
     EXPECT_EQ(titel(), QStringList{QStringLiteral("Razazu / Versand: Versandanschriften")});
-    int letzteLinie = 0;
-    for (const auto &linie : aufnahme.lines())
-        letzteLinie = std::max(letzteLinie, linie.from.y());
-    EXPECT_EQ(letzteLinie, 2680);
+    EXPECT_EQ(untersteLinie(), 2680);
     EXPECT_EQ(aufnahme.shapes().front().points.boundingRect().bottom(), 2680);
     EXPECT_EQ(aufnahme.findAll(QStringLiteral("Deutschland")).size(), 7);
     // The address lines stand at the left edge, the country after the

@@ -13,6 +13,8 @@
 #include "platform/print/RecordingBackend.h"
 #include "platform/ui/SpeedButton.h"
 
+#include <algorithm>
+
 class Druckbestand : public Stammdatenbestand
 {
 protected:
@@ -42,6 +44,24 @@ protected:
         druck.SpeedButton1->click();
         EXPECT_TRUE(dialoge.allAnswered());
         return dialoge.shown().empty() ? QString() : dialoge.shown().back().text;
+    }
+
+    // The y of the lines drawn, in order: on one page, or on all (-1).
+    QList<int> linienY(int seite = -1) const
+    {
+        QList<int> ys;
+        for (const auto &linie : aufnahme.lines()) {
+            if (seite < 0 || linie.page == seite)
+                ys << linie.from.y();
+        }
+        return ys;
+    }
+
+    // The lowest line of a page (all pages: -1); 0 without lines.
+    int untersteLinie(int seite = -1) const
+    {
+        const QList<int> ys = linienY(seite);
+        return ys.isEmpty() ? 0 : *std::max_element(ys.begin(), ys.end());
     }
 
     QStringList titel() const

@@ -5,6 +5,7 @@
 #include "masterdata/Stammformular.h"
 
 #include "platform/db/Table.h"
+#include "platform/ui/DataControls.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -36,12 +37,17 @@ inline void zeigen(QWidget &form)
     QApplication::processEvents();
 }
 
-inline QWidget *edit(const masterdata::Stammformular &form, int nummer)
+inline ui::DataEdit *edit(const masterdata::Stammformular &form, int nummer)
 {
-    return form.findChild<QWidget *>(QStringLiteral("DBEdit%1").arg(nummer));
+    return form.findChild<ui::DataEdit *>(QStringLiteral("DBEdit%1").arg(nummer));
+}
+
+inline QString feld(db::Table &tabelle, const QString &name)
+{
+    return tabelle.fieldByName(name).asString();
 }
 
 inline QString feld(masterdata::Stammformular &form, const QString &name)
 {
-    return form.Table1->fieldByName(name).asString();
+    return feld(*form.Table1, name);
 }

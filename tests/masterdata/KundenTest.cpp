@@ -7,7 +7,6 @@
 #include "masterdata/Werteauswahl.h"
 
 #include "common/Ini.h"
-#include "common/Programmordner.h"
 #include "common/TSR_dbGrid.h"
 #include "common/TfrmSuche.h"
 
@@ -42,8 +41,6 @@ protected:
         anlegen(QStringLiteral("S_LANDBZ"), {QStringLiteral("Land"), QStringLiteral("Bez"), QStringLiteral("Lkz")},
                 {{QStringLiteral("004"), QStringLiteral("Deutschland"), QStringLiteral("DE")}});
     }
-
-    Programmordner programm;
 };
 
 TEST_P(Kunden, AddingTakesTheHighestNumberPlusOneAndStoresItAtOnce)

@@ -6,11 +6,7 @@
 #include "masterdata/Urzeug.h"
 #include "masterdata/Zoll.h"
 
-#include "common/Druckeinstellungen.h"
-#include "support/RecordingWeitergabe.h"
-
 #include "platform/print/Canvas.h"
-#include "platform/print/RecordingBackend.h"
 #include "platform/ui/SpeedButton.h"
 #include "platform/ui/StatusBar.h"
 

@@ -4,6 +4,7 @@
 // RAZAZU_TEST_PG names a server, on PostgreSQL in a schema of its own. The
 // forms reach it through the alias Z_Tavero, as in the program.
 
+#include "common/Programmordner.h"
 #include "common/Tabellen.h"
 #include "masterdata/Tabellen.h"
 #include "support/ModalForms.h"
@@ -110,7 +111,21 @@ protected:
         return db::Query::scalar(datenbank(), sql, werte);
     }
 
+    // The parameter record with the names of the document languages.
+    void sprachnamen(const QStringList &namen)
+    {
+        QStringList felder{QStringLiteral("ID")};
+        QVariantList werte{1};
+        for (int i = 0; i < namen.size(); ++i) {
+            felder << QStringLiteral("Sprache%1").arg(i + 1);
+            werte << namen[i];
+        }
+        anlegen(QStringLiteral("S_PARAME"), felder, {werte});
+    }
+
     TempFolder ordner;
+    // Forms keep choices in the program folder's INI file.
+    Programmordner programm;
     ScriptedDialogs dialoge;
     ModalForms formulare;
 

@@ -23,11 +23,8 @@ protected:
 
     void sprachen()
     {
-        anlegen(QStringLiteral("S_PARAME"),
-                {QStringLiteral("ID"), QStringLiteral("Sprache1"), QStringLiteral("Sprache2"), QStringLiteral("Sprache3"),
-                 QStringLiteral("Sprache4"), QStringLiteral("Sprache5")},
-                {{1, QStringLiteral("Deutsch"), QStringLiteral("Englisch"), QStringLiteral("Französisch"),
-                  QStringLiteral("Portugiesisch"), QStringLiteral("Spanisch")}});
+        sprachnamen({QStringLiteral("Deutsch"), QStringLiteral("Englisch"), QStringLiteral("Französisch"),
+                     QStringLiteral("Portugiesisch"), QStringLiteral("Spanisch")});
     }
 
     // One clause whose every line says its column: "k1" holds "k1", ...
@@ -199,12 +196,7 @@ TEST_P(Textstamm, EachClausePrintsOnASheetOfItsOwnWithTheFiveLanguageBlocks)
         EXPECT_TRUE(aufnahme.hasText(praefixe[i] + QStringLiteral("1"), 150, bloecke[i].second + 72, 0, erste));
         EXPECT_TRUE(aufnahme.hasText(praefixe[i] + QStringLiteral("10"), 150, bloecke[i].second + 72 + 9 * 42, 0, erste));
     }
-    QList<int> linien;
-    for (const auto &linie : aufnahme.lines()) {
-        if (linie.page == erste)
-            linien << linie.from.y();
-    }
-    EXPECT_EQ(linien, (QList<int>{270, 780, 1280, 1780, 2280}));
+    EXPECT_EQ(linienY(erste), (QList<int>{270, 780, 1280, 1780, 2280}));
     EXPECT_TRUE(aufnahme.hasText(lang, 150, 290 + 72, 0, aufnahme.jobs()[1].firstPage));
 }
 

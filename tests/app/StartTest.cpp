@@ -1,3 +1,4 @@
+#include "support/PressKey.h"
 #include "StartUmgebung.h"
 
 #include "Version.h"
@@ -123,8 +124,7 @@ TEST_F(Start, AChangeListRunsTheUpdateAndIsDeletedOnlyWhenItEndsWithOk)
 
     // Closed before the run: the list stays for the next start.
     formulare.whenShown<dbupdate::TfrmUpdateDataBases>([](dbupdate::TfrmUpdateDataBases &dialog) {
-        QKeyEvent abbruch(QEvent::KeyPress, Qt::Key_F12, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-        QApplication::sendEvent(&dialog, &abbruch);
+        pressKey(&dialog, Qt::Key_F12, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
     });
     {
         TfrmMain main;

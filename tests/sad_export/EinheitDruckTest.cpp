@@ -1,4 +1,5 @@
 #include "Ausfuhrdaten.h"
+#include "support/ModalForms.h"
 #include "support/PdfWords.h"
 #include "support/RecordingWeitergabe.h"
 #include "support/ScriptedDialogs.h"
@@ -12,6 +13,7 @@
 #include "platform/print/PdfBackend.h"
 #include "platform/print/RecordingBackend.h"
 #include "sad_export/TfrmEinheit_d.h"
+#include "sad_export/TfrmRegieAE.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -521,6 +523,27 @@ TEST_P(EinheitDruckTest, BlankPaperPdfPutsTheTextsWhereTheFormSays)
     ASSERT_NE(zeichen, nullptr);
     EXPECT_NEAR(zeichen->xMin, 1485, toleranz);
     EXPECT_NEAR(zeichen->yMin, 20, toleranz);
+}
+
+// The register's "&Drucken" opens the print dialog on its current
+// declaration, captioned with its number.
+TEST_P(EinheitDruckTest, TheRegistersPrintOpensTheDialogOnItsDeclaration)
+{
+    erklaerung(80, 2);
+    TfrmRegieAE regie;
+    ASSERT_TRUE(regie.kopf().findKey({80}));
+    ModalForms formulare;
+    QString titel;
+    QString nummer;
+    formulare.whenShown<TfrmEinheit_d>([&](TfrmEinheit_d &druck) {
+        titel = druck.windowTitle();
+        nummer = druck.lblBelegNr->text();
+        druck.BtnAbbruch->click();
+    });
+    regie.Drucken();
+    EXPECT_EQ(titel, "Druck Einheitspapier - Belegnummer: 80");
+    EXPECT_EQ(nummer, "80");
+    EXPECT_TRUE(aufnahme.jobs().isEmpty());
 }
 
 AUSFUHR_TESTS(EinheitDruckTest);

@@ -310,18 +310,33 @@ void Table::Private::repositionAfterChange(const store::Row &row)
         internalLast();
 }
 
-int Table::Private::countRowsUpTo(const Condition &extra, int limit)
+// Counted over the union of the keyset's parts, so that each is read from
+// the index where it starts, whatever nulls the order holds.
+int Table::Private::countBeyondUpTo(const QVariantList &values, bool after, int limit)
 {
-    Condition condition = baseCondition();
-    condition.add(extra);
-    QString sql = QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM %1").arg(store::quoteIdentifier(storeName));
-    if (!condition.sql.isEmpty())
-        sql += QLatin1String(" WHERE ") + condition.sql;
-    sql += QLatin1String(" LIMIT ?) AS counted");
+    std::vector<Condition> parts;
+    if (std::optional<Condition> rowValue = rowValueKeyset(values, after, false))
+        parts.push_back(*rowValue);
+    else
+        parts = keysetParts(values, after, false);
+    if (parts.empty())
+        return 0;
+    const Condition base = baseCondition();
+    const QString head = QStringLiteral("SELECT 1 FROM %1").arg(store::quoteIdentifier(storeName));
+    QStringList selects;
+    QVariantList params;
+    for (const Condition &part : parts) {
+        Condition condition = base;
+        condition.add(part);
+        selects << head + QLatin1String(" WHERE ") + condition.sql;
+        params += condition.params;
+    }
+    const QString sql = QStringLiteral("SELECT COUNT(*) FROM (%1 LIMIT ?) AS counted")
+                            .arg(selects.join(QLatin1String(" UNION ALL ")));
     store::Statement &count = statement(sql);
     ResetOnExit reset{count};
     int position = 0;
-    for (const QVariant &param : condition.params)
+    for (const QVariant &param : params)
         count.bind(position++, param);
     count.bind(position, limit);
     if (!count.step())
@@ -493,22 +508,20 @@ int Table::recNo()
     if (!row)
         return -1;
     const QVariantList values = d->orderValues(*row);
-    const Condition before = d->keyset(values, false, false);
     if (d->filtered && !onFilterRecord.empty())
-        return d->countRows(before) + 1;
+        return d->countRows(d->keyset(values, false, false)) + 1;
     // Counting the records before one near the end of a large table takes
     // long; counting those after it, and all, does not. Both sides are
     // counted a part at a time, and the first to finish gives the number.
-    const Condition after = d->keyset(values, true, false);
     for (int limit = 256; limit < (1 << 24); limit *= 4) {
-        const int earlier = d->countRowsUpTo(before, limit);
+        const int earlier = d->countBeyondUpTo(values, false, limit);
         if (earlier < limit)
             return earlier + 1;
-        const int later = d->countRowsUpTo(after, limit);
+        const int later = d->countBeyondUpTo(values, true, limit);
         if (later < limit)
             return d->countRows({}) - later;
     }
-    return d->countRows(before) + 1;
+    return d->countRows(d->keyset(values, false, false)) + 1;
 }
 
 void Table::refresh()

@@ -176,6 +176,10 @@ struct Table::Private
     // Rows after (or before) the key in cursor order; inclusive takes the key
     // itself too. Only the first values.size() order columns take part.
     Condition keyset(const QVariantList &values, bool after, bool inclusive) const;
+    // The same as a row-value comparison, where no null can get in its way.
+    std::optional<Condition> rowValueKeyset(const QVariantList &values, bool after, bool inclusive) const;
+    // The same as disjoint parts, each one seek in the order's index.
+    std::vector<Condition> keysetParts(const QVariantList &values, bool after, bool inclusive) const;
     Condition keyEquals(const QVariantList &values) const;
     Condition identityEquals(const QVariantList &identity) const;
     Condition baseCondition() const;
@@ -210,8 +214,9 @@ struct Table::Private
     void repositionAfterChange(const store::Row &row);
     std::optional<store::Row> fetchByIdentity(const QVariantList &identity, bool withBase);
     int countRows(const Condition &extra);
-    // The same, but stops counting at limit.
-    int countRowsUpTo(const Condition &extra, int limit);
+    // The rows after (or before) the key, within the base condition; stops
+    // counting at limit.
+    int countBeyondUpTo(const QVariantList &values, bool after, int limit);
     void afterMove();
     void applyMasterValues();
     std::optional<QVariantList> currentMasterValues() const;

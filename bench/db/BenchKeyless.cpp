@@ -1,7 +1,9 @@
 // Opening a table without a primary key in the order of a case-insensitive
 // secondary index whose fields may be empty or null, as the goods-number
 // master does: position on the first row, ask its record number (the grid
-// shows the position) and read a screen of rows. On 200,000 rows this must
+// shows the position), read a screen of rows and come back to the first one
+// as the grid does (by its bookmark, then a step up that finds nothing
+// before it, which keeps the cursor at the start). On 200,000 rows this must
 // cost no more than twice what it costs on 200.
 // Where RAZAZU_TEST_PG names a server, the same runs there too.
 #include "platform/db/Database.h"
@@ -148,11 +150,14 @@ void openFirstScreen(benchmark::State &state, bool postgres, const char *index)
         table.setIndexName(QString::fromLatin1(index));
         table.open();
         position = table.recNo();
+        const Bookmark home = table.bookmark();
         for (int i = 0; i < screenRows && !table.eof(); ++i, table.next()) {
             benchmark::DoNotOptimize(table.fieldByName(QStringLiteral("waren")).asString());
             benchmark::DoNotOptimize(table.fieldByName(QStringLiteral("bez1")).asString());
         }
-        table.first();
+        table.gotoBookmark(home);
+        if (table.moveBy(-1) != 0)
+            state.SkipWithError("a record before the first one");
         position += table.recNo();
         table.close();
     }

@@ -75,28 +75,30 @@ std::optional<Condition> Table::Private::rowValueKeyset(const QVariantList &valu
 // Otherwise the comparison is spelled out column by column: equal on the
 // leading columns and beyond on the next one. Each part is a single seek in
 // the order's index (a nullable column taken down splits into "less" and
-// "null"), and the parts do not overlap.
+// "null"), the parts do not overlap, and they come nearest to the key first,
+// so that reading them in turn reads the rows in order.
 std::vector<Condition> Table::Private::keysetParts(const QVariantList &values, bool after, bool inclusive) const
 {
     const int count = std::min<int>(values.size(), order.size());
-    std::vector<Condition> parts;
+    std::vector<std::vector<Condition>> beyondColumn(static_cast<size_t>(count));
     Condition prefix;
-    for (int i = 0; i <= count; ++i) {
-        if (i == count) {
-            if (inclusive)
-                parts.push_back(prefix);
-            break;
-        }
+    for (int i = 0; i < count; ++i) {
         const OrderColumn &column = order[i];
         const bool up = after != column.descending;
         const bool null = isNullValue(values[i]);
         auto beyond = [&](const QString &sql, const QVariantList &params) {
             Condition part = prefix;
             part.add(Condition{sql, params});
-            parts.push_back(part);
+            beyondColumn[size_t(i)].push_back(part);
         };
         if (up && null) {
-            beyond(QStringLiteral("%1 IS NOT NULL").arg(column.expression), {});
+            // Every text is at least the empty one, and SQLite keeps every
+            // value of a character column as text: a range the index seeks,
+            // where it would walk past the nulls for IS NOT NULL.
+            if (dialect == store::Dialect::SQLite && column.type == FieldType::Alpha)
+                beyond(QStringLiteral("%1 >= ''").arg(column.expression), {});
+            else
+                beyond(QStringLiteral("%1 IS NOT NULL").arg(column.expression), {});
         } else if (up) {
             beyond(QStringLiteral("%1 > %2").arg(column.expression, columnValueSql(column)), {values[i]});
         } else if (!null) {
@@ -108,6 +110,13 @@ std::vector<Condition> Table::Private::keysetParts(const QVariantList &values, b
             prefix.add(Condition{QStringLiteral("%1 IS NULL").arg(column.expression), {}});
         else
             prefix.add(Condition{QStringLiteral("%1 = %2").arg(column.expression, columnValueSql(column)), {values[i]}});
+    }
+    std::vector<Condition> parts;
+    if (inclusive)
+        parts.push_back(prefix);
+    for (int i = count - 1; i >= 0; --i) {
+        for (Condition &part : beyondColumn[size_t(i)])
+            parts.push_back(std::move(part));
     }
     return parts;
 }

@@ -12,6 +12,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 // Inside platform/db: the state of a Table cursor, shared by the files that
@@ -73,7 +74,19 @@ struct Table::Private
     int cellCount = 0;          // values per fetched row
     QString selectList;
     std::vector<std::unique_ptr<Field>> fields;   // stored, then calculated
-    QHash<QString, int> fieldsByName;             // exact and lower-case names
+    // Exact, lower-case and asked-for names. Controls ask on every move, so
+    // the names are hashed plainly rather than with Qt's seeded hash.
+    struct NameHash
+    {
+        size_t operator()(const QString &name) const noexcept
+        {
+            size_t hash = 1469598103934665603ULL;
+            for (QChar c : name)
+                hash = (hash ^ c.unicode()) * 1099511628211ULL;
+            return hash;
+        }
+    };
+    std::unordered_map<QString, int, NameHash> fieldsByName;
     QList<OrderColumn> order;
     QStringList orderFields;
     QMetaObject::Connection databaseConnection;

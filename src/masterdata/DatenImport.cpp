@@ -29,7 +29,8 @@ void datenImportieren(Stammformular &form, const Importziel &ziel)
     frmKundenImport.Table1->open();
     frmKundenImport.showModal();
     IniSchreiben(ziel.iniSchluessel, QString::number(frmDatenbank.formatIndex()));
-    form.Table1->refresh();
+    if (form.Table1->isOpen())
+        form.Table1->refresh();
 }
 
 QAction *datenImportMenue(Stammformular &form, const Importziel &ziel)

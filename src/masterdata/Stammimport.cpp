@@ -12,6 +12,7 @@
 #include "platform/files/formats/ValueText.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <memory>
@@ -117,6 +118,44 @@ private:
     std::size_t satz_ = 0;
 };
 
+// Control characters, and bytes Windows-1252 leaves undefined, mean the
+// file is no text table: looked for in the bytes before anything is read,
+// so an image or a program file gets its own message, not the structure's.
+void textPruefen(const QString &datei, const files::DelimitedFormat &format)
+{
+    QFile datei_(datei);
+    if (!datei_.open(QIODevice::ReadOnly))
+        throw FileError::cannotRead(datei, datei_.errorString());
+    const qint64 groesse = datei_.size();
+    const uchar *anfang = datei_.map(0, groesse);
+    QByteArray gelesen;
+    if (!anfang) {
+        gelesen = datei_.readAll();
+        anfang = reinterpret_cast<const uchar *>(gelesen.constData());
+    }
+    const bool utf8 = groesse >= 3 && anfang[0] == 0xEF && anfang[1] == 0xBB && anfang[2] == 0xBF;
+    const bool windows1252 = !utf8 && format.codePage.toUpper().contains("1252");
+    int zeile = 1;
+    for (qint64 i = 0; i < groesse; ++i) {
+        const uchar c = anfang[i];
+        if (c == '\n') {
+            ++zeile;
+            continue;
+        }
+        const bool steuerzeichen = c < 0x20 && c != '\t' && c != '\r' && c != 0x1A;
+        const bool undefiniert = windows1252 && (c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D);
+        if (steuerzeichen)
+            throw FileError(datei, QStringLiteral("Die Datei '%1' ist keine Textdatei: Zeile %2 enthält Steuerzeichen.")
+                                       .arg(FileError::displayName(datei))
+                                       .arg(zeile));
+        if (undefiniert)
+            throw FileError(datei, QStringLiteral("Die Datei '%1' enthält in Zeile %2 Bytes, die im Zeichensatz "
+                                                  "Windows-1252 kein Zeichen sind.")
+                                       .arg(FileError::displayName(datei))
+                                       .arg(zeile));
+    }
+}
+
 // A delimited text file: its first line names the fields; blank lines
 // carry no row.
 class GetrenntQuelle : public Importquelle
@@ -125,6 +164,7 @@ public:
     GetrenntQuelle(const QString &datei, const files::DelimitedFormat &format)
         : leser_(datei, format), format_(format)
     {
+        textPruefen(datei, format);
     }
 
     QStringList feldnamen() override
@@ -150,32 +190,7 @@ public:
 private:
     QStringList werte(const QString &satz)
     {
-        zeichenPruefen(satz);
         return files::splitDelimitedRecord(satz, format_.quote, format_.separator);
-    }
-
-    // Bytes Windows-1252 leaves undefined come through as control
-    // characters; they, and control characters of any other kind, mean the
-    // file is no text table of that code page.
-    void zeichenPruefen(const QString &satz) const
-    {
-        for (const QChar zeichen : satz) {
-            const char16_t c = zeichen.unicode();
-            if (c >= 0x20 && (c < 0x7F || c > 0x9F) && c != 0xFFFD)
-                continue;
-            if (c == u'\t')
-                continue;
-            const bool undefiniert = c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D || c == 0xFFFD;
-            throw FileError(leser_.fileName(),
-                            undefiniert ? QStringLiteral("Die Datei '%1' enthält in Zeile %2 Bytes, die im "
-                                                         "Zeichensatz Windows-1252 kein Zeichen sind.")
-                                              .arg(FileError::displayName(leser_.fileName()))
-                                              .arg(leser_.lineNumber() - 1)
-                                        : QStringLiteral("Die Datei '%1' ist keine Textdatei: Zeile %2 enthält "
-                                                         "Steuerzeichen.")
-                                              .arg(FileError::displayName(leser_.fileName()))
-                                              .arg(leser_.lineNumber() - 1));
-        }
     }
 
     files::DelimitedReader leser_;

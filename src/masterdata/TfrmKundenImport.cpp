@@ -146,7 +146,11 @@ void TfrmKundenImport::DatenbankOeffnen()
     datei_ = *name;
     if (format == Datenbankformat::TextDelimited)
         return;
-    quelleZeigen(*name);
+    try {
+        quelleZeigen(*name);
+    } catch (const db::DatabaseError &fehler) {
+        ui::messageDlg(fehler.message(), ui::MessageType::Error, ui::Buttons::Ok);
+    }
 }
 
 void TfrmKundenImport::quelleZeigen(const QString &name)

@@ -117,6 +117,15 @@ protected:
         return namen.join(u';').toLatin1() + "\r\n";
     }
 
+    // A field of the record whose key field holds schluessel.
+    QString feld(const QString &tabelle, const QString &name, const QString &schluesselfeld, const QVariant &schluessel)
+    {
+        return wert(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                        .arg(datenbank().quote(name), datenbank().quote(tabelle), datenbank().quote(schluesselfeld)),
+                    {schluessel})
+            .toString();
+    }
+
     QString textdatei(const QString &name, const QByteArray &inhalt)
     {
         const QString pfad = ordner.file(name);
@@ -216,11 +225,11 @@ TEST_P(Stammimport, AnImportUpdatesByOneKeyFieldAndInsertsWhatIsNew)
                                    "99;\"Neukunde\"\r\n");
     importieren(fenster, pfad);
     EXPECT_EQ(anzahl(QStringLiteral("S_KUNDEN")), 4);
-    EXPECT_EQ(wert(QStringLiteral("SELECT name1 FROM S_KUNDEN WHERE nummer = 2")).toString(), u"Brandt & Co");
+    EXPECT_EQ(feld(QStringLiteral("S_KUNDEN"), QStringLiteral("name1"), QStringLiteral("nummer"), 2), u"Brandt & Co");
     // The fields after the line's last value are cleared.
-    EXPECT_TRUE(wert(QStringLiteral("SELECT ort FROM S_KUNDEN WHERE nummer = 2")).toString().isEmpty());
-    EXPECT_EQ(wert(QStringLiteral("SELECT name1 FROM S_KUNDEN WHERE nummer = 99")).toString(), u"Neukunde");
-    EXPECT_EQ(wert(QStringLiteral("SELECT ort FROM S_KUNDEN WHERE nummer = 1")).toString(), u"Köln");
+    EXPECT_TRUE(feld(QStringLiteral("S_KUNDEN"), QStringLiteral("ort"), QStringLiteral("nummer"), 2).isEmpty());
+    EXPECT_EQ(feld(QStringLiteral("S_KUNDEN"), QStringLiteral("name1"), QStringLiteral("nummer"), 99), u"Neukunde");
+    EXPECT_EQ(feld(QStringLiteral("S_KUNDEN"), QStringLiteral("ort"), QStringLiteral("nummer"), 1), u"Köln");
     // The target grid shows the result.
     EXPECT_EQ(fenster.form.Table1->recordCount(), 4);
 }
@@ -238,8 +247,9 @@ TEST_P(Stammimport, GoodsNumbersAreFoundByAllOfTheirFirstFiveFields)
         "\"73181595\";\"Schrauben aus Stahl\";\"\";\"\";\"\";\"720\";\"kg\"\r\n");
     importieren(fenster, pfad);
     EXPECT_EQ(anzahl(QStringLiteral("S_WARENN")), 3);
-    EXPECT_EQ(wert(QStringLiteral("SELECT Einheit FROM S_WARENN WHERE waren = '84713000'")).toString(), u"Paar");
-    EXPECT_EQ(anzahl(QStringLiteral("S_WARENN"), QStringLiteral("waren = '73181595'")), 2);
+    EXPECT_EQ(feld(QStringLiteral("S_WARENN"), QStringLiteral("Einheit"), QStringLiteral("waren"), QStringLiteral("84713000")), u"Paar");
+    EXPECT_EQ(anzahl(QStringLiteral("S_WARENN"), datenbank().quote(QStringLiteral("waren")) + QStringLiteral(" = ?"),
+                     {QStringLiteral("73181595")}), 2);
 }
 
 TEST_P(Stammimport, ASourceWhoseFieldsDifferByPositionImportsNothing)
@@ -265,7 +275,8 @@ TEST_P(Stammimport, ASourceWhoseFieldsDifferByPositionImportsNothing)
         importieren(fenster, pfad, fall.passt ? QString() : strukturText);
         EXPECT_EQ(anzahl(QStringLiteral("S_KUNDEN")), fall.passt ? 4 : 3);
     }
-    datenbank().execute(QStringLiteral("DELETE FROM S_KUNDEN WHERE nummer = 55"));
+    datenbank().execute(QStringLiteral("DELETE FROM %1 WHERE %2 = 55")
+                            .arg(datenbank().quote(QStringLiteral("S_KUNDEN")), datenbank().quote(QStringLiteral("nummer"))));
     EXPECT_EQ(inhalt(QStringLiteral("S_KUNDEN")), vorher);
 }
 

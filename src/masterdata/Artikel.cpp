@@ -147,7 +147,9 @@ TfrmArtikel::TfrmArtikel(QWidget *parent)
 {
     RadioGroup1 = new masterdata::Sortierwahl(*this, artikelSortSchluessel, artikelSortierung(), true);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    masterdata::datenImportMenue(*this);
+    masterdata::datenImportMenue(*this, {QStringLiteral("S_Artist.DB"), QStringLiteral("Artikel"), 2,
+                                        QStringLiteral("Stammdaten Import !          * Artikel *"),
+                                        QStringLiteral("Artikel-Import")});
 
     auto *artikelNr = findChild<ui::DataEdit *>(QStringLiteral("DBEdit1"));
     connect(artikelNr, &ui::DataEdit::exited, this, [this, artikelNr] {

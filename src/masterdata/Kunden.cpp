@@ -1,4 +1,5 @@
 #include "Kunden.h"
+#include "DatenImport.h"
 #include "Sortierwahl.h"
 #include "Stammdatenbank.h"
 #include "Werteauswahl.h"
@@ -203,6 +204,9 @@ TfrmKunden::TfrmKunden(QWidget *parent) : Stammformular(kundenDeklaration(), par
 {
     RadioGroup1 = new masterdata::Sortierwahl(*this, kundenSortSchluessel, kundenSortierung());
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    masterdata::datenImportMenue(*this, {QStringLiteral("S_KUNDEN.DB"), QStringLiteral("Nummer"), 1,
+                                         QStringLiteral("Stammdaten Import !          * Kunden *"),
+                                         QStringLiteral("KundenImport")});
 }
 
 bool TfrmKunden::KundeNachTIN(const QString &tin, TKundenAdresse &adresse)

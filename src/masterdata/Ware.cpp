@@ -148,7 +148,10 @@ TfrmWare::TfrmWare(QWidget *parent) : Stammformular(warenDeklaration(), parent)
 {
     RadioGroup1 = new masterdata::Sortierwahl(*this, warenSortSchluessel, warenSortierung(), true);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    masterdata::datenImportMenue(*this);
+    masterdata::datenImportMenue(
+        *this, {QStringLiteral("S_WARENN.DB"), QStringLiteral("waren;bez1;bez2;bez3;bez4;bez5;Land"), 3,
+                QStringLiteral("Stammdaten Import !          * Statistische Waren-Nr. und Artiekel-Stammdaten *"),
+                QStringLiteral("WarenImport")});
 
     // The unit comes only with imported rows: every click on the box drops it.
     if (auto *masseinheit = findChild<ui::DataCheckBox *>(QStringLiteral("DBCheckBox1"))) {

@@ -13,6 +13,7 @@
 
 #include "platform/db/Table.h"
 
+#include <QProgressBar>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>

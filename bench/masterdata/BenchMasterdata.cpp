@@ -4,7 +4,8 @@
 // A prefix search through the form's filter must stay within three times the
 // same query on the raw store (SQLite's C API, statement prepared each time
 // as the filter's is), both reading the first screen of matches.
-#include "masterdata/Tabellen.h"
+#include "Benchbestand.h"
+
 #include "masterdata/Zoll.h"
 
 #include "common/TSR_dbGrid.h"
@@ -14,75 +15,29 @@
 #include "platform/db/Table.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <map>
-#include <memory>
 #include <stdexcept>
 
 namespace {
 
 constexpr int screenRows = 20;
 
-struct Store
+Benchbestand &store(int rows)
 {
-    QTemporaryDir folder;
-
-    explicit Store(int rows)
-    {
-        db::Database &database = use();
-        database.createMissingTables();
-        db::Transaction transaction(database);
-        constexpr int batch = 500;
-        for (int first = 1; first <= rows; first += batch) {
-            QString sql = QStringLiteral("INSERT INTO \"S_ZOLLST\" (\"Zollst\", \"Art\", \"Ort\", \"Tart\") VALUES ");
-            QVariantList values;
-            for (int n = first; n < first + batch && n <= rows; ++n) {
-                sql += values.isEmpty() ? QStringLiteral("(?,?,?,?)") : QStringLiteral(",(?,?,?,?)");
-                values << QStringLiteral("DE%1").arg(n, 7, 10, QLatin1Char('0')) << QStringLiteral("Binnen")
-                       << QStringLiteral("Ort %1").arg(n) << QStringLiteral("3");
-            }
-            database.execute(sql, values);
-        }
-        transaction.commit();
-    }
-
-    // The program's alias points at this store.
-    db::Database &use()
-    {
-        db::Database &database = db::Database::alias(QStringLiteral("Z_Tavero"));
-        if (database.path() != folder.path()) {
-            database.setPath(folder.path());
-            database.open();
-        }
-        return database;
-    }
-
-    QString fileName() const { return folder.filePath(QStringLiteral("Z_Tavero.sqlite")); }
-};
-
-Store &store(int rows)
-{
-    static std::map<int, std::unique_ptr<Store>> stores;
-    auto &entry = stores[rows];
-    if (!entry)
-        entry = std::make_unique<Store>(rows);
-    entry->use();
-    return *entry;
+    return benchbestand(QStringLiteral("S_ZOLLST"),
+                        {QStringLiteral("Zollst"), QStringLiteral("Art"), QStringLiteral("Ort"), QStringLiteral("Tart")},
+                        rows, [](int n) -> QVariantList {
+                            return {QStringLiteral("DE%1").arg(n, 7, 10, QLatin1Char('0')), QStringLiteral("Binnen"),
+                                    QStringLiteral("Ort %1").arg(n), QStringLiteral("3")};
+                        });
 }
 
 void OpenMasterForm(benchmark::State &state)
 {
     store(int(state.range(0)));
-    for (auto _ : state) {
-        TfrmZoll form;
-        form.show();
-        QApplication::processEvents();
-        form.dbgrBenutzer->refresh();
-        benchmark::DoNotOptimize(form.dbgrBenutzer->cellText(0, 0));
-    }
+    formularOeffnen<TfrmZoll>(state);
 }
 
 // The filter the form's search sets for the text criterion, and the first
@@ -104,6 +59,8 @@ void PrefixSearchThroughTheForm(benchmark::State &state)
             benchmark::DoNotOptimize(table.fieldByName(QStringLiteral("Ort")).asString());
             ++found;
         }
+        // Whatever the form's controls put off until the event loop runs.
+        QApplication::processEvents();
     }
     state.counters["found"] = found;
 }
@@ -114,7 +71,7 @@ void PrefixSearchThroughTheForm(benchmark::State &state)
 // translation adds a NOCASE range to it so that the index serves it.
 void rawPrefixSearch(benchmark::State &state, const char *sql, const char *text)
 {
-    Store &s = store(int(state.range(0)));
+    Benchbestand &s = store(int(state.range(0)));
     sqlite3 *raw = nullptr;
     if (sqlite3_open_v2(s.fileName().toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
         throw std::runtime_error("open");
@@ -160,13 +117,5 @@ BENCHMARK(PrefixSearchOnTheRawStoreAsTheFilterWritesIt)->Arg(100000)->Unit(bench
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    masterdata::tabellenAnmelden();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    db::Database::alias(QStringLiteral("Z_Tavero")).close();
-    return 0;
+    return benchmarksAusfuehren(argc, argv);
 }

@@ -6,12 +6,13 @@
 #include "platform/print/PdfBackend.h"
 #include "platform/print/PrintJob.h"
 
+#include "TextOnlySheet.h"
+
 // A 34-sheet document with 100 lines of text per sheet, rendered to one PDF:
 // the size of a long continuation run of the declaration print.
 static void renderDocumentToPdf(benchmark::State &state)
 {
     constexpr int sheets = 34;
-    constexpr int linesPerSheet = 100;
     QTemporaryDir folder;
     int run = 0;
     for (auto _ : state) {
@@ -22,16 +23,7 @@ static void renderDocumentToPdf(benchmark::State &state)
         for (int sheet = 1; sheet <= sheets; ++sheet) {
             if (sheet > 1)
                 job.newPage();
-            canvas.setPageShift(0, 0);
-            canvas.setFont(QStringLiteral("Arial"), 4, print::FontStyle::Bold);
-            canvas.textOut(150, 50, QStringLiteral("Seite : %1").arg(sheet));
-            canvas.rectangle(100, 150, 2000, 2800);
-            canvas.setFont(QStringLiteral("Courier New"), 2.5);
-            for (int line = 0; line < linesPerSheet; ++line)
-                canvas.textOut(150, 200 + line * 26,
-                               QStringLiteral("Position %1: Maschinenteile aus Stahl, Gewicht %2,50 kg - Zollstelle Düsseldorf")
-                                   .arg(line + 1)
-                                   .arg(sheet * line));
+            drawTextOnlySheet(canvas, sheet);
         }
         job.end();
         pdf.finish();

@@ -1,15 +1,24 @@
 #include "Formulare.h"
 
+#include "masterdata/Artikel.h"
 #include "masterdata/Geschft.h"
 #include "masterdata/Hafen.h"
+#include "masterdata/Klausel.h"
+#include "masterdata/Kunden.h"
 #include "masterdata/Liefer.h"
 #include "masterdata/Lnder.h"
 #include "masterdata/Lnderbrd.h"
+#include "masterdata/Packst.h"
+#include "masterdata/Praef.h"
+#include "masterdata/Spedit.h"
 #include "masterdata/Urzeug.h"
 #include "masterdata/Verf.h"
-#include "masterdata/Verfan.h"
-#include "masterdata/Verzweig.h"
 #include "masterdata/Verfahrenscodes.h"
+#include "masterdata/Verfan.h"
+#include "masterdata/Versand.h"
+#include "masterdata/Verzweig.h"
+#include "masterdata/Ware.h"
+#include "masterdata/Zahlung.h"
 #include "masterdata/Zoll.h"
 #include "sad_export/TfrmEinh_Verfahren.h"
 #include "sad_export/TfrmRegieAE.h"
@@ -44,6 +53,15 @@ void FormulareAnmelden()
     anmelden(Formular::Laender, erzeugen<TfrmLnder>);
     anmelden(Formular::EinhVerfahren1, erzeugen<TfrmEinh_Verfahren1>);
     anmelden(Formular::EinhVerfahren2, erzeugen<TfrmEinh_Verfahren2>);
+    anmelden(Formular::Artikel, erzeugen<TfrmArtikel>);
+    anmelden(Formular::Packstuecke, erzeugen<TfrmPackst>);
+    anmelden(Formular::Warennummer, erzeugen<TfrmWare>);
+    anmelden(Formular::Praeferenzklausel, erzeugen<TfrmPraef>);
+    anmelden(Formular::Kunden, erzeugen<TfrmKunden>);
+    anmelden(Formular::Spediteure, erzeugen<TfrmSpedit>);
+    anmelden(Formular::Versandanschrift, erzeugen<TfrmVersand>);
+    anmelden(Formular::Klausel, erzeugen<TfrmKlausel>);
+    anmelden(Formular::Zahlungsbedingungen, erzeugen<TfrmZahlung>);
 
     // The country form picks its default box-37 codes from the code tables
     // of the export declaration's family.

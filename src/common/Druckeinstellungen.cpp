@@ -214,6 +214,16 @@ bool Druckeinstellungen::druckerEinrichten(const QString &seitenart)
     return druckerSpeichern(seite, name);
 }
 
+bool Druckeinstellungen::druckerFuerAlleEinrichten()
+{
+    if (!druckerEinrichten())
+        return false;
+    const QString name = einstellung().drucker;
+    for (qsizetype i = 1; i < seitenarten_.size(); ++i)
+        druckerSpeichern(seitenarten_.at(i), name);
+    return true;
+}
+
 void Druckeinstellungen::parameterEinstellen(const QString &praefix, QWidget *parent)
 {
     db::Table *parameter = positionsabstand_ && parameter_ ? parameter_->dataSet() : nullptr;

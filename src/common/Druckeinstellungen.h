@@ -90,6 +90,9 @@ public:
     // The printer menu's "... einrichten": the printer set-up dialog; the
     // chosen printer is stored for the page kind. Answers whether one was.
     bool druckerEinrichten(const QString &seitenart = {});
+    // The same for every page kind of the family at once (forms whose sheets
+    // go to one printer).
+    bool druckerFuerAlleEinrichten();
     // The printer menu's "... parameter einstellen": the print-settings
     // editor on the page kinds beginning with the prefix. Where the family
     // declares it, the editor also shows the line distance `Inta` of the

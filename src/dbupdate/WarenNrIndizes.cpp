@@ -2,6 +2,8 @@
 
 #include "TRestructure.h"
 
+#include "masterdata/Tabelle_S_WARENN.h"
+
 #include "platform/db/Database.h"
 #include "platform/db/DatabaseError.h"
 #include "platform/db/Locks.h"
@@ -9,31 +11,10 @@
 
 namespace dbupdate {
 
-namespace {
-
-const QString warenTabelle = QStringLiteral("S_WARENN");
-
-QList<db::IndexDef> warenIndizes()
-{
-    auto index = [](const QString &name, const QString &fields) {
-        db::IndexDef def;
-        def.name = name;
-        def.fields = fields.split(u';');
-        def.caseInsensitive = true;
-        return def;
-    };
-    return {
-        index(QStringLiteral("iLand"), QStringLiteral("Land")),
-        index(QStringLiteral("ibez"), QStringLiteral("bez1")),
-        index(QStringLiteral("iware"), QStringLiteral("waren")),
-        index(QStringLiteral("iFind"), QStringLiteral("waren;bez1;bez2;bez3;bez4;bez5;land")),
-    };
-}
-
-} // namespace
-
 void WarenNrIndizesNeuAufbauen(db::Database &database)
 {
+    const db::TableDef deklaration = Tabelle_S_WARENN();
+    const QString &warenTabelle = deklaration.name;
     if (!database.isOpen())
         database.open();
     if (!database.tableExists(warenTabelle))
@@ -41,7 +22,7 @@ void WarenNrIndizesNeuAufbauen(db::Database &database)
                                     .arg(warenTabelle, database.path()));
     const QString table = database.storeTableName(warenTabelle);
     const auto exclusive = holdExclusively(database, table);
-    const QList<db::IndexDef> wanted = warenIndizes();
+    const QList<db::IndexDef> &wanted = deklaration.indexes;
     db::Transaction transaction(database);
     for (const db::IndexDef &existing : database.tableDef(table).indexes) {
         for (const db::IndexDef &index : wanted) {

@@ -6,9 +6,9 @@ class Database;
 
 namespace dbupdate {
 
-// Rebuilds the four case-insensitive secondary indexes of the goods-number
-// table S_WARENN ("iLand", "ibez", "iware", "iFind") before every data-store
-// update: drops those that exist and creates them again, holding the table
+// Rebuilds the secondary indexes of the goods-number table S_WARENN as its
+// declaration (Tabelle_S_WARENN) names them, the four case-insensitive
+// "iLand", "ibez", "iware" and "iFind", before every data-store update: drops those that exist and creates them again, holding the table
 // exclusively, in one transaction. Raises db::DatabaseError (the table is
 // missing or in use elsewhere); the old indexes then stay.
 void WarenNrIndizesNeuAufbauen(db::Database &database);

@@ -1,29 +1,21 @@
 #include "Auswahldialog.h"
 #include "Stammdatenbank.h"
 #include "Stammformular.h"
+#include "private/Auswahlrahmen.h"
 
-#include "common/Programmzustand.h"
 #include "common/TSR_dbGrid.h"
 
 #include "platform/db/DataSource.h"
 #include "platform/db/Field.h"
 #include "platform/db/Table.h"
 #include "platform/ui/Guard.h"
+#include "platform/ui/Keys.h"
 #include "platform/ui/SpeedButton.h"
 
-#include <QApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QVBoxLayout>
 
 namespace masterdata {
-
 namespace {
-
-bool istAuswahlEnter(const QKeyEvent *event)
-{
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
 
 bool istBuchstabeOderZiffer(QChar zeichen)
 {
@@ -52,6 +44,7 @@ Auswahldialog::Auswahldialog(Auswahldeklaration deklaration, QWidget *parent)
 
     DBGrid1 = new TSR_dbGrid(QStringLiteral("DBGrid1"), body());
     DBGrid1->setColumns(deklaration_.spalten);
+    DBGrid1->setDataSource(DataSource1);
     DBGrid1->setReadOnly(true);
     DBGrid1->setRowSelect(true);
     if (!deklaration_.roteZeilen.isEmpty()) {
@@ -59,22 +52,11 @@ Auswahldialog::Auswahldialog(Auswahldeklaration deklaration, QWidget *parent)
         DBGrid1->onDrawCell = zeileRotOderBlauZeichnen;
     }
 
-    SpeedButton1 = new ui::SpeedButton(QStringLiteral("SpeedButton1"), QStringLiteral("Abbrechen"), body());
-    SpeedButton2 = new ui::SpeedButton(QStringLiteral("SpeedButton2"), QStringLiteral("Übernehmen"), body());
-    for (ui::SpeedButton *knopf : {SpeedButton1, SpeedButton2})
-        knopf->setFlat(!Erscheinungsbild().framedSpeedButtons);
-
-    auto *leiste = new QHBoxLayout;
-    leiste->addWidget(SpeedButton1);
-    leiste->addStretch();
-    leiste->addWidget(SpeedButton2);
-    auto *layout = new QVBoxLayout(body());
-    layout->addWidget(DBGrid1, 1);
-    layout->addLayout(leiste);
-
+    const Auswahlknoepfe knoepfe = auswahlRahmen(*this, DBGrid1);
+    SpeedButton1 = knoepfe.abbrechen;
+    SpeedButton2 = knoepfe.uebernehmen;
     connect(SpeedButton1, &QAbstractButton::clicked, this, [this] { Abbrechen(); });
     connect(SpeedButton2, &QAbstractButton::clicked, this, ui::guarded([this] { Uebernehmen(); }));
-    connect(DBGrid1, &ui::DataGrid::recordDoubleClicked, this, [this] { SpeedButton2->click(); });
     onKeyPress = [this](QKeyEvent *event) { return tasteGedrueckt(event); };
 
     ordnungSetzen(*Table1, deklaration_.ordnung);
@@ -113,14 +95,8 @@ QString Auswahldialog::waehle(const QString &feld)
 
 bool Auswahldialog::tasteGedrueckt(QKeyEvent *event)
 {
-    if (istAuswahlEnter(event)) {
-        SpeedButton2->click();
+    if (ui::clickOnEnterOrEscape(event, SpeedButton2, SpeedButton1))
         return true;
-    }
-    if (event->key() == Qt::Key_Escape) {
-        SpeedButton1->click();
-        return true;
-    }
     const QString text = event->text();
     if (text.size() != 1 || !text.front().isPrint() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return false;

@@ -26,16 +26,17 @@ namespace masterdata {
 // Which keys move a selection dialog's list by their character.
 enum class Tippsuche {
     BuchstabenZiffern,   // '0'-'9', 'A'-'Z', 'a'-'z'; other keys do nothing
-    JedeTaste,           // every key but Enter and Esc
+    JedeTaste,           // every printable key but Enter and Esc
 };
 
-// Everything one selection dialog is: the engine (Auswahldialog) builds the
-// dialog from it.
+// Everything one selection dialog (picker) is: the engine (Auswahldialog)
+// builds the dialog from it. The code tables, countries, goods numbers and
+// package kinds are picked through it.
 struct Auswahldeklaration
 {
     QString name;            // object name: "frmVerzw_e"
     QString titel;           // caption: "Auswahl: VerkehrszweigeTabelle"
-    QString tabelle;         // "S_VERKZG"
+    QString tabelle;         // "S_VERKZG", over its own copy of the table
     QString ordnung;         // order at opening: index name or field list
     QString suchIndex;       // the type-ahead's index: "iBez"
     Tippsuche tasten = Tippsuche::BuchstabenZiffern;
@@ -48,10 +49,11 @@ struct Auswahldeklaration
     bool festeGroesse = false;
 };
 
-// A modal selection dialog over one code table: a read-only list in the
-// table's name order, a letter moves it to the first row at or after that
-// letter, "Übernehmen" (Enter, double click) closes with modal result 1,
-// "Abbrechen" (Esc) with 2. The caller reads Table1's current row on 1.
+// A modal selection dialog over one master table: a read-only list in the
+// declared order, a typed character moves it to the first row at or after
+// that single character (typed characters do not add up), "Übernehmen"
+// (Enter, double click) closes with modal result 1, "Abbrechen" (Esc) with
+// 2. The caller reads Table1's current row on 1 before freeing the dialog.
 class Auswahldialog : public ui::Form
 {
     Q_OBJECT

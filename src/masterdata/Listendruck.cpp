@@ -45,6 +45,28 @@ print::CanvasFont schrift(const QString &name, int hoehe, print::FontStyles stil
     return font;
 }
 
+// A table whose record is printed with each record, read only.
+db::Table *listenNachschlagOeffnen(const Nachschlag &nachschlag, const QString &name, QObject *eltern)
+{
+    auto *tabelle = new db::Table(datenbank(), nachschlag.tabelle, eltern);
+    tabelle->setObjectName(name);
+    tabelle->setReadOnly(true);
+    if (!nachschlag.index.isEmpty())
+        tabelle->setIndexName(nachschlag.index);
+    tabelle->open();
+    return tabelle;
+}
+
+// The looked-up table on the record the printed one names; nullptr for an
+// empty or unknown key.
+db::Table *listenNachschlagFinden(db::Table &satz, const Nachschlag &nachschlag, db::Table *tabelle)
+{
+    const QVariant schluessel = satz.fieldByName(nachschlag.verknuepfung).value();
+    if (!tabelle || schluessel.toString().isEmpty() || !tabelle->findKey({schluessel}))
+        return nullptr;
+    return tabelle;
+}
+
 } // namespace
 
 Listendruck::Listendruck(Listenlayout layout, QWidget *parent) : ui::Form(parent), layout_(std::move(layout))
@@ -87,11 +109,11 @@ Listendruck::Listendruck(Listenlayout layout, QWidget *parent) : ui::Form(parent
     if (!layout_.ordnung.isEmpty())
         Table1->setIndexName(layout_.ordnung);
     Table1->open();
-    if (!layout_.nachschlag.tabelle.isEmpty()) {
-        nachschlag_ = new db::Table(datenbank(), layout_.nachschlag.tabelle, this);
-        nachschlag_->setObjectName(QStringLiteral("Table2"));
-        nachschlag_->setReadOnly(true);
-        nachschlag_->open();
+    if (!layout_.nachschlag.tabelle.isEmpty())
+        nachschlag_ = listenNachschlagOeffnen(layout_.nachschlag, QStringLiteral("Table2"), this);
+    for (const Nachschlag &weiterer : std::as_const(layout_.nachschlaege)) {
+        nachschlaege_.append(listenNachschlagOeffnen(
+            weiterer, QStringLiteral("Table%1").arg(nachschlaege_.size() + 3), this));
     }
     druckerAnzeigen();
 }
@@ -101,6 +123,8 @@ Listendruck::~Listendruck()
     Table1->close();
     if (nachschlag_)
         nachschlag_->close();
+    for (db::Table *tabelle : std::as_const(nachschlaege_))
+        tabelle->close();
 }
 
 void Listendruck::druckerAnzeigen()
@@ -167,13 +191,22 @@ void Listendruck::Button2Click()
 
 QString Listendruck::wert(const Listenfeld &feld)
 {
+    if (feld.text)
+        return feld.text(*Table1);
     db::Table *quelle = Table1;
     if (feld.nachgeschlagen) {
-        const QVariant schluessel = Table1->fieldByName(layout_.nachschlag.verknuepfung).value();
-        if (!nachschlag_ || schluessel.toString().isEmpty() || !nachschlag_->findKey({schluessel}))
-            return {};
-        quelle = nachschlag_;
+        quelle = listenNachschlagFinden(*Table1, layout_.nachschlag, nachschlag_);
+    } else if (!feld.nachschlagTabelle.isEmpty()) {
+        quelle = nullptr;
+        for (int i = 0; i < layout_.nachschlaege.size(); ++i) {
+            if (layout_.nachschlaege[i].tabelle == feld.nachschlagTabelle) {
+                quelle = listenNachschlagFinden(*Table1, layout_.nachschlaege[i], nachschlaege_[i]);
+                break;
+            }
+        }
     }
+    if (!quelle)
+        return {};
     QStringList werte;
     for (const QString &name : feld.felder)
         werte << quelle->fieldByName(name).asString();
@@ -200,21 +233,32 @@ void Listendruck::SeiteDrucken(print::Canvas &canvas)
     const int n = proBlatt();
     for (int satz = 0; satz < n && !Table1->eof(); ++satz) {
         const int versatz = satz * layout_.abstand;
-        canvas.setFont(schrift(listenSchrift, zeilenHoehe, print::FontStyle::Underline));
+        QList<const Listenfeld *> felder;
         for (const Listenfeld &feld : layout_.felder) {
-            if (!feld.beschriftung.isEmpty())
-                canvas.textOut(feld.x, feld.y + versatz, feld.beschriftung);
+            if (!feld.nurWenn || feld.nurWenn(*Table1))
+                felder.append(&feld);
+        }
+        for (const Listenfeld *feld : std::as_const(felder)) {
+            if (feld->beschriftung.isEmpty())
+                continue;
+            canvas.setFont(schrift(listenSchrift, zeilenHoehe,
+                                   feld->unterstrichen ? print::FontStyles(print::FontStyle::Underline) : print::FontStyles()));
+            canvas.textOut(feld->x, feld->y + versatz, feld->beschriftung);
         }
         canvas.setFont(schrift(listenSchrift, zeilenHoehe, print::FontStyle::Bold));
-        for (const Listenfeld &feld : layout_.felder) {
-            if (feld.breiteText.isEmpty())
+        for (const Listenfeld *zeiger : std::as_const(felder)) {
+            const Listenfeld &feld = *zeiger;
+            if (feld.felder.isEmpty() && !feld.text)
                 continue;
             const int y = (feld.wertY >= 0 ? feld.wertY : feld.y) + versatz;
-            const int x = feld.wertX >= 0 ? feld.wertX : feld.x;
-            canvas.textOut(x + canvas.textWidth(feld.breiteText), y, wert(feld));
+            const int x = (feld.wertX >= 0 ? feld.wertX : feld.x)
+                + (feld.breiteText.isEmpty() ? 0 : canvas.textWidth(feld.breiteText));
+            canvas.textOut(x, y, wert(feld));
         }
-        if (layout_.trennlinie > 0)
+        if (layout_.trennlinie > 0 && (layout_.trennlinieAmBlattende || satz + 1 < n))
             canvas.line(100, layout_.trennlinie + versatz, layout_.rahmenRechts, layout_.trennlinie + versatz);
+        for (const int linie : layout_.linien)
+            canvas.line(100, linie + versatz, layout_.rahmenRechts, linie + versatz);
         ProgressBar1->setValue(ProgressBar1->value() + layout_.fortschrittJeSatz);
         Table1->next();
     }

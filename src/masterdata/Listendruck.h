@@ -59,6 +59,7 @@ private:
 
     Listenlayout layout_;
     db::Table *nachschlag_ = nullptr;
+    QList<db::Table *> nachschlaege_;   // as Listenlayout::nachschlaege
 };
 
 } // namespace masterdata

@@ -2,6 +2,7 @@
 
 #include "platform/sys/GermanFormat.h"
 #include "platform/ui/Hints.h"
+#include "platform/ui/Keys.h"
 #include "platform/ui/SpeedButton.h"
 
 #include <QCalendarWidget>
@@ -73,17 +74,7 @@ TBrDateForm::TBrDateForm(QWidget *parent) : ui::Form(parent)
     setButtonResult(SpeedButton1, ui::ModalResult::Cancel);
     connect(Calendar1, &QCalendarWidget::selectionChanged, this, [this] { titelZeigen(); });
     connect(Calendar1, &QCalendarWidget::activated, this, [this] { SpeedButton2->click(); });
-    onKeyPress = [this](QKeyEvent *event) {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            SpeedButton2->click();
-            return true;
-        }
-        if (event->key() == Qt::Key_Escape) {
-            SpeedButton1->click();
-            return true;
-        }
-        return false;
-    };
+    onKeyPress = [this](QKeyEvent *event) { return ui::clickOnEnterOrEscape(event, SpeedButton2, SpeedButton1); };
     titelZeigen();
 }
 

@@ -16,6 +16,8 @@ class QWidget;
 
 namespace masterdata {
 
+class Stammformular;
+
 // What Enter does on a master form's card.
 enum class EnterArt {
     NaechstesFeld,   // every input: on to the next control in tab order
@@ -40,11 +42,21 @@ struct Auswahlliste
 Auswahlliste landNachNummer();
 Auswahlliste landNachKennzeichen();
 
-enum class Eingabeart { Edit, Auswahl, Kontrollkaestchen };
+enum class Eingabeart { Edit, Auswahl, Kontrollkaestchen, Werteliste };
+
+// One item of a fixed list (Werteliste): the text shown and the value
+// stored; values stored by earlier versions that still mean this item are
+// shown as it as well.
+struct Werteintrag
+{
+    QString text;
+    QString wert;
+    QStringList auchGelesen = {};
+};
 
 // One input of the card, in tab order. Edits are named DBEdit1, DBEdit2, ...,
 // lookup combos DBLookupComboBox1, ..., check boxes DBCheckBox1, ... in the
-// order of the card; DBEdit1 is the key field.
+// order of the card (fixed lists DBComboBox1, ...); DBEdit1 is the key field.
 struct Kartenfeld
 {
     QString feld;
@@ -57,9 +69,30 @@ struct Kartenfeld
     Auswahlliste liste = {};         // Auswahl
     QString wahr = QStringLiteral("True");     // Kontrollkaestchen: the values written
     QString falsch = QStringLiteral("False");
+    QList<Werteintrag> werte = {};   // Werteliste
     // A button "..." of this object name beside the input, clicked by F9 in
     // it; the form connects what it does. Empty: none.
     QString knopf = {};
+};
+
+// A column of the list where it is declared apart from the card.
+struct Listenspalte
+{
+    QString feld;
+    QString titel;
+};
+
+// "hinzufügen" proposes the next number: the highest of the key field over
+// the whole table plus one (see Nummernvorschlag.h), or the master's own.
+struct Nummernvergabe
+{
+    QString feld;                    // empty: no proposal, a blank new record
+    // The new record is stored at once with only its number, so that no
+    // other workstation gets the same number meanwhile.
+    bool sofortSpeichern = false;
+    // The master's own proposal in place of the highest plus one, asked
+    // once a pending record is settled; db::Abort adds no record.
+    std::function<qint64(Stammformular &form)> vorschlag = {};
 };
 
 // The take-over buttons, hidden until a caller shows them: "Übernehmen"
@@ -91,6 +124,9 @@ struct Stammdeklaration
     // Hints of first, prior, next, last, add, delete, edit.
     QStringList hinweise;
     QList<Kartenfeld> karte;
+    // The list's columns; empty: the card's fields as Kartenfeld says.
+    QList<Listenspalte> liste = {};
+    Nummernvergabe nummern = {};
     Uebernahme uebernahme = {};
     // List and card on the pages "Liste" and "Karteikarte"; add and edit
     // show the card, Enter in the list edits.

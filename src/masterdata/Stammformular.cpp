@@ -1,6 +1,9 @@
 #include "Stammformular.h"
+#include "Nummernvorschlag.h"
 #include "Stammdatenbank.h"
+#include "Werteauswahl.h"
 
+#include "common/DatensatzLoeschen.h"
 #include "common/Programmzustand.h"
 #include "common/TSR_dbGrid.h"
 
@@ -26,6 +29,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
@@ -91,8 +95,11 @@ Stammformular::~Stammformular()
         ereignis.remove();
     // Closing posts, and a destructor must not throw: whatever the form
     // could not post while it was open is dropped here.
-    Table1->cancel();
-    Table1->close();
+    // A form created and freed without being shown never opened its table.
+    if (Table1->isOpen()) {
+        Table1->cancel();
+        Table1->close();
+    }
     for (const Auswahl &auswahl : std::as_const(auswahlen_))
         auswahl.liste->close();
 }
@@ -120,9 +127,11 @@ void Stammformular::aufbauen()
     dbgrBenutzer = new TSR_dbGrid(QStringLiteral("dbgrBenutzer"), body());
     QList<ui::GridColumn> spalten;
     for (const Kartenfeld &feld : std::as_const(deklaration_.karte)) {
-        if (feld.imListe)
+        if (feld.imListe && deklaration_.liste.isEmpty())
             spalten.append({feld.feld, feld.spalte.isEmpty() ? feld.beschriftung : feld.spalte});
     }
+    for (const Listenspalte &spalte : std::as_const(deklaration_.liste))
+        spalten.append({spalte.feld, spalte.titel});
     dbgrBenutzer->setColumns(spalten);
     dbgrBenutzer->setDataSource(DataSource1);
     dbgrBenutzer->setReadOnly(true);
@@ -197,6 +206,8 @@ void Stammformular::aufbauen()
     ui::applyAppearance(this, Erscheinungsbild(), deklaration_.beschriftung);
     for (const Auswahl &auswahl : std::as_const(auswahlen_))
         ui::applyUserFont(auswahl.box, Erscheinungsbild().inputFields);
+    for (Werteauswahl *liste : findChildren<Werteauswahl *>())
+        ui::applyUserFont(liste, Erscheinungsbild().inputFields);
 
     connect(SpeedButton13, &QAbstractButton::clicked, this, ui::guarded([this] { Erster(); }));
     connect(SpeedButton14, &QAbstractButton::clicked, this, ui::guarded([this] { Vorheriger(); }));
@@ -229,9 +240,11 @@ QWidget *Stammformular::karteAufbauen(QWidget *eltern)
     rahmen->setObjectName(QStringLiteral("Bevel1"));
     rahmen->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto *raster = new QGridLayout(rahmen);
+    karte_ = raster;
     int edits = 0;
     int auswahlen = 0;
     int kaestchen = 0;
+    int wertelisten = 0;
     int labels = 0;
     int zeile = 0;
     for (const Kartenfeld &feld : std::as_const(deklaration_.karte)) {
@@ -254,6 +267,10 @@ QWidget *Stammformular::karteAufbauen(QWidget *eltern)
             eingabe = box;
             break;
         }
+        case Eingabeart::Werteliste:
+            eingabe = new Werteauswahl(QStringLiteral("DBComboBox%1").arg(++wertelisten), DataSource1, feld.feld,
+                                       feld.werte, rahmen);
+            break;
         }
         if (feld.art != Eingabeart::Kontrollkaestchen && !feld.beschriftung.isEmpty()) {
             auto *label = new QLabel(feld.beschriftung, rahmen);
@@ -263,10 +280,11 @@ QWidget *Stammformular::karteAufbauen(QWidget *eltern)
         }
         raster->addWidget(eingabe, zeile, 1);
         if (!feld.knopf.isEmpty()) {
-            auto *knopf = new QPushButton(QStringLiteral("..."), rahmen);
+            // Clicking it leaves the focus in the input it fills.
+            auto *knopf = new QToolButton(rahmen);
             knopf->setObjectName(feld.knopf);
-            knopf->setAutoDefault(false);
-            knopf->setMaximumWidth(30);
+            knopf->setText(QStringLiteral("..."));
+            knopf->setFocusPolicy(Qt::NoFocus);
             raster->addWidget(knopf, zeile, 2);
             ui::setHotKey(eingabe, Qt::Key_F9, feld.knopf);
         }
@@ -424,7 +442,29 @@ void Stammformular::eingabeFokus()
 
 void Stammformular::Hinzufuegen()
 {
-    Table1->insert();
+    const Nummernvergabe &nummern = deklaration_.nummern;
+    if (nummern.feld.isEmpty()) {
+        Table1->insert();
+    } else {
+        // A pending record is settled first, so that its number counts.
+        Table1->checkBrowseMode();
+        const qint64 nummer = nummern.vorschlag ? nummern.vorschlag(*this)
+                                                : naechsteNummer(datenbank(), deklaration_.tabelle, nummern.feld);
+        // Set as the new record's default, so that a proposal the clerk
+        // leaves untouched counts as unchanged and is dropped.
+        db::Subscription vorgabe = Table1->onNewRecord.add([&](db::Table &tabelle) {
+            tabelle.fieldByName(nummern.feld).setAsString(QString::number(nummer));
+        });
+        try {
+            Table1->insert();
+        } catch (...) {
+            vorgabe.remove();
+            throw;
+        }
+        vorgabe.remove();
+        if (nummern.sofortSpeichern)
+            Table1->post();
+    }
     karteZeigen();
     eingabeFokus();
 }
@@ -442,15 +482,7 @@ void Stammformular::Bearbeiten()
 
 void Stammformular::Loeschen()
 {
-    if (Table1->isEmpty())
-        return;
-    if (ui::messageDlg(QStringLiteral("Datensatz löschen?"), ui::MessageType::Confirmation, ui::Buttons::OkCancel)
-        != ui::ModalResult::Ok)
-        return;
-    if (Table1->state() == db::DatasetState::Insert)
-        Table1->cancel();
-    else
-        Table1->remove();
+    DatensatzLoeschen(*Table1);
 }
 
 void Stammformular::Suchen()

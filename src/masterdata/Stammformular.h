@@ -8,6 +8,7 @@
 #include <QList>
 
 class QAbstractButton;
+class QGridLayout;
 class QPainter;
 class QStyleOptionViewItem;
 class QTabWidget;
@@ -63,6 +64,9 @@ public:
     QAbstractButton *kartenKnopf(const QString &name) const;
     // The card's input bound to the field, or nullptr.
     QWidget *eingabe(const QString &feld) const;
+    // The card's grid (label in column 0, input in column 1, one row per
+    // input): a master adds its own controls there.
+    QGridLayout *karte() const { return karte_; }
 
     // Opens Table1 (and the lookup tables) unless already open; showing the
     // form does it too.
@@ -106,6 +110,7 @@ private:
     QList<Auswahl> auswahlen_;
     QAbstractButton *uebernehmen_ = nullptr;
     QAbstractButton *abbruch_ = nullptr;
+    QGridLayout *karte_ = nullptr;
 };
 
 // Draws a list cell as the country lists do: the current row in the

@@ -5,15 +5,19 @@
 #include "Tabelle_S_HAFEN.h"
 #include "Tabelle_S_INLAND.h"
 #include "Tabelle_S_KUNDEN.h"
+#include "Tabelle_S_ARTIST.h"
 #include "Tabelle_S_LANDBZ.h"
 #include "Tabelle_S_LIEFER.h"
 #include "Tabelle_S_PACKST.h"
+#include "Tabelle_S_PRAEFZ.h"
+#include "Tabelle_S_REKLAU.h"
 #include "Tabelle_S_SPEDIT.h"
 #include "Tabelle_S_URZEUG.h"
 #include "Tabelle_S_VERFAH.h"
 #include "Tabelle_S_VERKZG.h"
 #include "Tabelle_S_VERSAN.h"
 #include "Tabelle_S_WARENN.h"
+#include "Tabelle_S_ZABEDG.h"
 #include "Tabelle_S_ZOLLST.h"
 
 #include "platform/db/Schema.h"
@@ -35,9 +39,13 @@ void tabellenAnmelden()
     db::Schema::registerTable(datenbank, Tabelle_S_LANDBZ());
     db::Schema::registerTable(datenbank, Tabelle_S_WARENN());
     db::Schema::registerTable(datenbank, Tabelle_S_PACKST());
+    db::Schema::registerTable(datenbank, Tabelle_S_ARTIST());
+    db::Schema::registerTable(datenbank, Tabelle_S_PRAEFZ());
     db::Schema::registerTable(datenbank, Tabelle_S_KUNDEN());
     db::Schema::registerTable(datenbank, Tabelle_S_SPEDIT());
     db::Schema::registerTable(datenbank, Tabelle_S_VERSAN());
+    db::Schema::registerTable(datenbank, Tabelle_S_REKLAU());
+    db::Schema::registerTable(datenbank, Tabelle_S_ZABEDG());
 }
 
 } // namespace masterdata

@@ -10,6 +10,8 @@ const Belegart &Ausfuhranmeldung()
         .parameter = {.vorschlag = QStringLiteral("VorschlagNr_1_1"),
                       .plausi = QStringLiteral("Plausi_1_1"),
                       .festeFelder = QStringLiteral("Memo_1")},
+        .druck = {.seitenarten = {Seitenart{QStringLiteral("AUSFUHRANMELDUNG")},
+                                  Seitenart{QStringLiteral("AUSFUHRANMELDUNG - ERGÄNZ")}}},
         .regie = {
             .titel = QStringLiteral("Regiezentrum: Einheitspapier"),
             .navigationsHinweise = {QStringLiteral("Erste Ausfuhrmeldung"), QStringLiteral("Vorherige Ausfuhrmeldung"),

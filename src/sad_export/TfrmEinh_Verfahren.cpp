@@ -1,5 +1,6 @@
 #include "sad_export/TfrmEinh_Verfahren.h"
 
+#include "common/DatensatzLoeschen.h"
 #include "common/Programmzustand.h"
 #include "common/TSR_dbGrid.h"
 
@@ -155,15 +156,7 @@ void TfrmEinh_Verfahren::Einfuegen()
 
 void TfrmEinh_Verfahren::Loeschen()
 {
-    if (Table1->isEmpty())
-        return;
-    if (ui::messageDlg(QStringLiteral("Datensatz löschen?"), ui::MessageType::Confirmation, ui::Buttons::OkCancel)
-        != ui::ModalResult::Ok)
-        return;
-    if (Table1->state() == db::DatasetState::Insert)
-        Table1->cancel();
-    else
-        Table1->remove();
+    DatensatzLoeschen(*Table1);
 }
 
 void TfrmEinh_Verfahren::Bearbeiten()

@@ -326,8 +326,12 @@ TEST_F(Menues, WithoutRegistersNothingPretendsToOpen)
                              QStringLiteral("mnuLieferbedingungen"), QStringLiteral("mnuUrsprungszeugnisTabelle"),
                              QStringLiteral("mnuVerkehrszweige"), QStringLiteral("mnuVerfahren"),
                              QStringLiteral("mnuVerfahrenAnmeldung"), QStringLiteral("mnuZollstellen"),
-                             QStringLiteral("mnuLaender"), QStringLiteral("mnuEinhVerfahren1"),
-                             QStringLiteral("mnuEinhVerfahren2")};
+                             QStringLiteral("mnuArtikel"), QStringLiteral("mnuPackstuecke"),
+                             QStringLiteral("mnuWarennummer"), QStringLiteral("mnuPraeferenzklausel"),
+                             QStringLiteral("mnuKunden"), QStringLiteral("mnuSpediteure"),
+                             QStringLiteral("mnuVersandanschrift"), QStringLiteral("mnuKlausel"),
+                             QStringLiteral("mnuZahlungsbedingungen"), QStringLiteral("mnuLaender"),
+                             QStringLiteral("mnuEinhVerfahren1"), QStringLiteral("mnuEinhVerfahren2")};
     const auto main = starten();
     for (const auto &menues : {hauptmenue, kontextmenue}) {
         for (const Menu &menu : menues) {

@@ -1,3 +1,4 @@
+#include "support/PressKey.h"
 #include "StartUmgebung.h"
 
 #include "Version.h"
@@ -116,37 +117,14 @@ TEST_F(Start, AChangeListRunsTheUpdateAndIsDeletedOnlyWhenItEndsWithOk)
 {
     einrichten();
     automatischAnmelden(QStringLiteral("Systemverwalter"));
-    {
-        db::Database store(QStringLiteral("Z_Tavero"));
-        store.setPath(daten());
-        store.open();
-        using namespace Qt::StringLiterals;
-        using enum db::FieldType;
-        // The set-up may have made it already, with the program's layout.
-        if (store.tableExists(u"S_WARENN"_s))
-            store.dropTable(u"S_WARENN"_s);
-        store.createTable({
-            .name = u"S_WARENN"_s,
-            .fields = {
-                {u"waren"_s, Alpha, 40},
-                {u"bez1"_s, Alpha, 40},
-                {u"bez2"_s, Alpha, 40},
-                {u"bez3"_s, Alpha, 40},
-                {u"bez4"_s, Alpha, 40},
-                {u"bez5"_s, Alpha, 40},
-                {u"Land"_s, Alpha, 40},
-            },
-        });
-    }
+    // The set-up created the goods-number table whose indexes the update
+    // rebuilds first.
     const QString aenderung = programm.datei(QStringLiteral("Aenderung.txt"));
     sys::writeTextLines(aenderung, {QStringLiteral("1,\"N\",\"Fax\",30,1,\"S_SPRACH\",0")}, sys::CodePage::Windows1252);
 
     // Closed before the run: the list stays for the next start.
     formulare.whenShown<dbupdate::TfrmUpdateDataBases>([](dbupdate::TfrmUpdateDataBases &dialog) {
-        QKeyEvent abbruch(QEvent::KeyPress, Qt::Key_F12, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-        // The form sees a key where it starts: in its focused control.
-        QWidget *fokus = QApplication::focusWidget();
-        QApplication::sendEvent(fokus && fokus->window() == &dialog ? fokus : static_cast<QWidget *>(&dialog), &abbruch);
+        pressKey(&dialog, Qt::Key_F12, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
     });
     {
         TfrmMain main;

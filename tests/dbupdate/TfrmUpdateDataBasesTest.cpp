@@ -1,3 +1,4 @@
+#include "support/PressKey.h"
 #include "RecordingDialogs.h"
 #include "TestStore.h"
 
@@ -34,8 +35,7 @@ protected:
 
     static void pressCtrlAltShiftF12(QWidget *target)
     {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_F12, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-        QApplication::sendEvent(target, &press);
+        pressKey(target, Qt::Key_F12, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
     }
 
     void goodsTable()

@@ -1,8 +1,10 @@
 #include "TestStore.h"
 
 #include "dbupdate/WarenNrIndizes.h"
+#include "masterdata/Tabelle_S_WARENN.h"
 
 #include "platform/db/DatabaseError.h"
+#include "platform/db/Query.h"
 #include "platform/db/Table.h"
 
 #include <gtest/gtest.h>
@@ -99,6 +101,51 @@ TEST_P(WarenNrIndizes, ATableInUseKeepsItsIndexes)
 TEST_P(WarenNrIndizes, AMissingTableIsAnError)
 {
     EXPECT_THROW(WarenNrIndizesNeuAufbauen(store->db()), db::DatabaseError);
+}
+
+// Every row survives the rebuild as it was: rows equal in all seven fields of
+// iFind, rows differing only in case, and rows with empty fields.
+TEST_P(WarenNrIndizes, TheRebuildKeepsEveryRecordOfTheDeclaredTable)
+{
+    db::Database &database = store->db();
+    const db::TableDef deklaration = Tabelle_S_WARENN();
+    database.createTable(deklaration);
+    const QString einfuegen = QStringLiteral(
+        "INSERT INTO \"S_WARENN\" (\"waren\", \"bez1\", \"bez6\", \"Land\", \"Waren2\") VALUES (?, ?, ?, ?, ?)");
+    const QList<QVariantList> zeilen = {
+        {QStringLiteral("84713000"), QStringLiteral("Laptop"), QStringLiteral("eins"), QStringLiteral("CN"), QStringLiteral("00")},
+        {QStringLiteral("84713000"), QStringLiteral("Laptop"), QStringLiteral("zwei"), QStringLiteral("CN"), QStringLiteral("00")},
+        {QStringLiteral("84713000"), QStringLiteral("Laptop"), QStringLiteral("zwei"), QStringLiteral("CN"), QStringLiteral("00")},
+        {QStringLiteral("84713000"), QStringLiteral("LAPTOP"), QVariant(), QStringLiteral("cn"), QVariant()},
+        {QVariant(), QVariant(), QVariant(), QVariant(), QVariant()},
+    };
+    for (const QVariantList &zeile : zeilen)
+        database.execute(einfuegen, zeile);
+    const auto inhalt = [&database] {
+        QStringList liste;
+        db::Table waren(database, QStringLiteral("S_WARENN"));
+        waren.open();
+        for (waren.first(); !waren.eof(); waren.next()) {
+            QStringList werte;
+            for (db::Field *feld : waren.fields())
+                werte << feld->asString();
+            liste << werte.join(u'|');
+        }
+        liste.sort();
+        return liste;
+    };
+    const QStringList vorher = inhalt();
+    ASSERT_EQ(vorher.size(), zeilen.size());
+    WarenNrIndizesNeuAufbauen(database);
+    EXPECT_EQ(inhalt(), vorher);
+    QStringList erwartet;
+    for (const db::IndexDef &index : deklaration.indexes)
+        erwartet << describe(index);
+    erwartet.sort(Qt::CaseInsensitive);
+    QStringList gebaut = indexes(database);
+    for (QString &index : gebaut)
+        index.replace(QStringLiteral(";Land"), QStringLiteral(";land"));
+    EXPECT_EQ(gebaut, erwartet);
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, WarenNrIndizes, testing::Values(Backend::SQLite, Backend::PostgreSQL), backendName);

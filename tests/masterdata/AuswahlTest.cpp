@@ -1,4 +1,5 @@
 #include "Stammdatenbestand.h"
+#include "support/PressKey.h"
 
 #include "masterdata/AuswahlCodes.h"
 #include "masterdata/Auswahldialoge.h"
@@ -25,10 +26,10 @@
 
 namespace {
 
+// The key goes to the focused control of ziel's window, as the keyboard's.
 void tasteIn(QWidget *ziel, int key, const QString &text = {})
 {
-    QKeyEvent druck(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(ziel, &druck);
+    pressKey(ziel, key, Qt::NoModifier, text);
 }
 
 QString feldWert(masterdata::Auswahldialog &dialog, const QString &feld)

@@ -1,4 +1,5 @@
 #include "Stammdatenbestand.h"
+#include "support/PressKey.h"
 
 #include "masterdata/TfrmAllgemein.h"
 #include "masterdata/TfrmData1.h"
@@ -74,8 +75,7 @@ TEST_P(Datenmodul, SeveralMatchesOpenTheChooserOnTheModulesTable)
         for (const ui::GridColumn &spalte : chooser.DBGrid1->columns())
             spalten << spalte.fieldName;
         chooser.DBGrid1->dataSource()->dataSet()->next();
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(chooser.DBGrid1, &enter);
+        pressKey(&chooser, Qt::Key_Return);
     });
     EXPECT_TRUE(feld17a.aufloesen(QStringLiteral("d")));
     EXPECT_EQ(zeilen, 2);

@@ -1,4 +1,4 @@
-#include "Stammdatenbestand.h"
+#include "Druckbestand.h"
 
 #include "masterdata/Geschft.h"
 #include "masterdata/Hafen.h"
@@ -7,11 +7,7 @@
 #include "masterdata/Urzeug.h"
 #include "masterdata/Zoll.h"
 
-#include "common/Druckeinstellungen.h"
-#include "support/RecordingWeitergabe.h"
-
 #include "platform/print/Canvas.h"
-#include "platform/print/RecordingBackend.h"
 #include "platform/ui/SpeedButton.h"
 #include "platform/ui/StatusBar.h"
 
@@ -21,27 +17,9 @@
 
 namespace {
 
-class Listendruck : public Stammdatenbestand
+class Listendruck : public Druckbestand
 {
 protected:
-    void SetUp() override
-    {
-        Stammdatenbestand::SetUp();
-        vorherigeListe = setDruckerListeQuelle(
-            [] { return print::PrinterList{{QStringLiteral("Laser"), QStringLiteral("Nadel")}, QStringLiteral("Laser")}; });
-        vorherigerAnschluss = setDruckerAnschluss([this](const QString &drucker) {
-            benutzteDrucker << drucker;
-            return std::make_unique<RecordingWeitergabe>(aufnahme);
-        });
-        setAktuellerDrucker(QString());
-    }
-    void TearDown() override
-    {
-        setDruckerListeQuelle(vorherigeListe);
-        setDruckerAnschluss(vorherigerAnschluss);
-        Stammdatenbestand::TearDown();
-    }
-
     void geschaeftsarten(int anzahl)
     {
         QList<QVariantList> zeilen;
@@ -49,29 +27,6 @@ protected:
             zeilen.append({QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')), QStringLiteral("Art %1").arg(i)});
         anlegen(QStringLiteral("S_GESART"), {QStringLiteral("Geart"), QStringLiteral("Bez")}, zeilen);
     }
-
-    // Prints with OK to the prompt; answers the prompt's text.
-    QString drucken(masterdata::Listendruck &druck, int antwort = ui::ModalResult::Ok)
-    {
-        druck.show();
-        dialoge.answerMessage(QString(), antwort);
-        druck.SpeedButton1->click();
-        EXPECT_TRUE(dialoge.allAnswered());
-        return dialoge.shown().empty() ? QString() : dialoge.shown().back().text;
-    }
-
-    QStringList titel() const
-    {
-        QStringList alle;
-        for (const auto &job : aufnahme.jobs())
-            alle << job.title;
-        return alle;
-    }
-
-    DruckerListeQuelle vorherigeListe;
-    DruckerAnschluss vorherigerAnschluss;
-    print::RecordingBackend aufnahme;
-    QStringList benutzteDrucker;
 };
 
 TEST_P(Listendruck, FortyRecordsFillOneSheetAndTheFortyFirstStartsASecondJob)

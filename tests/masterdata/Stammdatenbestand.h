@@ -4,7 +4,8 @@
 // RAZAZU_TEST_PG names a server, on PostgreSQL in a schema of its own. The
 // forms reach it through the alias Z_Tavero, as in the program.
 
-#include "common/Tabelle_S_SPRACH.h"
+#include "common/Programmordner.h"
+#include "common/Tabellen.h"
 #include "masterdata/Tabellen.h"
 #include "support/ModalForms.h"
 #include "support/ScriptedDialogs.h"
@@ -59,10 +60,9 @@ protected:
             ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
             datei.write(zeilen.join(u'\n').toUtf8());
         }
+        common::tabellenAnmelden();
         masterdata::tabellenAnmelden();
         db::Schema::registerTable(QStringLiteral("Z_Tavero"), Tabelle_S_TEST());
-        // The languages the country form looks up.
-        db::Schema::registerTable(QStringLiteral("Z_Tavero"), Tabelle_S_SPRACH());
         datenbank().setPath(ordner.path());
         datenbank().open();
         datenbank().createMissingTables();
@@ -111,7 +111,21 @@ protected:
         return db::Query::scalar(datenbank(), sql, werte);
     }
 
+    // The parameter record with the names of the document languages.
+    void sprachnamen(const QStringList &namen)
+    {
+        QStringList felder{QStringLiteral("ID")};
+        QVariantList werte{1};
+        for (int i = 0; i < namen.size(); ++i) {
+            felder << QStringLiteral("Sprache%1").arg(i + 1);
+            werte << namen[i];
+        }
+        anlegen(QStringLiteral("S_PARAME"), felder, {werte});
+    }
+
     TempFolder ordner;
+    // Forms keep choices in the program folder's INI file.
+    Programmordner programm;
     ScriptedDialogs dialoge;
     ModalForms formulare;
 

@@ -1,3 +1,4 @@
+#include "Formhilfen.h"
 #include "Stammdatenbestand.h"
 
 #include "masterdata/Hafen.h"
@@ -58,42 +59,6 @@ public:
         return d;
     }
 };
-
-void tippen(QWidget *ziel, const QString &text)
-{
-    for (QChar zeichen : text) {
-        QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, QString(zeichen));
-        QApplication::sendEvent(ziel, &druck);
-    }
-}
-
-void taste(int key, const QString &text = {})
-{
-    QWidget *ziel = QApplication::focusWidget();
-    ASSERT_NE(ziel, nullptr);
-    QKeyEvent druck(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(ziel, &druck);
-    QKeyEvent los(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(ziel, &los);
-}
-
-void zeigen(QWidget &form)
-{
-    form.show();
-    QApplication::setActiveWindow(&form);
-    form.activateWindow();
-    QApplication::processEvents();
-}
-
-QWidget *edit(const masterdata::Stammformular &form, int nummer)
-{
-    return form.findChild<QWidget *>(QStringLiteral("DBEdit%1").arg(nummer));
-}
-
-QString feld(masterdata::Stammformular &form, const QString &name)
-{
-    return form.Table1->fieldByName(name).asString();
-}
 
 struct Knoepfe
 {

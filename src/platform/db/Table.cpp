@@ -278,8 +278,8 @@ void Table::Private::buildFields()
     }
     fieldsByName.clear();
     for (int i = int(fields.size()) - 1; i >= 0; --i) {
-        fieldsByName.insert(fields[i]->name(), i);
-        fieldsByName.insert(fields[i]->name().toLower(), i);
+        fieldsByName.insert_or_assign(fields[i]->name(), i);
+        fieldsByName.insert_or_assign(fields[i]->name().toLower(), i);
     }
     calcValues.assign(calculatedDefs.size(), QVariant());
 }
@@ -438,12 +438,16 @@ Field &Table::field(int index)
 
 Field *Table::findField(const QString &name)
 {
-    auto it = d->fieldsByName.constFind(name);
-    if (it == d->fieldsByName.constEnd())
-        it = d->fieldsByName.constFind(name.trimmed().toLower());
-    if (it == d->fieldsByName.constEnd())
+    auto it = d->fieldsByName.find(name);
+    if (it != d->fieldsByName.end())
+        return d->fields[it->second].get();
+    it = d->fieldsByName.find(name.trimmed().toLower());
+    if (it == d->fieldsByName.end())
         return nullptr;
-    return d->fields[*it].get();
+    // Controls ask by their own spelling on every move: remember it.
+    const int index = it->second;
+    d->fieldsByName.emplace(name, index);
+    return d->fields[index].get();
 }
 
 Field &Table::fieldByName(const QString &name)

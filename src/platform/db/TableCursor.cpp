@@ -55,28 +55,62 @@ Table::Private::Fetched Table::Private::fetch(const store::Row *from, bool inclu
     const QString head = QStringLiteral("SELECT %1 FROM %2").arg(selectList, store::quoteIdentifier(storeName));
     std::vector<store::Row> candidates;   // rows the filter callback has yet to see
     for (;;) {
-        Condition condition = where;
-        if (fromValues)
-            condition.add(keyset(*fromValues, forward, inclusive));
-        QString sql = head;
-        if (!condition.sql.isEmpty())
-            sql += QLatin1String(" WHERE ") + condition.sql;
-        sql += QLatin1String(" ORDER BY ") + orderBy(forward) + QLatin1String(" LIMIT ?");
-        store::Statement &select = statement(sql);
+        // Rows after the last one read: one query, or (where nulls take
+        // part) one per part of the keyset, nearest first, until enough.
+        std::vector<Condition> parts;
+        if (!fromValues)
+            parts.emplace_back();
+        else if (std::optional<Condition> rowValue = rowValueKeyset(*fromValues, forward, inclusive))
+            parts.push_back(std::move(*rowValue));
+        else
+            parts = keysetParts(*fromValues, forward, inclusive);
         // Rows are read to the end before the callback runs, so it may read
         // other tables, or this one, freely.
         std::vector<store::Row> &target = callback ? candidates : result.rows;
         const size_t before = target.size();
-        {
+        target.reserve(before + size_t(limit));
+        auto readInto = [&](const QString &sql, const QVariantList &params, int count) {
+            store::Statement &select = statement(sql);
             ResetOnExit reset{select};
             int position = 0;
-            for (const QVariant &param : condition.params)
+            for (const QVariant &param : params)
                 select.bind(position++, param);
-            select.bind(position, limit);
-            target.reserve(before + size_t(limit));
+            select.bind(position, count);
             while (select.step()) {
                 target.push_back(takeRow());
                 select.readRow(target.back());
+            }
+        };
+        auto partSelect = [&](const Condition &part, Condition &condition) {
+            condition = where;
+            condition.add(part);
+            QString sql = head;
+            if (!condition.sql.isEmpty())
+                sql += QLatin1String(" WHERE ") + condition.sql;
+            return sql + QLatin1String(" ORDER BY ") + orderBy(forward) + QLatin1String(" LIMIT ?");
+        };
+        if (parts.size() > 1 && dialect == store::Dialect::PostgreSQL) {
+            // A round trip per part costs more than the server's merging
+            // them: each part limited, in one statement, sorted once more.
+            QStringList selects;
+            QVariantList params;
+            for (const Condition &part : parts) {
+                Condition condition;
+                selects << QLatin1Char('(') + partSelect(part, condition) + QLatin1Char(')');
+                params += condition.params;
+                params << limit;
+            }
+            const QString sql = QStringLiteral("SELECT * FROM (%1) AS beyond ORDER BY %2 LIMIT ?")
+                                    .arg(selects.join(QLatin1String(" UNION ALL ")), orderBy(forward));
+            readInto(sql, params, limit);
+        } else {
+            for (const Condition &part : parts) {
+                const int missing = limit - int(target.size() - before);
+                if (missing <= 0)
+                    break;
+                Condition condition;
+                const QString sql = partSelect(part, condition);
+                readInto(sql, condition.params, missing);
             }
         }
         const int got = int(target.size() - before);
@@ -310,18 +344,33 @@ void Table::Private::repositionAfterChange(const store::Row &row)
         internalLast();
 }
 
-int Table::Private::countRowsUpTo(const Condition &extra, int limit)
+// Counted over the union of the keyset's parts, so that each is read from
+// the index where it starts, whatever nulls the order holds.
+int Table::Private::countBeyondUpTo(const QVariantList &values, bool after, int limit)
 {
-    Condition condition = baseCondition();
-    condition.add(extra);
-    QString sql = QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM %1").arg(store::quoteIdentifier(storeName));
-    if (!condition.sql.isEmpty())
-        sql += QLatin1String(" WHERE ") + condition.sql;
-    sql += QLatin1String(" LIMIT ?) AS counted");
+    std::vector<Condition> parts;
+    if (std::optional<Condition> rowValue = rowValueKeyset(values, after, false))
+        parts.push_back(*rowValue);
+    else
+        parts = keysetParts(values, after, false);
+    if (parts.empty())
+        return 0;
+    const Condition base = baseCondition();
+    const QString head = QStringLiteral("SELECT 1 FROM %1").arg(store::quoteIdentifier(storeName));
+    QStringList selects;
+    QVariantList params;
+    for (const Condition &part : parts) {
+        Condition condition = base;
+        condition.add(part);
+        selects << head + QLatin1String(" WHERE ") + condition.sql;
+        params += condition.params;
+    }
+    const QString sql = QStringLiteral("SELECT COUNT(*) FROM (%1 LIMIT ?) AS counted")
+                            .arg(selects.join(QLatin1String(" UNION ALL ")));
     store::Statement &count = statement(sql);
     ResetOnExit reset{count};
     int position = 0;
-    for (const QVariant &param : condition.params)
+    for (const QVariant &param : params)
         count.bind(position++, param);
     count.bind(position, limit);
     if (!count.step())
@@ -493,22 +542,20 @@ int Table::recNo()
     if (!row)
         return -1;
     const QVariantList values = d->orderValues(*row);
-    const Condition before = d->keyset(values, false, false);
     if (d->filtered && !onFilterRecord.empty())
-        return d->countRows(before) + 1;
+        return d->countRows(d->keyset(values, false, false)) + 1;
     // Counting the records before one near the end of a large table takes
     // long; counting those after it, and all, does not. Both sides are
     // counted a part at a time, and the first to finish gives the number.
-    const Condition after = d->keyset(values, true, false);
     for (int limit = 256; limit < (1 << 24); limit *= 4) {
-        const int earlier = d->countRowsUpTo(before, limit);
+        const int earlier = d->countBeyondUpTo(values, false, limit);
         if (earlier < limit)
             return earlier + 1;
-        const int later = d->countRowsUpTo(after, limit);
+        const int later = d->countBeyondUpTo(values, true, limit);
         if (later < limit)
             return d->countRows({}) - later;
     }
-    return d->countRows(before) + 1;
+    return d->countRows(d->keyset(values, false, false)) + 1;
 }
 
 void Table::refresh()

@@ -36,18 +36,11 @@ QString Table::Private::columnValueSql(const OrderColumn &column) const
 }
 
 // Null counts as the smallest value. Where no null takes part a row-value
-// comparison lets the store seek straight to the key; otherwise the
-// comparison is spelled out column by column, led by a bound on the first
-// column so that the store can still start near the key.
-Condition Table::Private::keyset(const QVariantList &values, bool after, bool inclusive) const
+// comparison lets the store seek straight to the key.
+std::optional<Condition> Table::Private::rowValueKeyset(const QVariantList &values, bool after,
+                                                        bool inclusive) const
 {
-    Condition result;
     const int count = std::min<int>(values.size(), order.size());
-    if (count == 0) {
-        if (!inclusive && after)
-            result.sql = QStringLiteral("1 = 0");
-        return result;
-    }
     bool sameDirection = true;
     bool anyNull = false;
     bool anyNullable = false;
@@ -57,75 +50,99 @@ Condition Table::Private::keyset(const QVariantList &values, bool after, bool in
         anyNullable = anyNullable || order[i].nullable;
     }
     const bool greater = after != order[0].descending;
-    if (sameDirection && !anyNull && (greater || !anyNullable)) {
-        const QString op = greater ? (inclusive ? QStringLiteral(">=") : QStringLiteral(">"))
-                                   : (inclusive ? QStringLiteral("<=") : QStringLiteral("<"));
-        QStringList left;
-        QStringList right;
-        for (int i = 0; i < count; ++i) {
-            left << order[i].expression;
-            right << columnValueSql(order[i]);
-            result.params << values[i];
-        }
-        if (count == 1)
-            result.sql = QStringLiteral("%1 %2 %3").arg(left[0], op, right[0]);
-        else
-            result.sql = QStringLiteral("(%1) %2 (%3)").arg(left.join(QLatin1String(", ")), op,
-                                                         right.join(QLatin1String(", ")));
-        return result;
+    // A null in the rows compares as unknown: it may only stand where those
+    // rows lie outside the result anyway (before the key when reading on).
+    if (!sameDirection || anyNull || (!greater && anyNullable))
+        return std::nullopt;
+    const QString op = greater ? (inclusive ? QStringLiteral(">=") : QStringLiteral(">"))
+                               : (inclusive ? QStringLiteral("<=") : QStringLiteral("<"));
+    Condition result;
+    QStringList left;
+    QStringList right;
+    for (int i = 0; i < count; ++i) {
+        left << order[i].expression;
+        right << columnValueSql(order[i]);
+        result.params << values[i];
     }
+    if (count == 1)
+        result.sql = QStringLiteral("%1 %2 %3").arg(left[0], op, right[0]);
+    else
+        result.sql = QStringLiteral("(%1) %2 (%3)").arg(left.join(QLatin1String(", ")), op,
+                                                     right.join(QLatin1String(", ")));
+    return result;
+}
 
-    auto equal = [&](int i, Condition &into) {
-        const OrderColumn &column = order[i];
-        if (isNullValue(values[i])) {
-            into.sql = QStringLiteral("%1 IS NULL").arg(column.expression);
-        } else {
-            into.sql = QStringLiteral("%1 = %2").arg(column.expression, columnValueSql(column));
-            into.params << values[i];
-        }
-    };
-    auto beyond = [&](int i, Condition &into) {
+// Otherwise the comparison is spelled out column by column: equal on the
+// leading columns and beyond on the next one. Each part is a single seek in
+// the order's index (a nullable column taken down splits into "less" and
+// "null"), the parts do not overlap, and they come nearest to the key first,
+// so that reading them in turn reads the rows in order.
+std::vector<Condition> Table::Private::keysetParts(const QVariantList &values, bool after, bool inclusive) const
+{
+    const int count = std::min<int>(values.size(), order.size());
+    std::vector<std::vector<Condition>> beyondColumn(static_cast<size_t>(count));
+    Condition prefix;
+    for (int i = 0; i < count; ++i) {
         const OrderColumn &column = order[i];
         const bool up = after != column.descending;
         const bool null = isNullValue(values[i]);
-        if (up) {
-            if (null) {
-                into.sql = QStringLiteral("%1 IS NOT NULL").arg(column.expression);
-            } else {
-                into.sql = QStringLiteral("%1 > %2").arg(column.expression, columnValueSql(column));
-                into.params << values[i];
-            }
-        } else if (null) {
-            into.sql = QStringLiteral("1 = 0");
-        } else {
-            into.sql = column.nullable
-                           ? QStringLiteral("(%1 < %2 OR %1 IS NULL)").arg(column.expression, columnValueSql(column))
-                           : QStringLiteral("%1 < %2").arg(column.expression, columnValueSql(column));
-            into.params << values[i];
+        auto beyond = [&](const QString &sql, const QVariantList &params) {
+            Condition part = prefix;
+            part.add(Condition{sql, params});
+            beyondColumn[size_t(i)].push_back(part);
+        };
+        if (up && null) {
+            // Every text is at least the empty one, and SQLite keeps every
+            // value of a character column as text: a range the index seeks,
+            // where it would walk past the nulls for IS NOT NULL.
+            if (dialect == store::Dialect::SQLite && column.type == FieldType::Alpha)
+                beyond(QStringLiteral("%1 >= ''").arg(column.expression), {});
+            else
+                beyond(QStringLiteral("%1 IS NOT NULL").arg(column.expression), {});
+        } else if (up) {
+            beyond(QStringLiteral("%1 > %2").arg(column.expression, columnValueSql(column)), {values[i]});
+        } else if (!null) {
+            beyond(QStringLiteral("%1 < %2").arg(column.expression, columnValueSql(column)), {values[i]});
+            if (column.nullable)
+                beyond(QStringLiteral("%1 IS NULL").arg(column.expression), {});
         }
-    };
+        if (null)
+            prefix.add(Condition{QStringLiteral("%1 IS NULL").arg(column.expression), {}});
+        else
+            prefix.add(Condition{QStringLiteral("%1 = %2").arg(column.expression, columnValueSql(column)), {values[i]}});
+    }
+    std::vector<Condition> parts;
+    if (inclusive)
+        parts.push_back(prefix);
+    for (int i = count - 1; i >= 0; --i) {
+        for (Condition &part : beyondColumn[size_t(i)])
+            parts.push_back(std::move(part));
+    }
+    return parts;
+}
+
+// Both forms in one condition; the spelled-out one is led by a bound on the
+// first column so that the store can still start near the key.
+Condition Table::Private::keyset(const QVariantList &values, bool after, bool inclusive) const
+{
+    Condition result;
+    const int count = std::min<int>(values.size(), order.size());
+    if (count == 0) {
+        if (!inclusive && after)
+            result.sql = QStringLiteral("1 = 0");
+        return result;
+    }
+    if (std::optional<Condition> rowValue = rowValueKeyset(values, after, inclusive))
+        return *rowValue;
 
     QStringList alternatives;
     QVariantList params;
-    for (int i = 0; i <= count; ++i) {
-        if (i == count && !inclusive)
-            break;
-        QStringList terms;
-        for (int j = 0; j < i; ++j) {
-            Condition c;
-            equal(j, c);
-            terms << c.sql;
-            params += c.params;
-        }
-        if (i < count) {
-            Condition c;
-            beyond(i, c);
-            terms << c.sql;
-            params += c.params;
-        }
-        alternatives << QLatin1Char('(') + terms.join(QLatin1String(" AND ")) + QLatin1Char(')');
+    for (const Condition &part : keysetParts(values, after, inclusive)) {
+        alternatives << QLatin1Char('(') + part.sql + QLatin1Char(')');
+        params += part.params;
     }
-    QString expanded = alternatives.join(QLatin1String(" OR "));
+    const QString expanded = alternatives.isEmpty() ? QStringLiteral("1 = 0")
+                                                    : alternatives.join(QLatin1String(" OR "));
 
     // The leading bound: the first column at or beyond its value.
     const OrderColumn &first = order[0];

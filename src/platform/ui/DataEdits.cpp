@@ -110,9 +110,12 @@ void DataEdit::showField()
         // Money shows its two decimals until the user works in the field.
         shown = hasFocus() ? own->asString() : own->displayText();
     }
-    if (mask_.inputMask.isEmpty())
+    // Either setter lays the text out anew, even when nothing changes: on a
+    // form that follows a cursor every move costs that for every edit.
+    if (mask_.inputMask.isEmpty() && this->maxLength() != maxLength)
         setMaxLength(maxLength);
-    setText(shown);
+    if (text() != shown || hasFocus() || isModified() || isUndoAvailable())
+        setText(shown);
     updateEditing();
 }
 

@@ -1,5 +1,6 @@
 #include "Keys.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QToolButton>
 #include <QWidget>
@@ -71,6 +72,21 @@ QAbstractButton *linkedButton(const QWidget *control)
     if (auto *tool = qobject_cast<QToolButton *>(found))
         return tool;
     return nullptr;
+}
+
+bool clickOnEnterOrEscape(const QKeyEvent *event, QAbstractButton *enter, QAbstractButton *escape)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        enter->click();
+        return true;
+    case Qt::Key_Escape:
+        escape->click();
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace ui

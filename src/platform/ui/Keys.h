@@ -4,6 +4,7 @@
 #include <Qt>
 
 class QAbstractButton;
+class QKeyEvent;
 class QWidget;
 
 namespace ui {
@@ -22,5 +23,9 @@ int hotKey(const QWidget *control);
 QString linkedComponent(const QWidget *control);
 // The button the control's hot key clicks, or nullptr.
 QAbstractButton *linkedButton(const QWidget *control);
+
+// A dialog's two ways out by key: Enter (either key) clicks the first
+// button, Esc the second. True when the key was one of them.
+bool clickOnEnterOrEscape(const QKeyEvent *event, QAbstractButton *enter, QAbstractButton *escape);
 
 } // namespace ui

@@ -2,6 +2,10 @@
 
 #include "platform/db/Query.h"
 
+#include <algorithm>
+#include <functional>
+#include <tuple>
+
 using namespace db;
 
 class NavigationTest : public StoreTest
@@ -237,6 +241,99 @@ TEST_P(NavigationTest, TablesWithoutKeyKeepTheirInsertionOrder)
     for (table.first(); !table.eof(); table.next())
         lines << table["Zeile"].asString();
     EXPECT_EQ(lines, (QStringList{"c", "x", "a"}));
+}
+
+// A table without key in the order of case-insensitive indexes whose fields
+// hold nulls, empty texts and whole duplicate rows: the walk, and the
+// record number of every record reached without walking (counted from
+// either end, with a filter), follow nulls first, then the empty text, then
+// the text regardless of case, and insertion among equals.
+TEST_P(NavigationTest, RecordNumbersWithoutKeyAmongNullsEmptiesAndDuplicates)
+{
+    TableDef def;
+    def.name = QStringLiteral("Waren");
+    def.fields = {{QStringLiteral("Nr"), FieldType::Long},
+                  {QStringLiteral("A"), FieldType::Alpha, 8},
+                  {QStringLiteral("B"), FieldType::Alpha, 8}};
+    def.indexes = {{QStringLiteral("iAB"), {QStringLiteral("A"), QStringLiteral("B")}, false, true},
+                   {QStringLiteral("iB"), {QStringLiteral("B")}, false, true, true}};
+    database().createTable(def);
+    const QVariant none;
+    const QVariant empty = QStringLiteral("");
+    auto a = [&](int n) -> QVariant {
+        switch (n % 5) {
+        case 0: return none;
+        case 1: return empty;
+        case 2: return QStringLiteral("x");
+        case 3: return QStringLiteral("X");
+        default: return QStringLiteral("k%1").arg(n % 7);
+        }
+    };
+    auto b = [&](int n) -> QVariant {
+        return n % 3 == 0 ? none : n % 3 == 1 ? empty : QVariant(QStringLiteral("y"));
+    };
+    constexpr int rows = 700;
+    {
+        Transaction transaction(database());
+        for (int n = 0; n < rows; ++n)
+            database().execute(QStringLiteral("INSERT INTO \"Waren\" (\"Nr\", \"A\", \"B\") VALUES (?, ?, ?)"),
+                               {n, a(n), b(n)});
+        transaction.commit();
+    }
+    // Null before empty before text; the text without regard to case.
+    auto rank = [](const QVariant &value) {
+        return std::make_pair(value.isNull() ? 0 : value.toString().isEmpty() ? 1 : 2, value.toString().toLower());
+    };
+    struct Case
+    {
+        const char *index;
+        const char *filter;
+        std::function<bool(int, int)> before;
+        std::function<bool(int)> shown;
+    };
+    const QList<Case> cases = {
+        {"iAB", "", [&](int x, int y) {
+             return std::make_tuple(rank(a(x)), rank(b(x)), x) < std::make_tuple(rank(a(y)), rank(b(y)), y);
+         }, [](int) { return true; }},
+        {"iB", "", [&](int x, int y) {
+             return std::make_pair(rank(b(x)), x) > std::make_pair(rank(b(y)), y);
+         }, [](int) { return true; }},
+        {"iAB", "Nr >= 350", [&](int x, int y) {
+             return std::make_tuple(rank(a(x)), rank(b(x)), x) < std::make_tuple(rank(a(y)), rank(b(y)), y);
+         }, [](int n) { return n >= 350; }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.index) + " " + c.filter);
+        QList<int> expected;
+        for (int n = 0; n < rows; ++n) {
+            if (c.shown(n))
+                expected << n;
+        }
+        std::sort(expected.begin(), expected.end(), c.before);
+        Table table(database(), QStringLiteral("Waren"));
+        table.setIndexName(QString::fromLatin1(c.index));
+        table.setWindowRows(16);
+        if (*c.filter) {
+            table.setFilter(QString::fromLatin1(c.filter));
+            table.setFiltered(true);
+        }
+        table.open();
+        QList<int> walked;
+        QList<Bookmark> marks;
+        for (; !table.eof(); table.next()) {
+            walked << table["Nr"].asInteger();
+            marks << table.bookmark();
+        }
+        ASSERT_EQ(walked, expected);
+        QList<int> backward;
+        for (table.last(); !table.bof(); table.prior())
+            backward.prepend(table["Nr"].asInteger());
+        ASSERT_EQ(backward, expected);
+        for (int i = 0; i < marks.size(); ++i) {
+            ASSERT_TRUE(table.gotoBookmark(marks[i]));
+            ASSERT_EQ(table.recNo(), i + 1) << "Nr " << expected[i];
+        }
+    }
 }
 
 RAZAZU_STORE_TESTS(NavigationTest);

@@ -155,9 +155,10 @@ TEST_P(ForeignImportTest, StreamsTheSameRowsAsTheMoveFromTheOpenedFile)
                 ADD_FAILURE() << "bad row imported";
             } catch (const FileError &error) {
                 EXPECT_TRUE(error.message().contains(path)) << error.message().toStdString();
-                if (QString(c.file).endsWith(QLatin1String("dbf")))
+                if (QString(c.file).endsWith(QLatin1String("dbf"))) {
                     EXPECT_TRUE(error.message().contains(QStringLiteral("Datensatz 4, Feld 'BETRAG'")))
                         << error.message().toStdString();
+                }
             }
             EXPECT_EQ(contents(streamed), before);
             continue;

@@ -3,7 +3,7 @@
 #include <QPrinter>
 #include <gtest/gtest.h>
 
-#include "PdfWords.h"
+#include "support/PdfWords.h"
 #include "platform/print/Canvas.h"
 #include "platform/print/PdfBackend.h"
 #include "platform/print/PrintError.h"

@@ -260,6 +260,33 @@ TEST_F(DataControls, EditMasksOfTheFormsBecomeQtMasks)
     EXPECT_TRUE(customers->fieldByName(QStringLiteral("Termin")).isNull());
 }
 
+// An edit skips showing a text it already shows, but never one the clerk
+// typed: whatever he typed, even back to the stored text, is replaced on
+// cancel, and the next record's equal text starts without his undo steps.
+TEST_F(DataControls, ADataEditShowsTheRecordAgainAfterTypingEvenWhenTheTextsAgree)
+{
+    database->execute(QStringLiteral("UPDATE \"Kunden\" SET \"Name\" = 'Gleich'"));
+    customers->refresh();
+    CustomerCard card(*customers);
+    showActive(card);
+    ASSERT_EQ(card.name->text(), QStringLiteral("Gleich"));
+    card.name->setFocus();
+    card.name->setCursorPosition(0);
+    typeText(QStringLiteral("x"));
+    click(Qt::Key_Backspace);
+    EXPECT_EQ(card.name->text(), QStringLiteral("Gleich"));
+    EXPECT_TRUE(card.name->isUndoAvailable());
+    card.number->setFocus();
+    customers->cancel();
+    EXPECT_EQ(card.name->text(), QStringLiteral("Gleich"));
+    EXPECT_FALSE(card.name->isUndoAvailable());
+    customers->next();
+    EXPECT_EQ(card.name->text(), QStringLiteral("Gleich"));
+    EXPECT_EQ(card.number->text(), QStringLiteral("2"));
+    EXPECT_FALSE(card.name->isUndoAvailable());
+    EXPECT_FALSE(card.name->isModified());
+}
+
 TEST_F(DataControls, ReadOnlyWhereTheDataCannotBeChanged)
 {
     CustomerCard card(*customers);

@@ -12,6 +12,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 // Inside platform/db: the state of a Table cursor, shared by the files that
@@ -73,7 +74,19 @@ struct Table::Private
     int cellCount = 0;          // values per fetched row
     QString selectList;
     std::vector<std::unique_ptr<Field>> fields;   // stored, then calculated
-    QHash<QString, int> fieldsByName;             // exact and lower-case names
+    // Exact, lower-case and asked-for names. Controls ask on every move, so
+    // the names are hashed plainly rather than with Qt's seeded hash.
+    struct NameHash
+    {
+        size_t operator()(const QString &name) const noexcept
+        {
+            size_t hash = 1469598103934665603ULL;
+            for (QChar c : name)
+                hash = (hash ^ c.unicode()) * 1099511628211ULL;
+            return hash;
+        }
+    };
+    std::unordered_map<QString, int, NameHash> fieldsByName;
     QList<OrderColumn> order;
     QStringList orderFields;
     QMetaObject::Connection databaseConnection;
@@ -176,6 +189,10 @@ struct Table::Private
     // Rows after (or before) the key in cursor order; inclusive takes the key
     // itself too. Only the first values.size() order columns take part.
     Condition keyset(const QVariantList &values, bool after, bool inclusive) const;
+    // The same as a row-value comparison, where no null can get in its way.
+    std::optional<Condition> rowValueKeyset(const QVariantList &values, bool after, bool inclusive) const;
+    // The same as disjoint parts, each one seek in the order's index.
+    std::vector<Condition> keysetParts(const QVariantList &values, bool after, bool inclusive) const;
     Condition keyEquals(const QVariantList &values) const;
     Condition identityEquals(const QVariantList &identity) const;
     Condition baseCondition() const;
@@ -210,8 +227,9 @@ struct Table::Private
     void repositionAfterChange(const store::Row &row);
     std::optional<store::Row> fetchByIdentity(const QVariantList &identity, bool withBase);
     int countRows(const Condition &extra);
-    // The same, but stops counting at limit.
-    int countRowsUpTo(const Condition &extra, int limit);
+    // The rows after (or before) the key, within the base condition; stops
+    // counting at limit.
+    int countBeyondUpTo(const QVariantList &values, bool after, int limit);
     void afterMove();
     void applyMasterValues();
     std::optional<QVariantList> currentMasterValues() const;

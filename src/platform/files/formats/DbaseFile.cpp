@@ -442,6 +442,11 @@ const db::TableDef &DbaseReader::definition() const
     return state_->definition;
 }
 
+int DbaseReader::recordCount() const
+{
+    return state_->recordCount;
+}
+
 void DbaseReader::open(const QByteArray &bytes, const QString &fileName, const QByteArray &codePageFile,
                        const QByteArray &memoFile)
 {

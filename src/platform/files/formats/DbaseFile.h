@@ -32,6 +32,8 @@ public:
     DbaseReader &operator=(const DbaseReader &) = delete;
 
     const db::TableDef &definition() const;
+    // Records in the header, deleted ones included: a progress display's end.
+    int recordCount() const;
     // The next record that is not deleted, one value per field; false after
     // the last. Throws FileError naming the record and field of a bad value.
     bool next(QVariantList &row);

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "common/Belegart.h"
+#include "common/Belegdruck.h"
+#include "common/Druckeinstellungen.h"
+#include "platform/ui/Form.h"
+
+#include <memory>
+
+class QAction;
+class QGridLayout;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class RadioGroup;
+
+namespace ui {
+class StatusBar;
+}
+
+// The print dialog every document family shows for one document: "BelegNr.
+// :" with the number, "Anzahl Kopien : " of the first page kind, the medium
+// ("Ausdruck auf"), "OK" and "Abbrechen", a progress bar while printing, the
+// printer in the status bar and the menu "&Drucker ..." with "...
+// &einrichten" (one printer for all the family's page kinds) and "...
+// &parameter einstellen" (the print settings of the page kinds beginning
+// with the prefix). Enter clicks "OK", Esc "Abbrechen".
+//
+// The family adds its own controls to inhalt(), calls druckerPruefen() at
+// the end of its constructor and prints in drucken(); "OK" shows the
+// progress, runs it and closes the dialog.
+class TfrmBelegdruck : public ui::Form
+{
+    Q_OBJECT
+public:
+    // medien: the captions of "Ausdruck auf" in their order (none: no choice).
+    TfrmBelegdruck(const Belegart &art, QString praefix, const QStringList &medien, QWidget *parent = nullptr);
+    ~TfrmBelegdruck() override;
+
+    Druckeinstellungen &einstellungen() { return einstellungen_; }
+    // Sets the number shown beside "BelegNr. :".
+    void setBelegNr(qint64 belegNr);
+    qint64 belegNr() const { return belegNr_; }
+
+    QMenu *mnuDrucker;
+    QAction *mnuDruckerEinrichten;
+    QAction *mnuDruckerParameter;
+    QLabel *lblBelegNr;
+    QLabel *lblKopien;
+    RadioGroup *RadioGroup2;       // "Ausdruck auf"
+    QProgressBar *ProgressBar1;
+    ui::StatusBar *StatusBar1;
+    QPushButton *BtnOK;
+    QPushButton *BtnAbbruch;
+
+    void BtnOKClick();
+    void BtnAbbruchClick();
+    // The printer and the copies of the first page kind, as stored now.
+    void druckerAnzeigen();
+    // Moves the progress bar (0..100).
+    void fortschritt(int prozent);
+
+protected:
+    // Where the family's controls go, above the buttons.
+    QGridLayout *inhalt() const { return inhalt_; }
+    // The run behind "OK"; the dialog closes after it unless it answers
+    // false (input the clerk is to correct).
+    virtual bool drucken() = 0;
+    // Opens the print-settings rows and asks for a printer when the first
+    // page kind has none; the family calls it once its rows are in order.
+    void druckerPruefen();
+    void keyPressEvent(QKeyEvent *event) override;
+    // The jobs of the running print ("Abbrechen" drops an open one).
+    Druckauftraege *laufendeAuftraege_ = nullptr;
+
+private:
+    Druckeinstellungen einstellungen_;
+    QString praefix_;
+    QGridLayout *inhalt_;
+    qint64 belegNr_ = 0;
+};

@@ -1,5 +1,7 @@
 #include "common/Beleghaken.h"
 
+#include "common/Eingabedruck.h"
+#include "common/TfrmRegie.h"
 #include "platform/ui/Dialogs.h"
 
 void Beleghaken::eingabeformularZeigen(TfrmRegie &, const QString &)
@@ -7,7 +9,7 @@ void Beleghaken::eingabeformularZeigen(TfrmRegie &, const QString &)
     ui::showInformation(QStringLiteral("Das Eingabeformular dieser Belegart ist noch nicht gebaut."));
 }
 
-void Beleghaken::druckformularZeigen(TfrmRegie &, int)
+void Beleghaken::druckformularZeigen(TfrmRegie &regie, int belegNr)
 {
-    ui::showInformation(QStringLiteral("Der Ausdruck dieser Belegart ist noch nicht gebaut."));
+    belegDrucken(regie.art(), &regie, belegNr);
 }

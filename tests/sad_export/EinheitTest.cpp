@@ -426,6 +426,32 @@ TEST_P(EinheitTest, Box14PopUpsPrefixAndAppend)
     EXPECT_EQ(kopfFeld(5, QStringLiteral("f14_2")), "als Ausführer - 00400");
 }
 
+// Box 17a: leaving it with a prefix asks the country resolution; the code it
+// finds replaces the prefix and the header is posted; when it finds none the
+// typed text stays.
+TEST_P(EinheitTest, Box17aCompletesATypedPrefixOnLeaving)
+{
+    daten->erklaerung(5, QStringLiteral("Kunde"));
+    FalscheAuswahl aufloesen(QStringLiteral("LandKennzeichenAufloesen"),
+                             [](const Auswahlanfrage &anfrage) -> Auswahlergebnis {
+                                 if (anfrage.start == u"U")
+                                     return QHash<QString, QString>{{QStringLiteral("Lkz"), QStringLiteral("US")}};
+                                 return std::nullopt;
+                             });
+    TfrmRegieAE regie;
+    ASSERT_TRUE(regie.kopf().findKey({5}));
+    TfrmEinheit form(regie, QStringLiteral("BelegNr: 5"));
+    eingabeZeigen(form);
+    for (const auto &[getippt, danach] : {std::pair{"U", "US"}, std::pair{"XY", "XY"}}) {
+        eintippen(edit(form, "DBEdit11"), QString::fromLatin1(getippt));
+        edit(form, "DBEdit40")->setFocus();
+        EXPECT_EQ(edit(form, "DBEdit11")->text(), danach);
+        EXPECT_EQ(kopfFeld(5, QStringLiteral("f17_1")), danach);
+    }
+    EXPECT_EQ(aufloesen.anfragen.size(), 2u);
+    form.setModalResult(ui::ModalResult::Cancel);
+}
+
 } // namespace
 
 AUSFUHR_TESTS(EinheitTest);

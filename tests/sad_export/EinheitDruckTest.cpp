@@ -1,4 +1,5 @@
 #include "Ausfuhrdaten.h"
+#include "Druckumgebung.h"
 #include "support/ModalForms.h"
 #include "support/PdfWords.h"
 #include "support/RecordingWeitergabe.h"
@@ -24,32 +25,10 @@
 
 namespace {
 
-const QString erste = QStringLiteral("AUSFUHRANMELDUNG");
-const QString folge = QStringLiteral("AUSFUHRANMELDUNG - ERGÄNZ");
-constexpr qint64 master = 2000000000;
+const QString &erste = Druckumgebung::erste;
+const QString &folge = Druckumgebung::folge;
 
-// forwards to one PDF file for all jobs of a run
-class PdfWeitergabe : public RecordingWeitergabe
-{
-public:
-    PdfWeitergabe(print::RecordingBackend &aufnahme, print::PdfBackend &pdf) : RecordingWeitergabe(aufnahme), pdf_(pdf) {}
-    void beginJob(const QString &t, const print::JobOptions &o) override { RecordingWeitergabe::beginJob(t, o), pdf_.beginJob(t, o); }
-    void newPage() override { RecordingWeitergabe::newPage(), pdf_.newPage(); }
-    void endJob() override { RecordingWeitergabe::endJob(), pdf_.endJob(); }
-    void abortJob() override { RecordingWeitergabe::abortJob(), pdf_.abortJob(); }
-    void drawText(const print::TextOperation &o) override { RecordingWeitergabe::drawText(o), pdf_.drawText(o); }
-    void drawLine(const print::LineOperation &o) override { RecordingWeitergabe::drawLine(o), pdf_.drawLine(o); }
-    void drawShape(const print::ShapeOperation &o) override { RecordingWeitergabe::drawShape(o), pdf_.drawShape(o); }
-    void drawImage(const print::ImageOperation &o) override { RecordingWeitergabe::drawImage(o), pdf_.drawImage(o); }
-
-private:
-    print::PdfBackend &pdf_;
-};
-
-// A program folder (INI file, pre-stamper lists), the user's print
-// settings with both page kinds on the printer "Laser", and every print
-// recorded.
-class EinheitDruckTest : public AusfuhrTest
+class EinheitDruckTest : public AusfuhrTest, public Druckumgebung
 {
 protected:
     void SetUp() override
@@ -57,42 +36,7 @@ protected:
         AusfuhrTest::SetUp();
         if (IsSkipped())
             return;
-        hatteHome = qEnvironmentVariableIsSet("RAZAZU_HOME");
-        alteHome = qgetenv("RAZAZU_HOME");
-        qputenv("RAZAZU_HOME", programm.path().toUtf8());
-        vorherigeListe = setDruckerListeQuelle(
-            [] { return print::PrinterList{{QStringLiteral("Laser"), QStringLiteral("Nadel")}, QStringLiteral("Laser")}; });
-        vorherigerAnschluss = setDruckerAnschluss([this](const QString &) -> std::unique_ptr<print::PrintBackend> {
-            if (pdf)
-                return std::make_unique<PdfWeitergabe>(aufnahme, *pdf);
-            return std::make_unique<RecordingWeitergabe>(aufnahme);
-        });
-        benutzer.setPath(benutzerOrdner.path());
-        benutzer.open();
-        benutzer.createTable(Tabelle_S_BENUTZ());
-        seitenart(erste, 1);
-        seitenart(folge, 1);
         vorab({});
-    }
-    void TearDown() override
-    {
-        if (!IsSkipped()) {
-            setDruckerListeQuelle(vorherigeListe);
-            setDruckerAnschluss(vorherigerAnschluss);
-            benutzer.close();
-            if (hatteHome)
-                qputenv("RAZAZU_HOME", alteHome);
-            else
-                qunsetenv("RAZAZU_HOME");
-        }
-        AusfuhrTest::TearDown();
-    }
-
-    void seitenart(const QString &name, int kopien, int spalte = 0, int zeile = 0)
-    {
-        benutzer.execute(QStringLiteral("DELETE FROM \"S_BENUTZ\" WHERE \"name\" = ?"), {name});
-        benutzer.execute(QStringLiteral("INSERT INTO \"S_BENUTZ\" VALUES (?, ?, ?, ?, ?)"),
-                         {name, QStringLiteral("Laser"), spalte, zeile, kopien});
     }
     void vorab(const QStringList &zeilen)
     {
@@ -138,15 +82,6 @@ protected:
             .toString();
     }
 
-    TempFolder programm;
-    TempFolder benutzerOrdner;
-    db::Database &benutzer = db::Database::alias(QStringLiteral("Razazu"));
-    print::RecordingBackend aufnahme;
-    print::PdfBackend *pdf = nullptr;
-    DruckerListeQuelle vorherigeListe;
-    DruckerAnschluss vorherigerAnschluss;
-    bool hatteHome = false;
-    QByteArray alteHome;
 };
 
 TEST(Blattaufteilung, OneItemOnTheFirstSheetAndThreeOnEachFurther)
@@ -295,7 +230,7 @@ TEST_P(EinheitDruckTest, SheetRangesPrintTheirSheetsAndRefuseTheImpossible)
 TEST_P(EinheitDruckTest, PreStamperGatesSplitSheetOneBetweenMasterAndDeclaration)
 {
     vorab({QStringLiteral("2"), QStringLiteral("8"), QStringLiteral("44_1"), QStringLiteral("70"), QStringLiteral("abc")});
-    erklaerung(master, 1);
+    erklaerung(Belegart::MasterFormularNr, 1);
     erklaerung(30, 1);
     struct Fall
     {
@@ -305,7 +240,7 @@ TEST_P(EinheitDruckTest, PreStamperGatesSplitSheetOneBetweenMasterAndDeclaration
         QStringList nicht;
     };
     const QList<Fall> faelle{
-        {master, false, {"Versender", "Empfaenger", "Zeile445", "Ort"}, {"EX", "Posten 1", "Zeile447"}},
+        {Belegart::MasterFormularNr, false, {"Versender", "Empfaenger", "Zeile445", "Ort"}, {"EX", "Posten 1", "Zeile447"}},
         {30, true, {"EX", "Posten 1", "Zeile447", "Ort"}, {"Versender", "Empfaenger", "Zeile445"}},
         {30, false, {"Versender", "Empfaenger", "Zeile445", "EX", "Posten 1", "Zeile447", "Ort"}, {}},
     };
@@ -313,12 +248,12 @@ TEST_P(EinheitDruckTest, PreStamperGatesSplitSheetOneBetweenMasterAndDeclaration
         SCOPED_TRACE(fall.nummer);
         aufnahme.clear();
         auto d = dialog(fall.nummer);
-        EXPECT_EQ(d->CheckBox1->isVisible(), fall.nummer != master);
+        EXPECT_EQ(d->CheckBox1->isVisible(), fall.nummer != Belegart::MasterFormularNr);
         d->CheckBox1->setChecked(fall.vorabStempler);
         ScriptedDialogs dialoge;
         dialoge.answerMessage(QStringLiteral("Bitte Formular Ausfuhranmeldung"), ui::ModalResult::Ok);
         dialoge.answerPrinterSetup(std::nullopt);
-        if (fall.nummer == master)
+        if (fall.nummer == Belegart::MasterFormularNr)
             dialoge.answerMessage(QStringLiteral("Die 1. Seite zum VorabStempler drucken !"), ui::ModalResult::Ok);
         d->BtnOK->click();
         ASSERT_EQ(aufnahme.jobs().size(), 1);
@@ -430,9 +365,9 @@ TEST_P(EinheitDruckTest, BlankPaperJobsAndPages)
 // until it is a whole number.
 TEST_P(EinheitDruckTest, MasterRecordPrintsTheAskedNumberOfSets)
 {
-    erklaerung(master, 1);
+    erklaerung(Belegart::MasterFormularNr, 1);
     IniWertSchreiben(IniDateiName(), IniAbschnitt(), QStringLiteral("AeSet"), 3);
-    auto d = dialog(master);
+    auto d = dialog(Belegart::MasterFormularNr);
     d->RadioGroup2->setItemIndex(TfrmEinheit_d::WeissesPapier);
     d->auswahlAnwenden();
     ScriptedDialogs dialoge;

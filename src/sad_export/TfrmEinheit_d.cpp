@@ -169,7 +169,11 @@ void TfrmEinheit_d::aufbauen()
 
     connect(RadioGroup1, &RadioGroup::itemClicked, this, [this] { auswahlAnwenden(); });
     connect(RadioGroup2, &RadioGroup::itemClicked, this, [this] { auswahlAnwenden(); });
-    connect(CheckBox1, &QCheckBox::clicked, this, [this] { auswahlAnwenden(); });
+    // On the form set the tick leaves the typed number alone.
+    connect(CheckBox1, &QCheckBox::clicked, this, [this] {
+        if (RadioGroup2->itemIndex() == WeissesPapier)
+            auswahlAnwenden();
+    });
     connect(Button1, &QPushButton::clicked, this, ui::guarded([this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, ui::guarded([this] { Button2Click(); }));
 }

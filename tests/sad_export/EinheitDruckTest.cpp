@@ -732,6 +732,63 @@ TEST_P(EinheitDruckTest, TheEmergencyStampNeedsStartAndTicket)
     }
 }
 
+// The test print: one job per copy of the set on the chosen printer, "AE"
+// and "TEST123" after "Nr", no question and no back page; the dialog stays
+// open on "Formular" and the declaration is left as it was.
+TEST_P(EinheitDruckTest, TheTestPrintDrawsOneSetWithoutBackPages)
+{
+    erklaerung(96, 4);
+    IniWertSchreiben(IniDateiName(), IniAbschnitt(), QStringLiteral("AeSet"), 4);
+    auto d = dialog(96);
+    d->Edit1->setText(QStringLiteral("geändert"));
+    ScriptedDialogs dialoge;
+    dialoge.answerPrinterSetup(QStringLiteral("Nadel"));
+    d->TestdruckaufweiemPapier1->trigger();
+    ASSERT_EQ(aufnahme.jobs().size(), 4);
+    EXPECT_EQ(aufnahme.pageCount(), 4);
+    for (int j = 0; j < 4; ++j) {
+        const int seite = aufnahme.jobs()[j].firstPage;
+        EXPECT_EQ(aufnahme.jobs()[j].title, QStringLiteral("Razazu / Versand: Ausfuhrmeldung Seite:%1").arg(j + 1));
+        EXPECT_TRUE(aufnahme.hasText(QStringLiteral("TEST123"), 889, 50, 0, seite));
+        EXPECT_TRUE(aufnahme.hasText(QStringLiteral("AE"), 762, 50, 0, seite));
+    }
+    // Copy 4 is the exporter's copy: digit 3 and "Kopie für" / "Aussteller" in box B.
+    const int vierte = aufnahme.jobs()[3].firstPage;
+    EXPECT_TRUE(aufnahme.hasText(QStringLiteral("3"), 170, 120, 0, vierte));
+    EXPECT_TRUE(aufnahme.hasText(QStringLiteral("Kopie für"), 1170, 1850, 0, vierte));
+    EXPECT_TRUE(aufnahme.hasText(QStringLiteral("Aussteller"), 1170, 1980, 0, vierte));
+    EXPECT_FALSE(aufnahme.findText(QStringLiteral("I. Verwendung des Vordrucks")).has_value());
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(d->RadioGroup2->itemIndex(), TfrmEinheit_d::Formular);
+    EXPECT_EQ(gespeichert(96, QStringLiteral("AENR")), "AE-1");
+
+    // Cancelling the set-up prints nothing.
+    aufnahme.clear();
+    dialoge.answerPrinterSetup(std::nullopt);
+    d->TestdruckaufweiemPapier1->trigger();
+    EXPECT_TRUE(aufnahme.jobs().isEmpty());
+}
+
+// "VorabStempler" clears the form number only on blank paper, where the
+// pre-stamped set gets a number of its own; on the form set it keeps what
+// the clerk typed.
+TEST_P(EinheitDruckTest, ThePreStamperTickClearsTheNumberOnlyOnBlankPaper)
+{
+    erklaerung(97, 4);
+    auto d = dialog(97);
+    EXPECT_EQ(d->Edit1->text(), "AE-1");
+    d->Edit1->setText(QStringLiteral("getippt"));
+    d->CheckBox1->click();
+    EXPECT_EQ(d->Edit1->text(), "getippt");
+    d->CheckBox1->click();
+    d->RadioGroup2->setItemIndex(TfrmEinheit_d::WeissesPapier);
+    d->auswahlAnwenden();
+    EXPECT_EQ(d->Edit1->text(), "getippt");
+    d->CheckBox1->click();
+    EXPECT_TRUE(d->Edit1->isVisible());
+    EXPECT_TRUE(d->Edit1->text().isEmpty());
+}
+
 AUSFUHR_TESTS(EinheitDruckTest);
 
 } // namespace

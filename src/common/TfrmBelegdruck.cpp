@@ -20,6 +20,7 @@ TfrmBelegdruck::TfrmBelegdruck(const Belegart &art, QString praefix, const QStri
     : ui::Form(parent)
     , einstellungen_(art.druck)
     , praefix_(std::move(praefix))
+    , ohneDruckerEditor_(art.druck.ohneDruckerEditor)
 {
     mnuDrucker = ui::addSubMenu(menuBar(), QStringLiteral("mnuDrucker"), QStringLiteral("&Drucker ..."));
     mnuDruckerEinrichten =
@@ -81,7 +82,10 @@ TfrmBelegdruck::TfrmBelegdruck(const Belegart &art, QString praefix, const QStri
 
 void TfrmBelegdruck::druckerPruefen()
 {
-    einstellungen_.oeffnen();
+    if (ohneDruckerEditor_)
+        einstellungen_.oeffnen([this] { einstellungen_.parameterEinstellen(praefix_, this); });
+    else
+        einstellungen_.oeffnen();
     druckerAnzeigen();
 }
 
@@ -99,15 +103,36 @@ void TfrmBelegdruck::druckerAnzeigen()
     lblKopien->setText(QString::number(einstellungen_.einstellung().kopien));
 }
 
-void TfrmBelegdruck::fortschritt(int prozent)
+TfrmBelegdruck::Blattfortschritt::Blattfortschritt(TfrmBelegdruck &dialog, int schritte)
+    : dialog_(dialog)
+    , aussen_(!dialog.blattLaeuft_)
 {
-    ProgressBar1->setValue(std::clamp(prozent, 0, 100));
+    if (!aussen_)
+        return;
+    dialog_.blattLaeuft_ = true;
+    dialog_.schritte_ = std::max(schritte, 1);
+    dialog_.getan_ = 0;
+    dialog_.ProgressBar1->setValue(0);
+}
+
+TfrmBelegdruck::Blattfortschritt::~Blattfortschritt()
+{
+    if (!aussen_)
+        return;
+    dialog_.blattLaeuft_ = false;
+    dialog_.ProgressBar1->setValue(100);
+}
+
+void TfrmBelegdruck::fortschrittSchritt()
+{
+    getan_ = std::min(getan_ + 1, schritte_);
+    ProgressBar1->setValue(100 * getan_ / schritte_);
 }
 
 void TfrmBelegdruck::BtnOKClick()
 {
-    ProgressBar1->setValue(0);
     ProgressBar1->setVisible(true);
+    ProgressBar1->setValue(0);
     struct Verbergen
     {
         QProgressBar *balken;

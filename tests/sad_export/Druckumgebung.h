@@ -69,11 +69,12 @@ struct Druckumgebung
     Druckumgebung(const Druckumgebung &) = delete;
     Druckumgebung &operator=(const Druckumgebung &) = delete;
 
-    void seitenart(const QString &name, int kopien, int spalte = 0, int zeile = 0)
+    void seitenart(const QString &name, int kopien, int spalte = 0, int zeile = 0,
+                   const QString &drucker = QStringLiteral("Laser"))
     {
         benutzer.execute(QStringLiteral("DELETE FROM \"S_BENUTZ\" WHERE \"name\" = ?"), {name});
         benutzer.execute(QStringLiteral("INSERT INTO \"S_BENUTZ\" VALUES (?, ?, ?, ?, ?)"),
-                         {name, QStringLiteral("Laser"), spalte, zeile, kopien});
+                         {name, drucker, spalte, zeile, kopien});
     }
 
     TempFolder programm;

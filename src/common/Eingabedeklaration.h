@@ -61,6 +61,16 @@ struct Zuordnung
     QString muster = {};        // "%1 %2", "%1-%2-"; empty: the first column as it is
 };
 
+// The columns of a lookup's row into the controls, one for one in order
+// (the lines of an address box).
+inline QList<Zuordnung> zeilenweise(const QStringList &spalten, const QStringList &steuerelemente)
+{
+    QList<Zuordnung> zuordnungen;
+    for (int i = 0; i < steuerelemente.size() && i < spalten.size(); ++i)
+        zuordnungen << Zuordnung{steuerelemente[i], {spalten[i]}};
+    return zuordnungen;
+}
+
 // A lookup: its button, the registered lookup it opens, how that is asked,
 // what its choice fills.
 struct Auswahlbindung
@@ -92,6 +102,19 @@ struct Pruefregel
     Pruefart art;
     QStringList felder;
 };
+
+inline Pruefregel leer(const QString &feld)
+{
+    return {Pruefart::Leer, {feld}};
+}
+inline Pruefregel alleLeer(const QStringList &felder)
+{
+    return {Pruefart::AlleLeer, felder};
+}
+inline Pruefregel einesLeer(const QStringList &felder)
+{
+    return {Pruefart::EinesLeer, felder};
+}
 
 // A caption of the check dialog and when it is ticked.
 struct Pruefhaken

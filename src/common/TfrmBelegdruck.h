@@ -100,3 +100,15 @@ private:
     QGridLayout *inhalt_;
     qint64 belegNr_ = 0;
 };
+
+// The register's and the entry form's "&Drucken": the family's print dialog
+// titled with the number, shown only when its own copy of the header table
+// finds the document.
+template<typename Dialog>
+void belegdruckZeigen(const Belegart &art, qint64 belegNr, QWidget *parent)
+{
+    Dialog dialog(parent);
+    dialog.setWindowTitle(art.regie.druckTitel + QString::number(belegNr));
+    if (dialog.belegSuchen(belegNr))
+        dialog.showModal();
+}

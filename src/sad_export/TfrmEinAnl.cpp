@@ -66,9 +66,6 @@ bool TfrmEinAnl::eventFilter(QObject *watched, QEvent *event)
 
 bool TfrmEinAnl::closeQuery()
 {
-    db::Table &parameter = regie_.regie().parameter();
-    const bool an = parameter.isOpen() && !parameter.isEmpty()
-        && parameter.fieldByName(regie_.art().parameter.plausi).asBoolean();
-    return pruefen(PruefungPosition(), an,
+    return pruefen(PruefungPosition(), regie_.regie().pruefungAn(),
                    [this](const QStringList &angekreuzt) { return PlausiZeigen(angekreuzt, true, this); });
 }

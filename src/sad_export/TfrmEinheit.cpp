@@ -28,12 +28,7 @@ TfrmEinheit *frmEinheit = nullptr;
 
 void EinheitHaken::eingabeformularZeigen(TfrmRegie &regie, const QString &status)
 {
-    std::unique_ptr<TfrmEinheit> formular;
-    {
-        ui::WaitCursor warten;
-        formular = std::make_unique<TfrmEinheit>(regie, status, &regie);
-    }
-    formular->showModal();
+    eingabeformularModal<TfrmEinheit>(regie, status);
 }
 
 void EinheitHaken::druckformularZeigen(TfrmRegie &regie, int belegNr)
@@ -44,16 +39,9 @@ void EinheitHaken::druckformularZeigen(TfrmRegie &regie, int belegNr)
 }
 
 TfrmEinheit::TfrmEinheit(TfrmRegie &regie, const QString &status, QWidget *parent)
-    : Eingabeformular(QStringLiteral("frmEinheit"), EinheitFelder(), EinheitAuswahlen(),
-                      {&regie.regie().kopfQuelle(), regie.regie().positionenQuelle(),
-                       &regie.regie().parameterQuelle()},
-                      parent),
-      regie_(regie),
-      positionen_(regie.regie()),
-      status_(status)
+    : Belegformular(QStringLiteral("frmEinheit"), QStringLiteral("Ausfuhranmeldung"), regie, status, EinheitFelder(),
+                    EinheitAuswahlen(), parent)
 {
-    setWindowTitle(QStringLiteral("Ausfuhranmeldung"));
-    setStatus(status);
     frmEinheit = this;
     knoepfeBauen();
 
@@ -64,25 +52,16 @@ TfrmEinheit::TfrmEinheit(TfrmRegie &regie, const QString &status, QWidget *paren
                        {QStringLiteral("f31_1"), QStringLiteral("Bezeichnung")},
                        {QStringLiteral("f31_2"), QStringLiteral("Bezeichnung")},
                        {QStringLiteral("f31_3"), QStringLiteral("Bezeichnung")}});
-    connect(liste, &ui::DataGrid::enterPressed, sbPosBearbeiten, &QAbstractButton::click);
-    connect(liste, &ui::DataGrid::recordDoubleClicked, sbPosBearbeiten, &QAbstractButton::click);
 
-    Belegregister &daten = regie.regie();
-    festeFelderEinrichten(daten.art().parameter.festeFelder, daten.aufMaster());
-
-    positionen_.neuBerechnen = [this] { ZaehlerAktualisieren(); };
-    positionen_.positionsformular = [this] {
-        TfrmEinAnl formular(regie_, status_, this);
+    positionen().neuBerechnen = [this] { ZaehlerAktualisieren(); };
+    positionen().positionsformular = [this] {
+        TfrmEinAnl formular(this->regie(), this->status(), this);
         formular.showModal();
     };
-    // Without the master's first line new items simply start empty.
-    ui::guard([this] { positionen_.masterwerteLesen(); });
 
-    connect(daten.positionen(), &db::Table::recordChanged, this, [this] { positionsNavigation(); });
-    connect(&daten.kopf(), &db::Table::recordChanged, this, [this] { vermerkSperreAnwenden(); });
+    connect(&regie.regie().kopf(), &db::Table::recordChanged, this, [this] { vermerkSperreAnwenden(); });
     if (auto *bestimmungsland = qobject_cast<ui::DataEdit *>(steuerelement(QStringLiteral("DBEdit11"))))
         connect(bestimmungsland, &ui::DataEdit::exited, this, ui::guarded([this] { bestimmungslandAufloesen(); }));
-    positionsNavigation();
     vermerkSperreAnwenden();
     ScrollBox1->setPosition(0);
 }
@@ -95,42 +74,24 @@ TfrmEinheit::~TfrmEinheit()
 
 void TfrmEinheit::knoepfeBauen()
 {
-    Drucken1 = ui::addMenuItem(menuBar(), QStringLiteral("Drucken1"), QStringLiteral("&Drucken"));
-    Schliessen1 = ui::addMenuItem(menuBar(), QStringLiteral("Schliessen1"), QStringLiteral("&Schließen"));
-    connect(Drucken1, &QAction::triggered, this, ui::guarded([this] { Drucken(); }));
-    connect(Schliessen1, &QAction::triggered, this, [this] { setModalResult(ui::ModalResult::Cancel); });
+    const QList<ui::SpeedButton *> knoepfe = positionsKnoepfeBauen({
+        {QStringLiteral("sbPosErste"), QStringLiteral("|<"), QStringLiteral("Erste Position")},
+        {QStringLiteral("sbPosVorherige"), QStringLiteral("<"), QStringLiteral("Vorherige Position")},
+        {QStringLiteral("sbPosNaechste"), QStringLiteral(">"), QStringLiteral("Nächste Position")},
+        {QStringLiteral("sbPosLetzte"), QStringLiteral(">|"), QStringLiteral("Letzte Position")},
+        {QStringLiteral("sbPosHinzufuegen"), QStringLiteral("+"), QStringLiteral("Position hinzufügen")},
+        {QStringLiteral("sbPosLoeschen"), QStringLiteral("-"), QStringLiteral("Aktuelle Position löschen")},
+        {QStringLiteral("sbPosBearbeiten"), QStringLiteral("..."), QStringLiteral("aktuelle Position bearbeiten")},
+    });
+    sbPosErste = knoepfe[0];
+    sbPosVorherige = knoepfe[1];
+    sbPosNaechste = knoepfe[2];
+    sbPosLetzte = knoepfe[3];
+    sbPosHinzufuegen = knoepfe[4];
+    sbPosLoeschen = knoepfe[5];
+    sbPosBearbeiten = knoepfe[6];
 
     const bool gerahmt = Erscheinungsbild().framedSpeedButtons;
-    auto knopf = [&](const char *name, const QString &titel, const QString &hinweis) {
-        auto *neu = new ui::SpeedButton(QString::fromLatin1(name), titel, positionsliste()->parentWidget());
-        neu->setFlat(!gerahmt);
-        ui::setHint(neu, hinweis);
-        positionsKnoepfe()->addWidget(neu);
-        return neu;
-    };
-    sbPosErste = knopf("sbPosErste", QStringLiteral("|<"), QStringLiteral("Erste Position"));
-    sbPosVorherige = knopf("sbPosVorherige", QStringLiteral("<"), QStringLiteral("Vorherige Position"));
-    sbPosNaechste = knopf("sbPosNaechste", QStringLiteral(">"), QStringLiteral("Nächste Position"));
-    sbPosLetzte = knopf("sbPosLetzte", QStringLiteral(">|"), QStringLiteral("Letzte Position"));
-    sbPosHinzufuegen = knopf("sbPosHinzufuegen", QStringLiteral("+"), QStringLiteral("Position hinzufügen"));
-    sbPosLoeschen = knopf("sbPosLoeschen", QStringLiteral("-"), QStringLiteral("Aktuelle Position löschen"));
-    sbPosBearbeiten = knopf("sbPosBearbeiten", QStringLiteral("..."), QStringLiteral("aktuelle Position bearbeiten"));
-    positionsKnoepfe()->addStretch();
-    db::Table &items = *regie_.regie().positionen();
-    connect(sbPosErste, &QAbstractButton::clicked, this, ui::guarded([&items] { items.first(); }));
-    connect(sbPosVorherige, &QAbstractButton::clicked, this, ui::guarded([&items] {
-                if (!items.bof())
-                    items.prior();
-            }));
-    connect(sbPosNaechste, &QAbstractButton::clicked, this, ui::guarded([&items] {
-                if (!items.eof())
-                    items.next();
-            }));
-    connect(sbPosLetzte, &QAbstractButton::clicked, this, ui::guarded([&items] { items.last(); }));
-    connect(sbPosHinzufuegen, &QAbstractButton::clicked, this, ui::guarded([this] { PositionHinzufuegen(); }));
-    connect(sbPosLoeschen, &QAbstractButton::clicked, this, ui::guarded([this] { PositionLoeschen(); }));
-    connect(sbPosBearbeiten, &QAbstractButton::clicked, this, ui::guarded([this] { PositionBearbeiten(); }));
-
     // Box 14: the kind of representation before line 1, the role after line 2.
     auto popup = [&](const char *knopfName, const char *menueName, const QString &neben) {
         auto *neu = new ui::SpeedButton(QString::fromLatin1(knopfName), QStringLiteral("v"), ScrollBox1->content());
@@ -179,25 +140,11 @@ void TfrmEinheit::feld14Ergaenzen(const QString &name, const QString &text, bool
     schreiben(name, voran ? text + edit->text() : edit->text() + text);
 }
 
-// At the end of the items the way back is open, at their start the way on.
-void TfrmEinheit::positionsNavigation()
-{
-    db::Table *items = regie_.regie().positionen();
-    if (!items || !items->isOpen())
-        return;
-    const bool amEnde = items->eof() || items->isEmpty();
-    const bool amAnfang = !amEnde && items->bof();
-    sbPosErste->setEnabled(!amAnfang);
-    sbPosVorherige->setEnabled(!amAnfang);
-    sbPosNaechste->setEnabled(!amEnde);
-    sbPosLetzte->setEnabled(!amEnde);
-}
-
 // With the statement flag (§5d) set the two free box-44 lines are not for
 // typing; their text stays stored either way.
 void TfrmEinheit::vermerkSperreAnwenden()
 {
-    db::Table &kopf = regie_.regie().kopf();
+    db::Table &kopf = regie().regie().kopf();
     if (!kopf.isOpen() || kopf.isEmpty())
         return;
     const bool gesetzt = kopf.fieldByName(QStringLiteral("F44_11")).asString().compare(u"j", Qt::CaseInsensitive) == 0;
@@ -230,13 +177,13 @@ void TfrmEinheit::bestimmungslandAufloesen()
     const Auswahlergebnis ergebnis = aufloesen(anfrage);
     if (ergebnis && ergebnis->contains(QStringLiteral("Lkz")))
         schreiben(QStringLiteral("DBEdit11"), ergebnis->value(QStringLiteral("Lkz")));
-    regie_.regie().kopf().checkBrowseMode();
+    regie().regie().kopf().checkBrowseMode();
 }
 
 void TfrmEinheit::ZaehlerAktualisieren()
 {
-    db::Table &kopf = regie_.regie().kopf();
-    const int anzahl = positionen_.anzahl();
+    db::Table &kopf = regie().regie().kopf();
+    const int anzahl = positionen().anzahl();
     if (kopf.state() == db::DatasetState::Browse)
         kopf.edit();
     kopf.fieldByName(QStringLiteral("f3_1")).setAsString(QStringLiteral("1"));
@@ -247,37 +194,21 @@ void TfrmEinheit::ZaehlerAktualisieren()
 
 void TfrmEinheit::PositionHinzufuegen()
 {
-    positionen_.hinzufuegen();
+    positionen().hinzufuegen();
 }
 
 void TfrmEinheit::PositionBearbeiten()
 {
-    positionen_.bearbeiten();
+    positionen().bearbeiten();
 }
 
 void TfrmEinheit::PositionLoeschen()
 {
-    positionen_.loeschen();
+    positionen().loeschen();
 }
 
 bool TfrmEinheit::PruefeEinheitspapier()
 {
-    db::Table &parameter = regie_.regie().parameter();
-    const bool an = parameter.isOpen() && !parameter.isEmpty()
-        && parameter.fieldByName(regie_.art().parameter.plausi).asBoolean();
-    return pruefen(PruefungEinheitspapier(), an,
+    return pruefen(PruefungEinheitspapier(), pruefungAn(),
                    [this](const QStringList &angekreuzt) { return PlausiZeigen(angekreuzt, false, this); });
-}
-
-void TfrmEinheit::Drucken()
-{
-    druckenNachPruefung([this] { return PruefeEinheitspapier(); },
-                        [this] {
-                            regie_.haken().druckformularZeigen(regie_, int(regie_.regie().aktuelleNummer()));
-                        });
-}
-
-bool TfrmEinheit::closeQuery()
-{
-    return PruefeEinheitspapier();
 }

@@ -1,12 +1,9 @@
 #pragma once
 
 #include "common/Beleghaken.h"
-#include "common/EingabePositionen.h"
-#include "common/Eingabeformular.h"
+#include "common/Belegformular.h"
 
-class QAction;
 class QMenu;
-class TfrmRegie;
 
 // "Ausfuhranmeldung", the entry form of one export declaration, laid out box
 // by box like the single administrative document, on the register's tables:
@@ -14,7 +11,7 @@ class TfrmRegie;
 // fields of the master record (F6), "&Drucken" and "&Schließen". Pickers
 // write into its boxes by control name through the open entry forms
 // ("frmEinheit").
-class TfrmEinheit : public Eingabeformular
+class TfrmEinheit : public Belegformular
 {
     Q_OBJECT
 public:
@@ -24,8 +21,7 @@ public:
 
     // The check of required boxes (with Plausi_1_1 on); true: go on.
     bool PruefeEinheitspapier();
-    // Post, check, then the family's print.
-    void Drucken();
+    bool belegPruefen() override { return PruefeEinheitspapier(); }
 
     void PositionHinzufuegen();
     void PositionBearbeiten();
@@ -33,10 +29,6 @@ public:
     // Boxes 3 and 5 from the number of items.
     void ZaehlerAktualisieren();
 
-    EingabePositionen &positionen() { return positionen_; }
-
-    QAction *Drucken1;
-    QAction *Schliessen1;
     ui::SpeedButton *sbPosErste;
     ui::SpeedButton *sbPosVorherige;
     ui::SpeedButton *sbPosNaechste;
@@ -49,19 +41,12 @@ public:
     QMenu *PopupMenu14_1;
     QMenu *PopupMenu14_2;
 
-protected:
-    bool closeQuery() override;
-
 private:
     void knoepfeBauen();
-    void positionsNavigation();
     void vermerkSperreAnwenden();
     void bestimmungslandAufloesen();
     void feld14Ergaenzen(const QString &steuerelement, const QString &text, bool voran);
 
-    TfrmRegie &regie_;
-    EingabePositionen positionen_;
-    QString status_;
     bool aufloesend_ = false;
 };
 

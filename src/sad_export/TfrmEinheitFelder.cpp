@@ -143,12 +143,7 @@ QList<Auswahlbindung> EinheitAuswahlen()
 {
     using A = Auswahlbindung;
     const QStringList kunde{u"Name1"_s, u"Name2"_s, u"Name3"_s, u"Strasse"_s, u"Ort"_s};
-    auto adresse = [&kunde](const QStringList &edits) {
-        QList<Zuordnung> zuordnungen;
-        for (int i = 0; i < edits.size(); ++i)
-            zuordnungen << Zuordnung{edits[i], {kunde[i]}};
-        return zuordnungen;
-    };
+    auto adresse = [&kunde](const QStringList &edits) { return zeilenweise(kunde, edits); };
     return {
         A{.knopf = u"sbFeld1"_s, .auswahl = u"AuswahlLand"_s, .nebenSteuerelement = u"DBEdit9"_s, .tag = 1,
           .index = u"LKZ"_s, .startSteuerelement = u"DBEdit3"_s, .titelZusatz = u"  (Feld: 1)"_s},

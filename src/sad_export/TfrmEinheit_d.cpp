@@ -451,19 +451,13 @@ void TfrmEinheit_d::ErgaenzungsblattFormularDrucken(int kopie)
 
 Druckkontext TfrmEinheit_d::kontext(int blatt)
 {
-    const TFont &schrift = programmzustand().AusdruckFont;
-    Druckkontext k;
+    Druckkontext k = druckkontextInAusdruckschrift();
     k.kopf = tbeinheit;
     k.position = tbEinfol;
     k.blatt = blatt;
     k.blaetter = blaetter_;
     k.positionen = positionen_;
     k.weissesPapier = weiss_;
-    k.schriftName = schrift.Name;
-    if (schrift.Bold)
-        k.schriftStil |= print::FontStyle::Bold;
-    if (schrift.Italic)
-        k.schriftStil |= print::FontStyle::Italic;
     k.wert = [this, blatt](const QString &name) -> QString {
         if (name == QLatin1String("Nummer"))
             return Edit1->text();
@@ -645,8 +639,5 @@ void TfrmEinheit_d::VorabstemplerParameter1Click()
 
 void AusfuhranmeldungDrucken(qint64 belegNr, QWidget *parent)
 {
-    TfrmEinheit_d dialog(parent);
-    dialog.setWindowTitle(Ausfuhranmeldung().regie.druckTitel + QString::number(belegNr));
-    if (dialog.belegSuchen(belegNr))
-        dialog.showModal();
+    belegdruckZeigen<TfrmEinheit_d>(Ausfuhranmeldung(), belegNr, parent);
 }

@@ -1,22 +1,5 @@
 #include "sad_export/TfrmPlausi.h"
 
-namespace {
-
-Pruefregel leer(const QString &feld)
-{
-    return {Pruefart::Leer, {feld}};
-}
-Pruefregel alleLeer(const QStringList &felder)
-{
-    return {Pruefart::AlleLeer, felder};
-}
-Pruefregel einesLeer(const QStringList &felder)
-{
-    return {Pruefart::EinesLeer, felder};
-}
-
-} // namespace
-
 TfrmPlausi::TfrmPlausi(QWidget *parent)
     : Pruefdialog(QStringLiteral("Genehmigungsprüfung Einheitspapier"),
                   {{QStringLiteral("Nicht ausgefüllte Felder sind markiert!"),

@@ -424,18 +424,17 @@ int compareLoweredTails(const unsigned char *a, int size1, const unsigned char *
     return left.size() < right.size() ? -1 : left.size() > right.size() ? 1 : 0;
 }
 
-// The lower case of the character at p, which moves behind it: what
-// QString::toLower makes of it, looked up per character without building
-// strings. -1 where only the whole text tells (bytes that are no valid
-// UTF-8, U+0130 whose lower case is two characters).
-qint32 nextLowered(const unsigned char *&p, const unsigned char *end)
+// The character at p, which moves behind it, as QString::fromUtf8 reads
+// it; -1 for bytes that are no valid UTF-8 (p then stays), which only the
+// whole text tells.
+inline qint32 nextCodePoint(const unsigned char *&p, const unsigned char *end)
 {
     const unsigned char lead = *p;
     char32_t code = 0;
     int length = 0;
     if (lead < 0x80) {
         ++p;
-        return lead >= 'A' && lead <= 'Z' ? lead - 'A' + 'a' : lead;
+        return lead;
     }
     if (lead >= 0xC2 && lead <= 0xDF) {
         code = lead & 0x1F;
@@ -458,10 +457,15 @@ qint32 nextLowered(const unsigned char *&p, const unsigned char *end)
     }
     const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
     const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    if (overlong || surrogate || code > 0x10FFFF || code == 0x130)
+    if (overlong || surrogate || code > 0x10FFFF)
         return -1;
     p += length;
-    return qint32(QChar::toLower(code));
+    return qint32(code);
+}
+
+inline unsigned char asciiLower(unsigned char c)
+{
+    return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c;
 }
 
 bool startsWithByteOrderMark(const unsigned char *p, const unsigned char *end)
@@ -473,11 +477,12 @@ bool startsWithByteOrderMark(const unsigned char *p, const unsigned char *end)
 // and "ägypten" were different keys of a case-insensitive index while a
 // filter took them for the same. Compares the lower-case forms byte by byte
 // (code point order), as the built-in one does for ASCII. Character by
-// character, without building strings: an index on names full of umlauts
-// compares often. Where that cannot tell, the texts from their first
-// non-ASCII character are lowered whole; this order is the one stored
+// character, lowering only characters that differ: an index on names full
+// of umlauts compares often. Where that cannot tell, the texts from their
+// first non-ASCII character are lowered whole; this order is the one stored
 // indexes were built in, so both ways must agree exactly (QString::fromUtf8
-// drops a byte order mark at the start of what it converts).
+// drops a byte order mark at the start of what it converts; U+0130 lowers
+// to two characters).
 int compareNoCase(void *, int size1, const void *data1, int size2, const void *data2)
 {
     const auto *a = static_cast<const unsigned char *>(data1);
@@ -486,19 +491,33 @@ int compareNoCase(void *, int size1, const void *data1, int size2, const void *d
     const unsigned char *endB = b + size2;
     const unsigned char *wideA = nullptr;
     const unsigned char *wideB = nullptr;
+    const auto whole = [&] { return compareLoweredTails(wideA, int(endA - wideA), wideB, int(endB - wideB)); };
     while (a < endA && b < endB) {
-        if (!wideA && (*a | *b) >= 0x80) {
+        if ((*a | *b) < 0x80) {
+            const unsigned char x = asciiLower(*a++);
+            const unsigned char y = asciiLower(*b++);
+            if (x != y)
+                return x < y ? -1 : 1;
+            continue;
+        }
+        if (!wideA) {
             wideA = a;
             wideB = b;
             if (startsWithByteOrderMark(a, endA) || startsWithByteOrderMark(b, endB))
-                return compareLoweredTails(wideA, int(endA - wideA), wideB, int(endB - wideB));
+                return whole();
         }
-        const qint32 x = nextLowered(a, endA);
-        const qint32 y = x < 0 ? -1 : nextLowered(b, endB);
+        const qint32 x = nextCodePoint(a, endA);
+        const qint32 y = x < 0 ? -1 : nextCodePoint(b, endB);
         if (y < 0)
-            return compareLoweredTails(wideA, int(endA - wideA), wideB, int(endB - wideB));
-        if (x != y)
-            return x < y ? -1 : 1;
+            return whole();
+        if (x == y)
+            continue;
+        if (x == 0x130 || y == 0x130)
+            return whole();
+        const char32_t lowerX = QChar::toLower(char32_t(x));
+        const char32_t lowerY = QChar::toLower(char32_t(y));
+        if (lowerX != lowerY)
+            return lowerX < lowerY ? -1 : 1;
     }
     return a < endA ? 1 : b < endB ? -1 : 0;
 }

@@ -229,9 +229,7 @@ public:
             const QString satz = leser_.readRecordText();
             if (satz.isEmpty())
                 continue;
-            werte.clear();
-            for (const QString &text : this->werte(satz))
-                werte.append(text);
+            files::splitDelimitedRecord(satz, format_.quote, format_.separator, werte);
             return true;
         }
         return false;
@@ -322,17 +320,17 @@ void zeileUmsetzen(const QVariantList &zeile, const db::TableDef &ziel, QVariant
     werte.clear();
     for (qsizetype i = 0; i < ziel.fields.size(); ++i) {
         const db::FieldDef &feld = ziel.fields[i];
-        const QVariant leer;
+        static const QVariant leer;
         const QVariant &quellwert = i < zeile.size() ? zeile[i] : leer;
         const db::FieldType quelltyp = i < zeile.size() ? quelle.typ(i) : db::FieldType::Alpha;
-        const std::optional<QVariant> wert = zielwert(quellwert, quelltyp, feld.type);
+        std::optional<QVariant> wert = zielwert(quellwert, quelltyp, feld.type);
         if (!wert)
             throw importfehler(datei.name, quelle.stelle(),
                                QStringLiteral("Feld %1: '%2' ist kein gültiger Wert.")
                                    .arg(feld.name, quelltext(quellwert, quelltyp)));
         if (wert->isNull() && ziel.primaryKey.contains(feld.name, Qt::CaseInsensitive))
             throw importfehler(datei.name, quelle.stelle(), QStringLiteral("Feld %1 ist leer.").arg(feld.name));
-        werte << *wert;
+        werte << std::move(*wert);
     }
 }
 

@@ -298,7 +298,8 @@ private:
             rc = bindText(index, storedDateTime(value.toDateTime()));
             break;
         case StoredKind::Text:
-            rc = bindText(index, value.toString());
+            rc = value.typeId() == QMetaType::QString ? bindText(index, *static_cast<const QString *>(value.constData()))
+                                                       : bindText(index, value.toString());
             break;
         }
         if (rc != SQLITE_OK)

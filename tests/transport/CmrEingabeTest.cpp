@@ -4,6 +4,7 @@
 
 #include "common/Eingabeauswahl.h"
 #include "platform/db/Table.h"
+#include "platform/ui/ScrollBox.h"
 #include "platform/ui/SpeedButton.h"
 #include "platform/ui/StatusBar.h"
 #include "transport/TfrmCmr.h"
@@ -12,6 +13,7 @@
 #include "transport/TfrmRegieCMR.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -69,6 +71,18 @@ protected:
     std::unique_ptr<TfrmRegieCMR> regie;
     std::unique_ptr<TfrmCmr> form;
 };
+
+// The head of the paper form stands above the boxes.
+TEST_P(CmrEingabeTest, TheFormShowsTheHeadOfThePaperForm)
+{
+    QStringList texte;
+    for (const QLabel *label : form->ScrollBox1->content()->findChildren<QLabel *>())
+        texte << label->text();
+    for (const QString &zeile : {QStringLiteral("INTERNATIONALER"), QStringLiteral("FRACHTBRIEF"),
+                                 QStringLiteral("LETTRE DE VOITURE"), QStringLiteral("INTERNATIONAL"),
+                                 QStringLiteral("C M R")})
+        EXPECT_TRUE(texte.contains(zeile)) << zeile.toStdString();
+}
 
 // Customers fill name lines, street and town into the box and move on; the
 // forwarder fills five name lines; both are stored at once.

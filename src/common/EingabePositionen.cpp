@@ -43,7 +43,7 @@ int EingabePositionen::anzahl()
     if (!positionen || regie_.kopf().isEmpty())
         return 0;
     return db::Query::scalar(regie_.datenbank(),
-                             positionenSql(regie_, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?")),
+                             positionenSql(regie_, QStringLiteral("SELECT COUNT(%3) FROM %1 WHERE %2 = ?")),
                              {regie_.aktuelleNummer()})
         .toInt();
 }

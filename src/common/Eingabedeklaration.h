@@ -85,6 +85,7 @@ struct Auswahlbindung
     QList<Zuordnung> zuordnungen = {};
     FokusDanach fokus = FokusDanach::Naechstes;
     QString fokusZiel = {};
+    bool fokusNurNachWahl = false;  // a cancelled lookup leaves the focus where it is
     bool buchen = true;         // the record is posted after the dialog
     bool tasteBeimDruecken = false;   // F9 acts on press instead of release
     QString hinweis = {};

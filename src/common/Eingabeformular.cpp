@@ -365,7 +365,8 @@ void Eingabeformular::auswahlAusfuehren(const QString &knopf)
     }
     if (bindung->buchen && t && t->isOpen())
         t->checkBrowseMode();
-    fokusNach(*bindung, ausgangspunkt);
+    if (ergebnis || !bindung->fokusNurNachWahl)
+        fokusNach(*bindung, ausgangspunkt);
 }
 
 void Eingabeformular::fokusNach(const Auswahlbindung &bindung, QWidget *ausgangspunkt)

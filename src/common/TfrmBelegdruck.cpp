@@ -103,14 +103,32 @@ void TfrmBelegdruck::druckerAnzeigen()
     lblKopien->setText(QString::number(einstellungen_.einstellung().kopien));
 }
 
+namespace {
+
+QList<int> belegdruckGleicheSchritte(int schritte)
+{
+    schritte = std::max(schritte, 1);
+    QList<int> marken;
+    for (int i = 1; i <= schritte; ++i)
+        marken << 100 * i / schritte;
+    return marken;
+}
+
+} // namespace
+
 TfrmBelegdruck::Blattfortschritt::Blattfortschritt(TfrmBelegdruck &dialog, int schritte)
+    : Blattfortschritt(dialog, belegdruckGleicheSchritte(schritte))
+{
+}
+
+TfrmBelegdruck::Blattfortschritt::Blattfortschritt(TfrmBelegdruck &dialog, QList<int> marken)
     : dialog_(dialog)
     , aussen_(!dialog.blattLaeuft_)
 {
     if (!aussen_)
         return;
     dialog_.blattLaeuft_ = true;
-    dialog_.schritte_ = std::max(schritte, 1);
+    dialog_.marken_ = marken.isEmpty() ? QList<int>{100} : std::move(marken);
     dialog_.getan_ = 0;
     dialog_.ProgressBar1->setValue(0);
 }
@@ -125,8 +143,8 @@ TfrmBelegdruck::Blattfortschritt::~Blattfortschritt()
 
 void TfrmBelegdruck::fortschrittSchritt()
 {
-    getan_ = std::min(getan_ + 1, schritte_);
-    ProgressBar1->setValue(100 * getan_ / schritte_);
+    getan_ = std::min<int>(getan_ + 1, marken_.size());
+    ProgressBar1->setValue(marken_[getan_ - 1]);
 }
 
 void TfrmBelegdruck::BtnOKClick()

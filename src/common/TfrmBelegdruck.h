@@ -5,6 +5,7 @@
 #include "common/Druckeinstellungen.h"
 #include "platform/ui/Form.h"
 
+#include <QList>
 #include <memory>
 
 class QAction;
@@ -59,13 +60,15 @@ public:
     // The printer and the copies of the first page kind, as stored now.
     void druckerAnzeigen();
     // The progress bar over one sheet: it starts at 0, moves one of
-    // `schritte` equal steps with each fortschrittSchritt() and stands at 100
-    // when the sheet is done. A sheet drawn inside another (the data of a
-    // form drawn on blank paper) takes its steps from the outer one.
+    // `schritte` equal steps with each fortschrittSchritt() (or to the next
+    // of the given per-cent marks) and stands at 100 when the sheet is done.
+    // A sheet drawn inside another (the data of a form drawn on blank paper)
+    // takes its steps from the outer one.
     class Blattfortschritt
     {
     public:
         Blattfortschritt(TfrmBelegdruck &dialog, int schritte);
+        Blattfortschritt(TfrmBelegdruck &dialog, QList<int> marken);
         ~Blattfortschritt();
         Blattfortschritt(const Blattfortschritt &) = delete;
         Blattfortschritt &operator=(const Blattfortschritt &) = delete;
@@ -95,7 +98,7 @@ private:
     QString praefix_;
     bool ohneDruckerEditor_;
     bool blattLaeuft_ = false;
-    int schritte_ = 1;
+    QList<int> marken_{100};
     int getan_ = 0;
     QGridLayout *inhalt_;
     qint64 belegNr_ = 0;

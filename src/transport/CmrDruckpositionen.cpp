@@ -8,10 +8,6 @@ const QList<Druckposition> &CmrKopfPositionen()
     using P = Druckposition;
     constexpr int ohne = P::keinTor;
     constexpr auto kopf = Quelle::Kopf;
-    auto kreuz = [](const QString &feld, int x) {
-        return P{.quelle = Quelle::Text, .feld = QStringLiteral("X"), .x = x, .y = 2855,
-                 .bedingung = {.art = Bedingung::Art::Gleich, .feld = feld, .wert = QStringLiteral("J")}};
-    };
     auto feld = [](const QString &name, int x, int y) { return P{.feld = name, .x = x, .y = y}; };
     static const QList<Druckposition> positionen = [&] {
         QList<Druckposition> p;
@@ -39,10 +35,20 @@ const QList<Druckposition> &CmrKopfPositionen()
         p << feld(QStringLiteral("C27_1"), 310, 2750) << feld(QStringLiteral("C27_3"), 310, 2795);
         p << feld(QStringLiteral("C27_2"), 680, 2750) << feld(QStringLiteral("C27_4"), 680, 2795);
         p << feld(QStringLiteral("GENNR"), 440, 2855);
-        p << kreuz(QStringLiteral("NAT"), 1140) << kreuz(QStringLiteral("BILAT"), 1420)
-          << kreuz(QStringLiteral("EG"), 1650) << kreuz(QStringLiteral("CEMT"), 1830);
         return p;
     }();
+    return positionen;
+}
+
+// The permit squares: "X" for each kind of permit that holds "J".
+const QList<Druckposition> &CmrGenehmigungPositionen()
+{
+    auto kreuz = [](const QString &feld, int x) {
+        return Druckposition{.quelle = Quelle::Text, .feld = QStringLiteral("X"), .x = x, .y = 2855,
+                             .bedingung = {.art = Bedingung::Art::Gleich, .feld = feld, .wert = QStringLiteral("J")}};
+    };
+    static const QList<Druckposition> positionen{kreuz(QStringLiteral("NAT"), 1140), kreuz(QStringLiteral("BILAT"), 1420),
+                                                 kreuz(QStringLiteral("EG"), 1650), kreuz(QStringLiteral("CEMT"), 1830)};
     return positionen;
 }
 

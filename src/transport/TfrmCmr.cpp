@@ -1,18 +1,77 @@
 #include "transport/TfrmCmr.h"
 
+#include "common/Programmzustand.h"
 #include "common/TSR_dbGrid.h"
 #include "common/TfrmRegie.h"
 #include "platform/db/Field.h"
 #include "platform/db/Table.h"
 #include "platform/db/TextFormat.h"
+#include "platform/ui/Appearance.h"
+#include "platform/ui/ScrollBox.h"
 #include "transport/Cmr.h"
 #include "transport/TfrmCmrFolg.h"
 #include "transport/TfrmCmr_Plausi.h"
 #include "transport/TfrmCmr_d.h"
 
 #include <QDate>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
 
 TfrmCmr *frmCmr = nullptr;
+
+namespace {
+
+// "C M R" in an ellipse filled with the form's background.
+class CmrEllipse : public QLabel
+{
+public:
+    CmrEllipse(const QColor &fuellung, QWidget *parent) : QLabel(QStringLiteral("C M R"), parent), fuellung_(fuellung)
+    {
+        setObjectName(QStringLiteral("lblCmr"));
+        setAlignment(Qt::AlignCenter);
+        setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
+        setMinimumSize(sizeHint() + QSize(40, 20));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter maler(this);
+        maler.setRenderHint(QPainter::Antialiasing);
+        maler.setPen(Qt::black);
+        maler.setBrush(fuellung_);
+        maler.drawEllipse(rect().adjusted(1, 1, -1, -1));
+        maler.end();
+        QLabel::paintEvent(event);
+    }
+
+private:
+    QColor fuellung_;
+};
+
+// The head of the paper form, top right above the boxes.
+void cmrKopfBauen(ui::ScrollBox &scrollbox)
+{
+    auto *raster = qobject_cast<QGridLayout *>(scrollbox.content()->layout());
+    if (!raster)
+        return;
+    auto *kopf = new QWidget(scrollbox.content());
+    auto *spalte = new QVBoxLayout(kopf);
+    for (const QString &zeile : {QStringLiteral("INTERNATIONALER"), QStringLiteral("FRACHTBRIEF"),
+                                 QStringLiteral("LETTRE DE VOITURE"), QStringLiteral("INTERNATIONAL")}) {
+        auto *label = new QLabel(zeile, kopf);
+        label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+        label->setStyleSheet(QStringLiteral("color: black"));
+        spalte->addWidget(label);
+    }
+    spalte->addWidget(new CmrEllipse(Erscheinungsbild().background, kopf));
+    spalte->addStretch();
+    raster->addWidget(kopf, 0, 2, 4, 1, Qt::AlignTop | Qt::AlignLeft);
+}
+
+} // namespace
 
 void CmrHaken::eingabeformularZeigen(TfrmRegie &regie, const QString &status)
 {
@@ -39,6 +98,7 @@ TfrmCmr::TfrmCmr(TfrmRegie &regie, const QString &status, QWidget *parent)
                     CmrAuswahlen(), parent)
 {
     frmCmr = this;
+    cmrKopfBauen(*ScrollBox1);
     navigator = positionsKnoepfeBauen({
         {QStringLiteral("nbFirst"), QStringLiteral("|<"), QStringLiteral("Erster Datensatz")},
         {QStringLiteral("nbPrior"), QStringLiteral("<"), QStringLiteral("Vorheriger Datensatz")},

@@ -112,8 +112,9 @@ QList<Eingabefeld> CmrFelder()
     return felder;
 }
 
-// Customers give name lines, street and town (no postcode, no country);
-// forwarders their five name lines.
+// Customers give name lines, street and town (no postcode, no country) and
+// move on only when one was taken; forwarders their five name lines, moving
+// on either way.
 QList<Auswahlbindung> CmrAuswahlen()
 {
     using A = Auswahlbindung;
@@ -127,9 +128,11 @@ QList<Auswahlbindung> CmrAuswahlen()
     };
     return {
         A{.knopf = u"sbKunde1"_s, .auswahl = u"AuswahlKunde"_s, .nebenSteuerelement = u"DBEdit1"_s,
-          .zuordnungen = zeilenweise(kunde, edits(1)), .fokus = FokusDanach::Ziel, .fokusZiel = u"DBEdit6"_s},
+          .zuordnungen = zeilenweise(kunde, edits(1)), .fokus = FokusDanach::Ziel, .fokusZiel = u"DBEdit6"_s,
+          .fokusNurNachWahl = true},
         A{.knopf = u"sbKunde2"_s, .auswahl = u"AuswahlKunde"_s, .nebenSteuerelement = u"DBEdit6"_s,
-          .zuordnungen = zeilenweise(kunde, edits(6)), .fokus = FokusDanach::Ziel, .fokusZiel = u"DBEdit11"_s},
+          .zuordnungen = zeilenweise(kunde, edits(6)), .fokus = FokusDanach::Ziel, .fokusZiel = u"DBEdit11"_s,
+          .fokusNurNachWahl = true},
         A{.knopf = u"sbSpedit16"_s, .auswahl = u"AuswahlSpediteur"_s, .nebenSteuerelement = u"DBEdit11"_s,
           .zuordnungen = zeilenweise(spediteur, edits(11)), .fokus = FokusDanach::Ziel, .fokusZiel = u"DBEdit16"_s},
         A{.knopf = u"sbSpedit17"_s, .auswahl = u"AuswahlSpediteur"_s, .nebenSteuerelement = u"DBEdit18"_s,

@@ -92,12 +92,13 @@ bool TfrmCmr_d::drucken()
 
 void TfrmCmr_d::SeiteDrucken(int blatt)
 {
-    // Form, header, lines, permit marks: the progress steps of one sheet.
-    const Blattfortschritt fortschritt(*this, 4);
+    // Begun, form, header, lines, permit marks.
+    const Blattfortschritt fortschritt(*this, QList<int>{10, 30, 50, 80, 100});
     const bool weiss = RadioGroup2->itemIndex() == WeissesPapier;
     print::Canvas &canvas = auftraege_->auftragBeginnen(cmrSeite, QStringLiteral("CMR - Frachtbrief"));
     canvas.setBrushStyle(print::BrushStyle::Clear);
     canvas.setFontColor(Qt::black);
+    fortschrittSchritt();
     if (weiss)
         CmrFormular().zeichnen(canvas);
     fortschrittSchritt();
@@ -122,6 +123,9 @@ void TfrmCmr_d::SeiteDrucken(int blatt)
         positionenDrucken(canvas, CmrZeilenPositionen(), k);
         tbCmrFolg->next();
     }
+    fortschrittSchritt();
+    k.dy = 0;
+    positionenDrucken(canvas, CmrGenehmigungPositionen(), k);
     fortschrittSchritt();
     auftraege_->auftragBeenden();
 }

@@ -51,8 +51,9 @@ private:
     int positionen_ = 0;
 };
 
-// The header boxes and one line of goods (at the first line's height) as the
-// print writes them, and the form drawn on blank paper.
+// The header boxes, one line of goods (at the first line's height) and the
+// permit marks as the print writes them, and the form drawn on blank paper.
 const QList<Druckposition> &CmrKopfPositionen();
 const QList<Druckposition> &CmrZeilenPositionen();
+const QList<Druckposition> &CmrGenehmigungPositionen();
 const Linierung &CmrFormular();

@@ -1,5 +1,5 @@
 #include "Ausfuhrdaten.h"
-#include "Druckumgebung.h"
+#include "support/Druckumgebung.h"
 #include "support/ModalForms.h"
 #include "support/PdfWords.h"
 #include "support/RecordingWeitergabe.h"
@@ -32,12 +32,13 @@
 
 namespace {
 
-const QString &erste = Druckumgebung::erste;
-const QString &folge = Druckumgebung::folge;
+const QString &erste = ausfuhrErste;
+const QString &folge = ausfuhrFolge;
 
 class EinheitDruckTest : public AusfuhrTest, public Druckumgebung
 {
 protected:
+    EinheitDruckTest() : Druckumgebung({erste, folge}) {}
     void SetUp() override
     {
         AusfuhrTest::SetUp();

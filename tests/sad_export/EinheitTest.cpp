@@ -1,5 +1,5 @@
 #include "Eingabetest.h"
-#include "Druckumgebung.h"
+#include "support/Druckumgebung.h"
 #include "support/ModalForms.h"
 #include "support/ScriptedDialogs.h"
 
@@ -363,7 +363,7 @@ TEST_P(EinheitTest, PrintRunsOnlyAfterPostAndCheck)
 {
     daten->erklaerung(5, QStringLiteral("Kunde"));
     allesAusgefuellt(5);
-    Druckumgebung druckumgebung;
+    Druckumgebung druckumgebung({ausfuhrErste, ausfuhrFolge});
     QList<int> gedruckt;
     QString gespeichertBeimDruck;
     // The print dialog of the declaration, closed as soon as it shows.

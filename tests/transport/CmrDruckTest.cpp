@@ -1,5 +1,5 @@
-#include "../sad_export/Druckumgebung.h"
 #include "Cmrdaten.h"
+#include "support/Druckumgebung.h"
 #include "support/PdfWords.h"
 #include "support/ScriptedDialogs.h"
 
@@ -8,19 +8,25 @@
 #include "transport/TfrmCmr_d.h"
 
 #include <QFile>
+#include <QProgressBar>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
 
-class CmrDruckTest : public testing::Test, public Druckumgebung
+class CmrDruckTest : public CmrTest, public Druckumgebung
 {
 protected:
-    void SetUp() override { seitenart(QStringLiteral("CMR"), 2); }
+    CmrDruckTest() : Druckumgebung({QStringLiteral("CMR")}) {}
+    void SetUp() override
+    {
+        CmrTest::SetUp();
+        seitenart(QStringLiteral("CMR"), 2);
+    }
 
     std::unique_ptr<TfrmCmr_d> dialog(int nummer, int medium)
     {
-        auto d = std::make_unique<TfrmCmr_d>(daten.datenbank);
+        auto d = std::make_unique<TfrmCmr_d>(daten->datenbank);
         EXPECT_TRUE(d->belegSuchen(nummer));
         d->RadioGroup2->setItemIndex(medium);
         d->show();
@@ -35,12 +41,11 @@ protected:
         return gefunden;
     }
 
-    Cmrdaten daten;
 };
 
 // One job per sheet and copy, 11 lines to a sheet, every sheet with the whole
 // header; a note without lines prints nothing and says why.
-TEST_F(CmrDruckTest, SheetsAndJobsFollowTheLinesAndCopies)
+TEST_P(CmrDruckTest, SheetsAndJobsFollowTheLinesAndCopies)
 {
     struct Fall
     {
@@ -50,9 +55,9 @@ TEST_F(CmrDruckTest, SheetsAndJobsFollowTheLinesAndCopies)
     for (const Fall fall : {Fall{0, 0}, Fall{11, 2}, Fall{12, 4}}) {
         SCOPED_TRACE(fall.zeilen);
         aufnahme.clear();
-        daten.setzen(QStringLiteral("DELETE FROM \"CMR\""));
-        daten.setzen(QStringLiteral("DELETE FROM \"Cmrfolg\""));
-        daten.frachtbrief(7, QStringLiteral("Empfänger"), fall.zeilen);
+        daten->setzen(QStringLiteral("DELETE FROM \"CMR\""));
+        daten->setzen(QStringLiteral("DELETE FROM \"Cmrfolg\""));
+        daten->frachtbrief(7, QStringLiteral("Empfänger"), fall.zeilen);
         auto d = dialog(7, TfrmCmr_d::Formular);
         ScriptedDialogs dialoge;
         dialoge.answerMessage(QStringLiteral("Bitte Formular Cmr in den Drucker einlegen !"), ui::ModalResult::Ok);
@@ -85,10 +90,28 @@ TEST_F(CmrDruckTest, SheetsAndJobsFollowTheLinesAndCopies)
     }
 }
 
-TEST_F(CmrDruckTest, NoCopiesPrintNothingAndSayNothing)
+// The progress bar runs 10, 30, 50, 80 and 100 per cent over every sheet.
+TEST_P(CmrDruckTest, ProgressRunsInItsStepsOnEverySheet)
+{
+    seitenart(QStringLiteral("CMR"), 1);
+    daten->frachtbrief(7, QStringLiteral("Empfänger"), 12);
+    auto d = dialog(7, TfrmCmr_d::WeissesPapier);
+    QList<int> staende;
+    QObject::connect(d->ProgressBar1, &QProgressBar::valueChanged, [&](int wert) {
+        if (wert > 0)
+            staende << wert;
+    });
+    ScriptedDialogs dialoge;
+    dialoge.answerMessage(QStringLiteral("Bitte Weißes Papier in den Drucker einlegen !"), ui::ModalResult::Ok);
+    d->BtnOK->click();
+    ASSERT_EQ(aufnahme.jobs().size(), 2);
+    EXPECT_EQ(staende, QList<int>({10, 30, 50, 80, 100, 10, 30, 50, 80, 100}));
+}
+
+TEST_P(CmrDruckTest, NoCopiesPrintNothingAndSayNothing)
 {
     seitenart(QStringLiteral("CMR"), 0);
-    daten.frachtbrief(7, QStringLiteral("Empfänger"), 3);
+    daten->frachtbrief(7, QStringLiteral("Empfänger"), 3);
     auto d = dialog(7, TfrmCmr_d::Formular);
     ScriptedDialogs dialoge;
     dialoge.answerMessage(QStringLiteral("Bitte Formular Cmr"), ui::ModalResult::Ok);
@@ -98,10 +121,10 @@ TEST_F(CmrDruckTest, NoCopiesPrintNothingAndSayNothing)
 
 // Blank paper: the form under the data, "Nr.:" and the CMR number; read back
 // from the PDF the words stand where they were drawn.
-TEST_F(CmrDruckTest, BlankPaperDrawsTheFormAndTheNumber)
+TEST_P(CmrDruckTest, BlankPaperDrawsTheFormAndTheNumber)
 {
-    daten.frachtbrief(7, QStringLiteral("Empfänger"), 2);
-    daten.setzen(QStringLiteral("UPDATE \"CMR\" SET \"Nummer\" = 'DE 123456'"));
+    daten->frachtbrief(7, QStringLiteral("Empfänger"), 2);
+    daten->setzen(QStringLiteral("UPDATE \"CMR\" SET \"Nummer\" = 'DE 123456'"));
     seitenart(QStringLiteral("CMR"), 1);
     const QString datei = programm.file(QStringLiteral("cmr.pdf"));
     {
@@ -135,5 +158,7 @@ TEST_F(CmrDruckTest, BlankPaperDrawsTheFormAndTheNumber)
     ASSERT_NE(nummer, nullptr);
     EXPECT_GT(nummer->xMin, 1610);
 }
+
+SPEICHER_TESTS(CmrDruckTest);
 
 } // namespace

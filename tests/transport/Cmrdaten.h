@@ -1,30 +1,25 @@
 #pragma once
 
-// The CMR's tables in a temporary SQLite store, as the alias Z_Tavero the
-// register opens, with S_PARAME's one record.
+// The CMR's tables in a temporary data store (see Testspeicher), with
+// S_PARAME's one record.
 
 #include "common/Tabelle_S_PARAME.h"
-#include "platform/db/Database.h"
 #include "platform/db/Query.h"
-#include "support/TempFolder.h"
+#include "support/Testspeicher.h"
 #include "transport/Tabelle_CMR.h"
 #include "transport/Tabelle_Cmrfolg.h"
 
 #include <QDate>
 
-struct Cmrdaten
+struct Cmrdaten : Testspeicher
 {
-    Cmrdaten() : datenbank(db::Database::alias(QStringLiteral("Z_Tavero")))
+    explicit Cmrdaten(Speicher speicher) : Testspeicher(speicher)
     {
-        datenbank.setPath(ordner.path());
-        datenbank.open();
         datenbank.createTable(Tabelle_CMR());
         datenbank.createTable(Tabelle_Cmrfolg());
         datenbank.createTable(Tabelle_S_PARAME());
         datenbank.execute(QStringLiteral("INSERT INTO \"S_PARAME\" (\"ID\", \"VorschlagNr_10\") VALUES (1, 1)"));
     }
-    ~Cmrdaten() { datenbank.close(); }
-
     // A note with its consignee, a tunnel code, an issue date, a lock mark
     // and `zeilen` lines "Kiste 1" ...
     void frachtbrief(int nummer, const QString &empfaenger, int zeilen = 0)
@@ -52,7 +47,6 @@ struct Cmrdaten
     }
     int vorschlag() { return wert(QStringLiteral("SELECT \"VorschlagNr_10\" FROM \"S_PARAME\"")).toInt(); }
     void setzen(const QString &sql, const QVariantList &werte = {}) { datenbank.execute(sql, werte); }
-
-    TempFolder ordner;
-    db::Database &datenbank;
 };
+
+using CmrTest = SpeicherTest<Cmrdaten>;

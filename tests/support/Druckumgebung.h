@@ -10,6 +10,7 @@
 #include "platform/print/RecordingBackend.h"
 
 #include <QByteArray>
+#include <QStringList>
 
 // Forwards every print to the recording and, while a test sets one, to a PDF
 // file as well.
@@ -30,15 +31,12 @@ private:
     print::PdfBackend &pdf_;
 };
 
-// What the export declaration's print needs around it: a program folder
-// (INI file, pre-stamper lists), the user's print settings with both page
-// kinds on the printer "Laser", and every print recorded.
+// What a document print needs around it: a program folder (INI file, lists
+// beside the program), the user's print settings with the given page kinds
+// on the printer "Laser", one copy each, and every print recorded.
 struct Druckumgebung
 {
-    inline static const QString erste = QStringLiteral("AUSFUHRANMELDUNG");
-    inline static const QString folge = QStringLiteral("AUSFUHRANMELDUNG - ERGÄNZ");
-
-    Druckumgebung()
+    explicit Druckumgebung(const QStringList &seitenarten)
     {
         hatteHome = qEnvironmentVariableIsSet("RAZAZU_HOME");
         alteHome = qgetenv("RAZAZU_HOME");
@@ -53,8 +51,8 @@ struct Druckumgebung
         benutzer.setPath(benutzerOrdner.path());
         benutzer.open();
         benutzer.createTable(Tabelle_S_BENUTZ());
-        seitenart(erste, 1);
-        seitenart(folge, 1);
+        for (const QString &name : seitenarten)
+            seitenart(name, 1);
     }
     ~Druckumgebung()
     {

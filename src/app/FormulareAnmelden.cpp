@@ -22,6 +22,8 @@
 #include "masterdata/Zoll.h"
 #include "sad_export/TfrmEinh_Verfahren.h"
 #include "sad_export/TfrmRegieAE.h"
+#include "transport/CmrAuswahlen.h"
+#include "transport/TfrmRegieCMR.h"
 
 namespace {
 
@@ -41,6 +43,8 @@ void anmelden(Formular formular, FormularFabrik fabrik)
 void FormulareAnmelden()
 {
     anmelden(Formular::Ausfuhranmeldung, RegisterErzeugen<TfrmRegieAE>);
+    anmelden(Formular::CMR, RegisterErzeugen<TfrmRegieCMR>);
+    transport::auswahlenAnmelden();
     anmelden(Formular::Bundeslaender, erzeugen<TfrmBundeslnder>);
     anmelden(Formular::Zollstellen, erzeugen<TfrmZoll>);
     anmelden(Formular::Haefen, erzeugen<TfrmHafen>);

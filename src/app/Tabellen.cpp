@@ -6,6 +6,7 @@
 #include "masterdata/Tabellen.h"
 #include "orders/Tabellen.h"
 #include "sad_export/Tabellen.h"
+#include "transport/Tabellen.h"
 
 #include "platform/db/Schema.h"
 
@@ -24,5 +25,6 @@ void alleTabellenAnmelden()
     masterdata::tabellenAnmelden();
     orders::tabellenAnmelden();
     sad_export::tabellenAnmelden();
+    transport::tabellenAnmelden();
     app::tabellenAnmelden();
 }

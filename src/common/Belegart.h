@@ -47,6 +47,10 @@ struct Belegart
         // The print-settings editor also edits the distance of the printed
         // lines (`Inta` of the parameter record).
         bool positionsabstand = false;
+        // With no printer chosen for the first page kind, the print dialog
+        // opens the print-settings editor on its page kinds rather than the
+        // printer set-up.
+        bool ohneDruckerEditor = false;
     };
 
     // A column of the register's list; an empty title shows the field's name.

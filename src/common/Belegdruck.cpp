@@ -34,12 +34,13 @@ std::optional<Blattbereich> blattbereichLesen(const QString &von, const QString 
     QString text;
     if (!vonOk || !bisOk)
         text = QStringLiteral("Sie haben keine gültige Zahl eingegeben!");
-    else if (bereich.von < 1 || bereich.bis > blaetter)
+    else if (bereich.von < 1 || bereich.von > blaetter)
         text = QStringLiteral("Es gibt nur die Seiten 1 bis %1!").arg(blaetter);
     else if (bereich.von > bereich.bis)
         text = QStringLiteral("Die erste Seite liegt hinter der letzten!");
+    // A range running past the last sheet ends where the lines end.
     if (text.isEmpty())
-        return bereich;
+        return Blattbereich{bereich.von, std::min(bereich.bis, blaetter)};
     if (meldung)
         *meldung = text;
     return std::nullopt;
@@ -77,12 +78,7 @@ QString Druckauftraege::drucker(const QString &seitenart)
 {
     if (!laufDrucker_.isEmpty())
         return laufDrucker_;
-    QString name = einstellungen_.einstellung(seitenart).drucker;
-    if (name.isEmpty())
-        name = einstellungen_.einstellung().drucker;
-    if (name.isEmpty())
-        name = installierteDrucker().defaultName;
-    return name;
+    return einstellungen_.drucker(seitenart);
 }
 
 int Druckauftraege::kopien(const QString &seitenart)

@@ -41,8 +41,9 @@ struct Blattbereich
     int bis = 1;
 };
 // The range, or the German message why it cannot be printed: not a whole
-// number, below 1, beyond the last sheet, or the first above the last.
-// Nothing of a refused range is printed.
+// number, a first sheet below 1 or beyond the last, or the first above the
+// last. Nothing of a refused range is printed; a last sheet beyond the
+// document's is cut to its last.
 std::optional<Blattbereich> blattbereichLesen(const QString &von, const QString &bis, int blaetter,
                                               QString *meldung);
 
@@ -81,8 +82,8 @@ public:
     print::Canvas &canvas();
     int auftraege() const { return auftraege_; }
 
-    // The printer a page kind prints on: its own, else the first page
-    // kind's, else the workstation's default printer.
+    // The printer a page kind prints on in this run: the run's, else the
+    // one its print settings give.
     QString drucker(const QString &seitenart);
     int kopien(const QString &seitenart);
 

@@ -2,6 +2,7 @@
 
 #include "common/BelegKopieren.h"
 #include "platform/db/DataSource.h"
+#include "platform/db/Field.h"
 #include "platform/db/Database.h"
 #include "platform/db/Query.h"
 #include "platform/db/Table.h"
@@ -156,6 +157,13 @@ qint64 Belegregister::aktuelleNummer()
 bool Belegregister::aufMaster()
 {
     return aktuelleNummer() >= master;
+}
+
+bool Belegregister::pruefungAn()
+{
+    const QString &schalter = art_.parameter.plausi;
+    return !schalter.isEmpty() && parameter_->isOpen() && !parameter_->isEmpty()
+        && parameter_->fieldByName(schalter).asBoolean();
 }
 
 void Belegregister::masterAusblenden()

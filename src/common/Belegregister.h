@@ -52,6 +52,9 @@ public:
     // The current document's number; 0 when the list is empty.
     qint64 aktuelleNummer();
     bool aufMaster();
+    // The family's plausibility switch in S_PARAME is on (off for a family
+    // without one).
+    bool pruefungAn();
 
     // Hides the master record from the list as the family declares; the
     // list stays on its document where it can.

@@ -143,7 +143,7 @@ void Druckeinstellungen::zeilenAnlegen()
     }
 }
 
-bool Druckeinstellungen::oeffnen()
+bool Druckeinstellungen::oeffnen(const std::function<void()> &waehlen)
 {
     zeilenAnlegen();
     const QString erste = seiteOderErste({});
@@ -151,12 +151,26 @@ bool Druckeinstellungen::oeffnen()
         return true;
     if (!zeileSuchen(erste))
         return false;
-    return nachDruckerFragen(erste);
+    if (!waehlen)
+        return nachDruckerFragen(erste);
+    ui::showInformation(QStringLiteral("Es wurde kein Drucker ausgewählt!"));
+    waehlen();
+    return !einstellung(erste).drucker.isEmpty();
 }
 
 QString Druckeinstellungen::statusText()
 {
-    return QStringLiteral("Drucker: ") + einstellung().drucker;
+    return QStringLiteral("Drucker: ") + drucker();
+}
+
+QString Druckeinstellungen::drucker(const QString &seitenart)
+{
+    QString name = einstellung(seitenart).drucker;
+    if (name.isEmpty())
+        name = einstellung().drucker;
+    if (name.isEmpty())
+        name = installierteDrucker().defaultName;
+    return name;
 }
 
 SeitenEinstellung Druckeinstellungen::einstellung(const QString &seitenart)
@@ -214,14 +228,15 @@ bool Druckeinstellungen::druckerEinrichten(const QString &seitenart)
     return druckerSpeichern(seite, name);
 }
 
-bool Druckeinstellungen::druckerFuerAlleEinrichten()
+void Druckeinstellungen::druckerFuerAlleEinrichten()
 {
-    if (!druckerEinrichten())
-        return false;
-    const QString name = einstellung().drucker;
-    for (qsizetype i = 1; i < seitenarten_.size(); ++i)
-        druckerSpeichern(seitenarten_.at(i), name);
-    return true;
+    const QString jetzt = drucker();
+    const std::optional<QString> gewaehlt = ui::dialogs().printerSetup(jetzt);
+    const QString name = installierteDrucker().resolve(gewaehlt ? *gewaehlt : jetzt);
+    if (name.isEmpty())
+        return;
+    for (const QString &seitenart : std::as_const(seitenarten_))
+        druckerSpeichern(seitenart, name);
 }
 
 void Druckeinstellungen::parameterEinstellen(const QString &praefix, QWidget *parent)

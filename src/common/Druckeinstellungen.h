@@ -77,13 +77,18 @@ public:
 
     // Opens the rows (where the family says so, a page kind without one gets
     // it: no printer, no offsets, one copy). When the first page kind has no
-    // printer, says "Es wurde kein Drucker ausgewählt!", offers the printer
-    // set-up and stores the choice. Answers whether a printer is chosen now;
-    // a page kind without its row has none and asks for none.
-    bool oeffnen();
+    // printer, says "Es wurde kein Drucker ausgewählt!", then lets the clerk
+    // choose: through waehlen where given (the print-settings editor), else
+    // through the printer set-up, whose choice is stored. Answers whether a
+    // printer is chosen now; a page kind without its row has none and asks
+    // for none.
+    bool oeffnen(const std::function<void()> &waehlen = {});
 
-    // "Drucker: " and the printer of the first page kind.
+    // "Drucker: " and the printer the first page kind prints on.
     QString statusText();
+    // The printer a page kind prints on: its own, else the first page
+    // kind's, else the workstation's default printer.
+    QString drucker(const QString &seitenart = {});
     // The row of a page kind as it stands in the table now (empty: the first).
     SeitenEinstellung einstellung(const QString &seitenart = {});
 
@@ -91,8 +96,9 @@ public:
     // chosen printer is stored for the page kind. Answers whether one was.
     bool druckerEinrichten(const QString &seitenart = {});
     // The same for every page kind of the family at once (forms whose sheets
-    // go to one printer).
-    bool druckerFuerAlleEinrichten();
+    // go to one printer): whatever the dialog answers, every page kind then
+    // has the printer it leaves current.
+    void druckerFuerAlleEinrichten();
     // The printer menu's "... parameter einstellen": the print-settings
     // editor on the page kinds beginning with the prefix. Where the family
     // declares it, the editor also shows the line distance `Inta` of the

@@ -1,5 +1,7 @@
 #include "common/Druckpositionen.h"
 
+#include "common/Programmzustand.h"
+
 #include "platform/db/Field.h"
 #include "platform/db/Table.h"
 #include "platform/print/Canvas.h"
@@ -99,6 +101,18 @@ QString druckText(const Druckposition &position, const Druckkontext &kontext)
     if (!positionsBedingungErfuellt(position.bedingung, kontext))
         return {};
     return positionsFormatiert(position, positionsFeldText(position.quelle, position.feld, kontext));
+}
+
+Druckkontext druckkontextInAusdruckschrift()
+{
+    const TFont &schrift = programmzustand().AusdruckFont;
+    Druckkontext k;
+    k.schriftName = schrift.Name;
+    if (schrift.Bold)
+        k.schriftStil |= print::FontStyle::Bold;
+    if (schrift.Italic)
+        k.schriftStil |= print::FontStyle::Italic;
+    return k;
 }
 
 void positionenDrucken(print::Canvas &canvas, const QList<Druckposition> &positionen, const Druckkontext &kontext)

@@ -104,6 +104,10 @@ struct Druckkontext
     int dy = 0;
 };
 
+// A context in the print font of the options (name and style; the height
+// stays the usual 4 mm).
+Druckkontext druckkontextInAusdruckschrift();
+
 // The texts of a table, in its order, transparent, each in the print font
 // at its height. Empty values draw nothing.
 void positionenDrucken(print::Canvas &canvas, const QList<Druckposition> &positionen, const Druckkontext &kontext);

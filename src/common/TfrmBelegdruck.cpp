@@ -21,6 +21,7 @@ TfrmBelegdruck::TfrmBelegdruck(const Belegart &art, QString praefix, const QStri
     : ui::Form(parent)
     , einstellungen_(art.druck)
     , praefix_(std::move(praefix))
+    , ohneDruckerEditor_(art.druck.ohneDruckerEditor)
 {
     mnuDrucker = ui::addSubMenu(menuBar(), QStringLiteral("mnuDrucker"), QStringLiteral("&Drucker ..."));
     mnuDruckerEinrichten =
@@ -82,7 +83,10 @@ TfrmBelegdruck::TfrmBelegdruck(const Belegart &art, QString praefix, const QStri
 
 void TfrmBelegdruck::druckerPruefen()
 {
-    einstellungen_.oeffnen();
+    if (ohneDruckerEditor_)
+        einstellungen_.oeffnen([this] { einstellungen_.parameterEinstellen(praefix_, this); });
+    else
+        einstellungen_.oeffnen();
     druckerAnzeigen();
 }
 
@@ -100,15 +104,54 @@ void TfrmBelegdruck::druckerAnzeigen()
     lblKopien->setText(QString::number(einstellungen_.einstellung().kopien));
 }
 
-void TfrmBelegdruck::fortschritt(int prozent)
+namespace {
+
+QList<int> belegdruckGleicheSchritte(int schritte)
 {
-    ProgressBar1->setValue(std::clamp(prozent, 0, 100));
+    schritte = std::max(schritte, 1);
+    QList<int> marken;
+    for (int i = 1; i <= schritte; ++i)
+        marken << 100 * i / schritte;
+    return marken;
+}
+
+} // namespace
+
+TfrmBelegdruck::Blattfortschritt::Blattfortschritt(TfrmBelegdruck &dialog, int schritte)
+    : Blattfortschritt(dialog, belegdruckGleicheSchritte(schritte))
+{
+}
+
+TfrmBelegdruck::Blattfortschritt::Blattfortschritt(TfrmBelegdruck &dialog, QList<int> marken)
+    : dialog_(dialog)
+    , aussen_(!dialog.blattLaeuft_)
+{
+    if (!aussen_)
+        return;
+    dialog_.blattLaeuft_ = true;
+    dialog_.marken_ = marken.isEmpty() ? QList<int>{100} : std::move(marken);
+    dialog_.getan_ = 0;
+    dialog_.ProgressBar1->setValue(0);
+}
+
+TfrmBelegdruck::Blattfortschritt::~Blattfortschritt()
+{
+    if (!aussen_)
+        return;
+    dialog_.blattLaeuft_ = false;
+    dialog_.ProgressBar1->setValue(100);
+}
+
+void TfrmBelegdruck::fortschrittSchritt()
+{
+    getan_ = std::min<int>(getan_ + 1, marken_.size());
+    ProgressBar1->setValue(marken_[getan_ - 1]);
 }
 
 void TfrmBelegdruck::BtnOKClick()
 {
-    ProgressBar1->setValue(0);
     ProgressBar1->setVisible(true);
+    ProgressBar1->setValue(0);
     struct Verbergen
     {
         QProgressBar *balken;

@@ -5,6 +5,7 @@
 #include "common/Druckeinstellungen.h"
 #include "platform/ui/Form.h"
 
+#include <QList>
 #include <memory>
 
 class QAction;
@@ -58,8 +59,25 @@ public:
     void BtnAbbruchClick();
     // The printer and the copies of the first page kind, as stored now.
     void druckerAnzeigen();
-    // Moves the progress bar (0..100).
-    void fortschritt(int prozent);
+    // The progress bar over one sheet: it starts at 0, moves one of
+    // `schritte` equal steps with each fortschrittSchritt() (or to the next
+    // of the given per-cent marks) and stands at 100 when the sheet is done.
+    // A sheet drawn inside another (the data of a form drawn on blank paper)
+    // takes its steps from the outer one.
+    class Blattfortschritt
+    {
+    public:
+        Blattfortschritt(TfrmBelegdruck &dialog, int schritte);
+        Blattfortschritt(TfrmBelegdruck &dialog, QList<int> marken);
+        ~Blattfortschritt();
+        Blattfortschritt(const Blattfortschritt &) = delete;
+        Blattfortschritt &operator=(const Blattfortschritt &) = delete;
+
+    private:
+        TfrmBelegdruck &dialog_;
+        bool aussen_;
+    };
+    void fortschrittSchritt();
 
 protected:
     // Where the family's controls go, above the buttons.
@@ -67,8 +85,9 @@ protected:
     // The run behind "OK"; the dialog closes after it unless it answers
     // false (input the clerk is to correct).
     virtual bool drucken() = 0;
-    // Opens the print-settings rows and asks for a printer when the first
-    // page kind has none; the family calls it once its rows are in order.
+    // Opens the print-settings rows and, when the first page kind has no
+    // printer, asks for one (the set-up, or the editor where the family
+    // declares it); the family calls it once its rows are in order.
     void druckerPruefen();
     void keyPressEvent(QKeyEvent *event) override;
     // The jobs of the running print ("Abbrechen" drops an open one).
@@ -77,6 +96,22 @@ protected:
 private:
     Druckeinstellungen einstellungen_;
     QString praefix_;
+    bool ohneDruckerEditor_;
+    bool blattLaeuft_ = false;
+    QList<int> marken_{100};
+    int getan_ = 0;
     QGridLayout *inhalt_;
     qint64 belegNr_ = 0;
 };
+
+// The register's and the entry form's "&Drucken": the family's print dialog
+// titled with the number, shown only when its own copy of the header table
+// finds the document.
+template<typename Dialog>
+void belegdruckZeigen(const Belegart &art, qint64 belegNr, QWidget *parent)
+{
+    Dialog dialog(parent);
+    dialog.setWindowTitle(art.regie.druckTitel + QString::number(belegNr));
+    if (dialog.belegSuchen(belegNr))
+        dialog.showModal();
+}

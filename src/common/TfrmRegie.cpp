@@ -52,7 +52,12 @@ TfrmRegie::TfrmRegie(const Belegart &art, std::unique_ptr<Beleghaken> haken, db:
     knoepfeAktualisieren();
 }
 
-TfrmRegie::~TfrmRegie() = default;
+// Closing the tables posts what is pending; the buttons must not hear of it
+// once the form's own members are gone.
+TfrmRegie::~TfrmRegie()
+{
+    disconnect(&register_->kopf(), nullptr, this, nullptr);
+}
 
 void TfrmRegie::formularAufbauen()
 {

@@ -44,6 +44,7 @@ public:
     Belegregister &regie() { return *register_; }
     db::Table &kopf() { return register_->kopf(); }
     const Belegart &art() const { return register_->art(); }
+    Beleghaken &haken() { return *haken_; }
 
     ui::SpeedButton *bbtNeu;
     ui::SpeedButton *bbtAendern;            // "&Bearbeiten"

@@ -15,7 +15,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <cmath>
 #include <memory>
+#include <optional>
 
 namespace masterdata {
 
@@ -29,7 +31,8 @@ namespace {
 
 using files::FileError;
 
-// The rows of a source file as the texts of their fields.
+// The rows of a source file: the values of its fields as the file layer
+// reads them (texts for a delimited file).
 class Importquelle
 {
 public:
@@ -37,18 +40,70 @@ public:
     virtual QStringList feldnamen() = 0;
     // Rows in the file; -1 when only reading them all tells.
     virtual qint64 saetze() const { return -1; }
-    virtual bool naechste(QStringList &texte) = 0;
+    virtual bool naechste(QVariantList &werte) = 0;
+    // The type of the source's field, Alpha where the file holds text only.
+    virtual db::FieldType typ(qsizetype feld) const = 0;
     // Where the row read last stands, for messages: "Zeile 7", "Satz 6".
     virtual QString stelle() const = 0;
     // Field names of a dBase file are cut to ten characters.
     virtual bool kurzeNamen() const { return false; }
 };
 
+// A value as a text file would carry it: a row's values reach the target
+// as their texts read in the target field's type.
 QString quelltext(const QVariant &wert, db::FieldType typ)
 {
     if (wert.typeId() == QMetaType::QString)
         return wert.toString();
     return files::valuetext::format(wert, typ);
+}
+
+bool istText(db::FieldType typ)
+{
+    return typ == db::FieldType::Alpha || typ == db::FieldType::Memo;
+}
+
+bool istZahl(db::FieldType typ)
+{
+    return typ == db::FieldType::Number || typ == db::FieldType::Money || typ == db::FieldType::BCD;
+}
+
+bool istGanzzahl(db::FieldType typ)
+{
+    return typ == db::FieldType::Short || typ == db::FieldType::Long || typ == db::FieldType::AutoInc;
+}
+
+// The target field's value of a source value: what quelltext() reads as in
+// the target's type; std::nullopt for none. Texts into text fields, whole
+// numbers and logicals of the same kind are taken as they are, which gives
+// the same without the text on the way.
+std::optional<QVariant> zielwert(const QVariant &wert, db::FieldType quelltyp, db::FieldType zieltyp)
+{
+    if (!wert.isValid() || wert.isNull())
+        return QVariant();
+    const int art = wert.typeId();
+    if (art == QMetaType::QString && istText(zieltyp)) {
+        // Blank text is null.
+        if (QStringView(*static_cast<const QString *>(wert.constData())).trimmed().isEmpty())
+            return QVariant();
+        return wert;
+    }
+    const qint64 grenze = zieltyp == db::FieldType::Short ? 32767 : 2147483647;
+    if ((art == QMetaType::Int || art == QMetaType::LongLong) && istGanzzahl(quelltyp) && istGanzzahl(zieltyp)) {
+        const qint64 zahl = wert.toLongLong();
+        if (zahl >= -grenze - 1 && zahl <= grenze)
+            return QVariant(int(zahl));
+    }
+    // A whole number in a number field (dBase keeps wide whole numbers so)
+    // has its exact digits as text.
+    if (art == QMetaType::Double && istZahl(quelltyp) && istGanzzahl(zieltyp)) {
+        const double zahl = wert.toDouble();
+        if (zahl == std::floor(zahl) && zahl >= double(-grenze - 1) && zahl <= double(grenze))
+            return QVariant(int(zahl));
+    }
+    if (art == QMetaType::Bool && quelltyp == db::FieldType::Logical && zieltyp == db::FieldType::Logical)
+        return wert;
+    return files::valuetext::parse(quelltext(wert, quelltyp), zieltyp);
 }
 
 class DbaseQuelle : public Importquelle
@@ -64,23 +119,19 @@ public:
         return namen;
     }
     qint64 saetze() const override { return leser_.recordCount(); }
-    bool naechste(QStringList &texte) override
+    bool naechste(QVariantList &werte) override
     {
-        if (!leser_.next(zeile_))
+        if (!leser_.next(werte))
             return false;
         ++satz_;
-        const QList<db::FieldDef> &felder = leser_.definition().fields;
-        texte.clear();
-        for (qsizetype i = 0; i < zeile_.size(); ++i)
-            texte << quelltext(zeile_[i], felder[i].type);
         return true;
     }
+    db::FieldType typ(qsizetype feld) const override { return leser_.definition().fields[feld].type; }
     QString stelle() const override { return QStringLiteral("Satz %1").arg(satz_); }
     bool kurzeNamen() const override { return true; }
 
 private:
     files::DbaseReader leser_;
-    QVariantList zeile_;
     int satz_ = 0;
 };
 
@@ -101,16 +152,14 @@ public:
         return namen;
     }
     qint64 saetze() const override { return qint64(daten_.rows.size()); }
-    bool naechste(QStringList &texte) override
+    bool naechste(QVariantList &werte) override
     {
         if (satz_ >= daten_.rows.size())
             return false;
-        const QVariantList &zeile = daten_.rows[satz_++];
-        texte.clear();
-        for (qsizetype i = 0; i < zeile.size(); ++i)
-            texte << quelltext(zeile[i], daten_.definition.fields[i].type);
+        werte = daten_.rows[satz_++];
         return true;
     }
+    db::FieldType typ(qsizetype feld) const override { return daten_.definition.fields[feld].type; }
     QString stelle() const override { return QStringLiteral("Satz %1").arg(satz_); }
 
 private:
@@ -173,18 +222,19 @@ public:
             return {};
         return werte(leser_.readRecordText());
     }
-    bool naechste(QStringList &texte) override
+    bool naechste(QVariantList &werte) override
     {
         while (!leser_.atEnd()) {
             zeile_ = leser_.lineNumber();
             const QString satz = leser_.readRecordText();
             if (satz.isEmpty())
                 continue;
-            texte = werte(satz);
+            files::splitDelimitedRecord(satz, format_.quote, format_.separator, werte);
             return true;
         }
         return false;
     }
+    db::FieldType typ(qsizetype) const override { return db::FieldType::Alpha; }
     QString stelle() const override { return QStringLiteral("Zeile %1").arg(zeile_); }
 
 private:
@@ -262,22 +312,25 @@ FileError importfehler(const QString &datei, const QString &stelle, const QStrin
                                 .arg(FileError::displayName(datei), stelle, text));
 }
 
-// The row's texts as the values of the target's fields, by position; a
+// The row's values as the values of the target's fields, by position; a
 // row shorter than the target leaves the rest empty.
-void zeileUmsetzen(const QStringList &texte, const db::TableDef &ziel, QVariantList &werte, const Stammdatei &datei,
+void zeileUmsetzen(const QVariantList &zeile, const db::TableDef &ziel, QVariantList &werte, const Stammdatei &datei,
                    const Importquelle &quelle)
 {
     werte.clear();
     for (qsizetype i = 0; i < ziel.fields.size(); ++i) {
         const db::FieldDef &feld = ziel.fields[i];
-        const QString text = i < texte.size() ? texte[i] : QString();
-        const std::optional<QVariant> wert = files::valuetext::parse(text, feld.type);
+        static const QVariant leer;
+        const QVariant &quellwert = i < zeile.size() ? zeile[i] : leer;
+        const db::FieldType quelltyp = i < zeile.size() ? quelle.typ(i) : db::FieldType::Alpha;
+        std::optional<QVariant> wert = zielwert(quellwert, quelltyp, feld.type);
         if (!wert)
             throw importfehler(datei.name, quelle.stelle(),
-                               QStringLiteral("Feld %1: '%2' ist kein gültiger Wert.").arg(feld.name, text));
+                               QStringLiteral("Feld %1: '%2' ist kein gültiger Wert.")
+                                   .arg(feld.name, quelltext(quellwert, quelltyp)));
         if (wert->isNull() && ziel.primaryKey.contains(feld.name, Qt::CaseInsensitive))
             throw importfehler(datei.name, quelle.stelle(), QStringLiteral("Feld %1 ist leer.").arg(feld.name));
-        werte << *wert;
+        werte << std::move(*wert);
     }
 }
 
@@ -298,12 +351,12 @@ int perBatch(db::Table &ziel, Importquelle &quelle, const Stammdatei &datei, For
 {
     const db::TableDef &def = ziel.definition();
     const qint64 felder = def.fields.size();
-    QStringList texte;
+    QVariantList zeile;
     int zeilen = 0;
     const auto naechste = [&](QVariantList &werte) {
-        if (!quelle.naechste(texte))
+        if (!quelle.naechste(zeile))
             return false;
-        zeileUmsetzen(texte, def, werte, datei, quelle);
+        zeileUmsetzen(zeile, def, werte, datei, quelle);
         ++zeilen;
         melder.schritte(felder);
         return true;
@@ -324,14 +377,14 @@ int perCursor(db::Table &ziel, int schluesselfelder, Importquelle &quelle, const
               Fortschrittsmelder &melder)
 {
     const db::TableDef def = ziel.definition();
-    QStringList texte;
+    QVariantList zeile;
     QVariantList werte;
     int zeilen = 0;
     db::Transaction transaktion(*ziel.database());
     QString feldname;
     try {
-        while (quelle.naechste(texte)) {
-            zeileUmsetzen(texte, def, werte, datei, quelle);
+        while (quelle.naechste(zeile)) {
+            zeileUmsetzen(zeile, def, werte, datei, quelle);
             if (ziel.findKey(werte.mid(0, schluesselfelder)))
                 ziel.edit();
             else

@@ -34,13 +34,4 @@ struct TagZiel
 // Another Tag (0 included), or a form that is not open, writes nothing.
 void tagUebernahme(const QList<TagZiel> &ziele, int tag, db::Table &quelle);
 
-// The control of the form that edits the box: the control of that object
-// name, or else the data control bound to the field of that name.
-QWidget *eingabeSteuerelement(QWidget *formular, const QString &name);
-
-// Puts the text into the control as if the clerk had typed it over its
-// contents, so a data edit hands it on to its field. False when there is no
-// such control or it takes no text.
-bool eingabeSchreiben(QWidget *formular, const QString &steuerelement, const QString &text);
-
 } // namespace masterdata

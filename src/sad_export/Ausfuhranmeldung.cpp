@@ -11,7 +11,8 @@ const Belegart &Ausfuhranmeldung()
                       .plausi = QStringLiteral("Plausi_1_1"),
                       .festeFelder = QStringLiteral("Memo_1")},
         .druck = {.seitenarten = {Seitenart{QStringLiteral("AUSFUHRANMELDUNG")},
-                                  Seitenart{QStringLiteral("AUSFUHRANMELDUNG - ERGÄNZ")}}},
+                                  Seitenart{QStringLiteral("AUSFUHRANMELDUNG - ERGÄNZ")}},
+                  .ohneDruckerEditor = true},
         .regie = {
             .titel = QStringLiteral("Regiezentrum: Einheitspapier"),
             .navigationsHinweise = {QStringLiteral("Erste Ausfuhrmeldung"), QStringLiteral("Vorherige Ausfuhrmeldung"),

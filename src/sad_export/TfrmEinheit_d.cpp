@@ -35,6 +35,10 @@ const QString seiteFolge = QStringLiteral("AUSFUHRANMELDUNG - ERGÄNZ");
 const QString auftragsName = QStringLiteral("Ausfuhrmeldung");
 constexpr Blattaufteilung einheitAufteilung{1, 3};
 constexpr int postenAbstand = 590;
+// Progress steps: sheet 1's data and its emergency stamp; the continuation
+// head and its three item blocks.
+constexpr int ersteSeiteSchritte = 2;
+constexpr int folgeseiteSchritte = 1 + einheitAufteilung.folgeSeite;
 
 // The page kinds' older names in the user's print settings.
 void einheitSeitenUmbenennen(db::Table &benutzer)
@@ -165,7 +169,11 @@ void TfrmEinheit_d::aufbauen()
 
     connect(RadioGroup1, &RadioGroup::itemClicked, this, [this] { auswahlAnwenden(); });
     connect(RadioGroup2, &RadioGroup::itemClicked, this, [this] { auswahlAnwenden(); });
-    connect(CheckBox1, &QCheckBox::clicked, this, [this] { auswahlAnwenden(); });
+    // On the form set the tick leaves the typed number alone.
+    connect(CheckBox1, &QCheckBox::clicked, this, [this] {
+        if (RadioGroup2->itemIndex() == WeissesPapier)
+            auswahlAnwenden();
+    });
     connect(Button1, &QPushButton::clicked, this, ui::guarded([this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, ui::guarded([this] { Button2Click(); }));
 }
@@ -308,7 +316,6 @@ void TfrmEinheit_d::DruckAufFormular()
         const int kopien = auftraege_->kopien(blatt == 1 ? seiteErste : seiteFolge);
         for (int kopie = 0; kopie < kopien; ++kopie)
             SeiteDrucken(blatt);
-        fortschritt(100);
     }
 }
 
@@ -331,6 +338,7 @@ void TfrmEinheit_d::SeiteDrucken(int blatt)
             Edit1->setText(nummer);
     }
     nummerGefragt_ = true;
+    const Blattfortschritt fortschritt(*this, folgeseiteSchritte);
     print::Canvas &canvas = auftraege_->offen() ? auftraege_->canvas()
                                                 : auftraege_->auftragBeginnen(seiteFolge, auftragsName);
     folgeseiteZeichnen(canvas, blatt);
@@ -340,6 +348,7 @@ void TfrmEinheit_d::SeiteDrucken(int blatt)
 
 void TfrmEinheit_d::ErsteSeiteDrucken()
 {
+    const Blattfortschritt fortschritt(*this, ersteSeiteSchritte);
     print::Canvas &canvas = auftraege_->offen() ? auftraege_->canvas()
                                                 : auftraege_->auftragBeginnen(seiteErste, auftragsName);
     ersteSeiteZeichnen(canvas);
@@ -380,7 +389,6 @@ void TfrmEinheit_d::DruckAufWeissemPapier()
                     }
                 }
                 auftraege_->auftragBeenden();
-                fortschritt(100 * blatt / blaetter_);
             }
         }
     }
@@ -405,6 +413,8 @@ void TfrmEinheit_d::blattBeginnen(print::Canvas &canvas)
 
 void TfrmEinheit_d::FormularDrucken(int kopie)
 {
+    // The ruling, the data and the back page.
+    const Blattfortschritt fortschritt(*this, 1 + ersteSeiteSchritte + 1);
     print::Canvas &canvas = auftraege_->auftragBeginnen(
         seiteErste, auftragsName + QStringLiteral(" Seite:") + QString::number(kopie), {.duplex = einAuftrag_});
     blattBeginnen(canvas);
@@ -418,6 +428,7 @@ void TfrmEinheit_d::FormularDrucken(int kopie)
     if (!optionen.Zollamt1.isEmpty() && !optionen.Zollamt2.isEmpty() && !optionen.ZollamtAn1.isEmpty()
         && !optionen.ZollamtAn2.isEmpty() && !optionen.ZollamtNr.isEmpty())
         zollstellenStempelZeichnen(canvas);
+    fortschrittSchritt();
     ersteSeiteZeichnen(canvas);
     if (!testdruck_ && einAuftrag_ && (kopie == 1 || kopie == 4)) {
         print::Canvas &rueckseite = auftraege_->neueSeite(seiteErste, auftragsName);
@@ -429,28 +440,24 @@ void TfrmEinheit_d::FormularDrucken(int kopie)
 
 void TfrmEinheit_d::ErgaenzungsblattFormularDrucken(int kopie)
 {
+    const Blattfortschritt fortschritt(*this, 1 + folgeseiteSchritte);
     print::Canvas &canvas = auftraege_->auftragBeginnen(seiteFolge, auftragsName, {.duplex = einAuftrag_});
     blattBeginnen(canvas);
     folgeseiteFormular(kopie).zeichnen(canvas);
+    fortschrittSchritt();
     SeiteDrucken(aktuellesBlatt_);
     auftraege_->auftragBeenden();
 }
 
 Druckkontext TfrmEinheit_d::kontext(int blatt)
 {
-    const TFont &schrift = programmzustand().AusdruckFont;
-    Druckkontext k;
+    Druckkontext k = druckkontextInAusdruckschrift();
     k.kopf = tbeinheit;
     k.position = tbEinfol;
     k.blatt = blatt;
     k.blaetter = blaetter_;
     k.positionen = positionen_;
     k.weissesPapier = weiss_;
-    k.schriftName = schrift.Name;
-    if (schrift.Bold)
-        k.schriftStil |= print::FontStyle::Bold;
-    if (schrift.Italic)
-        k.schriftStil |= print::FontStyle::Italic;
     k.wert = [this, blatt](const QString &name) -> QString {
         if (name == QLatin1String("Nummer"))
             return Edit1->text();
@@ -492,22 +499,25 @@ void TfrmEinheit_d::ersteSeiteZeichnen(print::Canvas &canvas)
         return !vorab || !vorab_[size_t(tor)];
     };
     positionenDrucken(canvas, ersteSeitePositionen(), k);
+    fortschrittSchritt();
     if (!tbeinheit->fieldByName(QStringLiteral("NV_AM")).asString().isEmpty()
         && !tbeinheit->fieldByName(QStringLiteral("NV_TicketNr")).asString().isEmpty())
         notfallStempelZeichnen(canvas);
+    fortschrittSchritt();
 }
 
 void TfrmEinheit_d::folgeseiteZeichnen(print::Canvas &canvas, int blatt)
 {
     Druckkontext k = kontext(blatt);
     positionenDrucken(canvas, folgeseiteKopf(), k);
+    fortschrittSchritt();
     tbEinfol->findNearest({belegNr(), einheitAufteilung.erstePosition(blatt)});
     for (int posten = 0; posten < einheitAufteilung.folgeSeite && !tbEinfol->eof(); ++posten) {
         k.dy = postenAbstand * posten;
         positionenDrucken(canvas, folgeseitePosition(), k);
         tbEinfol->next();
+        fortschrittSchritt();
     }
-    fortschritt(100);
 }
 
 void TfrmEinheit_d::notfallStempelZeichnen(print::Canvas &canvas)
@@ -629,8 +639,5 @@ void TfrmEinheit_d::VorabstemplerParameter1Click()
 
 void AusfuhranmeldungDrucken(qint64 belegNr, QWidget *parent)
 {
-    TfrmEinheit_d dialog(parent);
-    dialog.setWindowTitle(Ausfuhranmeldung().regie.druckTitel + QString::number(belegNr));
-    if (dialog.belegSuchen(belegNr))
-        dialog.showModal();
+    belegdruckZeigen<TfrmEinheit_d>(Ausfuhranmeldung(), belegNr, parent);
 }

@@ -4,8 +4,8 @@
 #include "platform/ui/Guard.h"
 #include "platform/ui/Menus.h"
 #include "sad_export/Ausfuhranmeldung.h"
-#include "sad_export/AusfuhranmeldungHaken.h"
 #include "sad_export/ListeExport.h"
+#include "sad_export/TfrmEinheit.h"
 
 #include <QAction>
 
@@ -17,7 +17,7 @@ TfrmRegieAE::TfrmRegieAE(QWidget *parent)
 }
 
 TfrmRegieAE::TfrmRegieAE(db::Database &datenbank, QWidget *parent)
-    : TfrmRegie(Ausfuhranmeldung(), std::make_unique<AusfuhranmeldungHaken>(), datenbank, parent)
+    : TfrmRegie(Ausfuhranmeldung(), std::make_unique<EinheitHaken>(), datenbank, parent)
 {
     setObjectName(QStringLiteral("frmRegieAE"));
     Liste1 = ui::addMenuItem(menuBar(), QStringLiteral("Liste1"), QStringLiteral("Liste"));

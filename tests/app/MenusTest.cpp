@@ -321,6 +321,7 @@ TEST_F(Menues, WithoutRegistersNothingPretendsToOpen)
     // The families and code tables built so far; every other document and
     // master-data entry stands disabled.
     const QStringList gebaut{QStringLiteral("mnuAusfuhrmeldung"), QStringLiteral("pmAusfuhrmeldung"),
+                             QStringLiteral("mnuCMR"), QStringLiteral("pmCMR"), QStringLiteral("SpeedButton3"),
                              QStringLiteral("SpeedButton4"), QStringLiteral("mnuBundeslaender"),
                              QStringLiteral("mnuHaefen"), QStringLiteral("mnuGeschaeftsart"),
                              QStringLiteral("mnuLieferbedingungen"), QStringLiteral("mnuUrsprungszeugnisTabelle"),

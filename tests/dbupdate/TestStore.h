@@ -1,14 +1,13 @@
 #pragma once
 
+#include "support/PgTestSchema.h"
 #include "support/TempFolder.h"
 
 #include "platform/db/Database.h"
 #include "platform/db/Query.h"
 #include "platform/db/TableDef.h"
 
-#include <QFile>
 #include <QString>
-#include <QUuid>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -25,16 +24,10 @@ inline std::string backendName(const testing::TestParamInfo<Backend> &info)
 class TestStore
 {
 public:
-    explicit TestStore(Backend backend = Backend::SQLite) : backend_(backend)
+    explicit TestStore(Backend backend = Backend::SQLite)
     {
-        if (backend == Backend::PostgreSQL) {
-            QStringList lines = qEnvironmentVariable("RAZAZU_TEST_PG").split(u' ', Qt::SkipEmptyParts);
-            schema_ = QStringLiteral("upd_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
-            lines << QStringLiteral("schema=") + schema_;
-            QFile file(data.file(QStringLiteral("Z_Tavero.pg")));
-            file.open(QIODevice::WriteOnly);
-            file.write(lines.join(u'\n').toUtf8());
-        }
+        if (backend == Backend::PostgreSQL)
+            schema_ = pgTestSchema(data, QStringLiteral("upd_"));
         database = std::make_unique<db::Database>(QStringLiteral("Z_Tavero"));
         database->setPath(data.path());
         database->open();
@@ -42,12 +35,7 @@ public:
 
     ~TestStore()
     {
-        if (backend_ == Backend::PostgreSQL && database->isOpen()) {
-            try {
-                database->execute(QStringLiteral("DROP SCHEMA %1 CASCADE").arg(database->quote(schema_)));
-            } catch (...) {
-            }
-        }
+        dropPgTestSchema(*database, schema_);
         database.reset();
     }
 
@@ -78,7 +66,6 @@ public:
     std::unique_ptr<db::Database> database;
 
 private:
-    Backend backend_;
     QString schema_;
 };
 

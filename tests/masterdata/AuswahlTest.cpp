@@ -54,7 +54,7 @@ public:
         }
         registriereEingabeformular(name, &form);
     }
-    ~Testeingabeformular() { abmeldenEingabeformular(name_); }
+    ~Testeingabeformular() { abmeldenEingabeformular(name_, &form); }
 
     QString text(const QString &box) const { return form.findChild<QLineEdit *>(box)->text(); }
 
@@ -289,11 +289,11 @@ TEST_P(Auswahl, AValueWrittenIntoABoundEditReachesTheRecord)
     QWidget form;
     auto *edit = new ui::DataEdit(QStringLiteral("DBEdit7"), &quelle, QStringLiteral("Name"), &form);
     tabelle.edit();
-    EXPECT_TRUE(masterdata::eingabeSchreiben(&form, QStringLiteral("name"), QStringLiteral("Neu")));
+    EXPECT_TRUE(eingabeSchreiben(&form, QStringLiteral("name"), QStringLiteral("Neu")));
     EXPECT_EQ(edit->text(), QStringLiteral("Neu"));
     tabelle.post();
     EXPECT_EQ(wert(QStringLiteral("SELECT \"Name\" FROM \"S_TEST\"")).toString(), QStringLiteral("Neu"));
-    EXPECT_FALSE(masterdata::eingabeSchreiben(&form, QStringLiteral("F99"), QStringLiteral("x")));
+    EXPECT_FALSE(eingabeSchreiben(&form, QStringLiteral("F99"), QStringLiteral("x")));
 }
 
 TEST(Monatskalender, TheYearButtonsKeepTheDayButTurn29FebruaryInto28)

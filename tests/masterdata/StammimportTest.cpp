@@ -11,6 +11,7 @@
 #include "common/TfrmDatenbank.h"
 
 #include "platform/db/Table.h"
+#include "platform/files/formats/DbaseFile.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -232,6 +233,62 @@ TEST_P(Stammimport, AnImportUpdatesByOneKeyFieldAndInsertsWhatIsNew)
     EXPECT_EQ(feld(QStringLiteral("S_KUNDEN"), QStringLiteral("ort"), QStringLiteral("nummer"), 1), u"Köln");
     // The target grid shows the result.
     EXPECT_EQ(fenster.form.Table1->recordCount(), 4);
+}
+
+// A dBase file whose fields have other types than the table's, by
+// position: each value arrives as its text would read in the target's type
+// (a whole number from a number field, a number or a logical into a text
+// field, blank text as empty), the known number updated, the new inserted;
+// a value that is no whole number names its record and field.
+TEST_P(Stammimport, DbaseValuesOfOtherTypesArriveAsTheirTextAndUpdateOrInsert)
+{
+    kunden();
+    files::ForeignData daten;
+    daten.definition = datenbank().tableDef(QStringLiteral("S_KUNDEN"));
+    QList<db::FieldDef> &felder = daten.definition.fields;
+    felder[0].type = db::FieldType::Number;   // nummer
+    felder[1].type = db::FieldType::Long;     // name1
+    felder[2].type = db::FieldType::Logical;  // name2
+    const auto zeile = [&](const QVariantList &vorn) {
+        QVariantList werte = vorn;
+        while (werte.size() < felder.size())
+            werte << QVariant();
+        return werte;
+    };
+    daten.rows = {zeile({2.0, 4711, true, QStringLiteral("   "), QStringLiteral("Hafenstraße 1")}),
+                  zeile({40.0, -5, false, QStringLiteral("Zusatz")})};
+    const QString pfad = ordner.file(QStringLiteral("typen.DBF"));
+    files::writeDbaseFile(daten, pfad);
+    {
+        Importfenster fenster(kundenZiel, Datenbankformat::DBase);
+        importieren(fenster, pfad);
+    }
+    const QString kunden = QStringLiteral("S_KUNDEN");
+    const QString nummer = QStringLiteral("nummer");
+    EXPECT_EQ(anzahl(kunden), 4);
+    EXPECT_EQ(feld(kunden, QStringLiteral("name1"), nummer, 2), u"4711");
+    EXPECT_EQ(feld(kunden, QStringLiteral("name2"), nummer, 2), u"T");
+    EXPECT_EQ(anzahl(kunden, datenbank().quote(QStringLiteral("name3")) + QStringLiteral(" IS NULL AND ")
+                                 + datenbank().quote(nummer) + QStringLiteral(" = 2")),
+              1);
+    EXPECT_EQ(feld(kunden, QStringLiteral("strasse"), nummer, 2), u"Hafenstraße 1");
+    // The fields the file leaves empty are cleared.
+    EXPECT_TRUE(feld(kunden, QStringLiteral("ort"), nummer, 2).isEmpty());
+    EXPECT_EQ(feld(kunden, QStringLiteral("name1"), nummer, 40), u"-5");
+    EXPECT_EQ(feld(kunden, QStringLiteral("name2"), nummer, 40), u"F");
+    EXPECT_EQ(feld(kunden, QStringLiteral("name3"), nummer, 40), u"Zusatz");
+    EXPECT_EQ(feld(kunden, QStringLiteral("ort"), nummer, 1), u"Köln");
+
+    const QStringList vorher = inhalt(kunden);
+    daten.rows = {zeile({3.0, 1}), zeile({7.5, 2})};
+    files::writeDbaseFile(daten, pfad);
+    Importfenster fenster(kundenZiel, Datenbankformat::DBase);
+    importieren(fenster, pfad, nichtGespeichert);
+    const QString gezeigt = dialoge.shown().back().text;
+    for (const QString &teil : {QStringLiteral("typen.DBF"), QStringLiteral("Satz 2"), QStringLiteral("nummer"),
+                                QStringLiteral("'7,5'")})
+        EXPECT_TRUE(gezeigt.contains(teil)) << gezeigt.toStdString();
+    EXPECT_EQ(inhalt(kunden), vorher);
 }
 
 TEST_P(Stammimport, GoodsNumbersAreFoundByAllOfTheirFirstFiveFields)

@@ -1,63 +1,32 @@
 #pragma once
 
-// The export declaration's tables in a temporary data store, as the alias
-// Z_Tavero the register opens: on SQLite, or on the PostgreSQL server
-// RAZAZU_TEST_PG names, in a schema of its own.
+// The export declaration's tables in a temporary data store (see
+// Testspeicher).
 
 #include "common/Tabelle_S_PARAME.h"
-#include "platform/db/Database.h"
 #include "platform/db/Query.h"
 #include "sad_export/Tabelle_EINFOLG.h"
 #include "sad_export/Tabelle_EINHEIT.h"
-#include "support/TempFolder.h"
+#include "support/Testspeicher.h"
 
 #include <QDate>
-#include <QFile>
-#include <QUuid>
-#include <gtest/gtest.h>
 
-enum class Speicher { SQLite, PostgreSQL };
+// The declaration's page kinds in the print settings: the first sheet and
+// the continuation sheets.
+inline const QString ausfuhrErste = QStringLiteral("AUSFUHRANMELDUNG");
+inline const QString ausfuhrFolge = QStringLiteral("AUSFUHRANMELDUNG - ERGÄNZ");
 
-inline std::string speicherName(const testing::TestParamInfo<Speicher> &info)
+// EINHEIT, EINFOLG and S_PARAME with its one record.
+struct Ausfuhrdaten : Testspeicher
 {
-    return info.param == Speicher::SQLite ? "SQLite" : "PostgreSQL";
-}
-
-// Points the alias Z_Tavero at a fresh folder holding EINHEIT, EINFOLG and
-// S_PARAME with its one record.
-struct Ausfuhrdaten
-{
-    explicit Ausfuhrdaten(Speicher speicher, const QString &ordnerPfad = {})
-        : datenbank(db::Database::alias(QStringLiteral("Z_Tavero")))
+    explicit Ausfuhrdaten(Speicher speicher, const QString &ordnerPfad = {}) : Testspeicher(speicher, ordnerPfad)
     {
-        const QString pfad = ordnerPfad.isEmpty() ? ordner.path() : ordnerPfad;
-        if (speicher == Speicher::PostgreSQL && ordnerPfad.isEmpty()) {
-            QStringList zeilen = qEnvironmentVariable("RAZAZU_TEST_PG").split(u' ', Qt::SkipEmptyParts);
-            schema = QStringLiteral("ae_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
-            zeilen << QStringLiteral("schema=") + schema;
-            QFile datei(ordner.file(QStringLiteral("Z_Tavero.pg")));
-            datei.open(QIODevice::WriteOnly);
-            datei.write(zeilen.join(u'\n').toUtf8());
-        }
-        datenbank.setPath(pfad);
-        datenbank.open();
         if (!ordnerPfad.isEmpty())
             return;
         datenbank.createTable(Tabelle_EINHEIT());
         datenbank.createTable(Tabelle_EINFOLG());
         datenbank.createTable(Tabelle_S_PARAME());
         datenbank.execute(QStringLiteral("INSERT INTO \"S_PARAME\" (\"ID\", \"VorschlagNr_1_1\") VALUES (1, 1)"));
-    }
-
-    ~Ausfuhrdaten()
-    {
-        if (!schema.isEmpty() && datenbank.isOpen()) {
-            try {
-                datenbank.execute(QStringLiteral("DROP SCHEMA %1 CASCADE").arg(datenbank.quote(schema)));
-            } catch (...) {
-            }
-        }
-        datenbank.close();
     }
 
     void erklaerung(int nummer, const QString &empfaenger, int positionen = 0, const QDate &datum = QDate(2024, 5, 2))
@@ -89,27 +58,8 @@ struct Ausfuhrdaten
     {
         return zahl(QStringLiteral("SELECT COUNT(*) FROM \"EINFOLG\" WHERE \"belegnr\" = ?"), {nummer});
     }
-
-    TempFolder ordner;
-    QString schema;
-    db::Database &datenbank;
 };
 
-// A test suite over both stores; the PostgreSQL half is skipped without a
-// server.
-class AusfuhrTest : public testing::TestWithParam<Speicher>
-{
-protected:
-    void SetUp() override
-    {
-        if (GetParam() == Speicher::PostgreSQL && qEnvironmentVariableIsEmpty("RAZAZU_TEST_PG"))
-            GTEST_SKIP() << "RAZAZU_TEST_PG not set";
-        daten = std::make_unique<Ausfuhrdaten>(GetParam());
-    }
-    void TearDown() override { daten.reset(); }
+using AusfuhrTest = SpeicherTest<Ausfuhrdaten>;
 
-    std::unique_ptr<Ausfuhrdaten> daten;
-};
-
-#define AUSFUHR_TESTS(Suite) \
-    INSTANTIATE_TEST_SUITE_P(Speicher, Suite, testing::Values(Speicher::SQLite, Speicher::PostgreSQL), speicherName)
+#define AUSFUHR_TESTS(Suite) SPEICHER_TESTS(Suite)

@@ -1,4 +1,5 @@
 #include "Ausfuhrdaten.h"
+#include "support/Druckumgebung.h"
 #include "support/ModalForms.h"
 #include "support/PdfWords.h"
 #include "support/RecordingWeitergabe.h"
@@ -9,9 +10,13 @@
 #include "common/Ini.h"
 #include "common/RadioGroup.h"
 #include "common/Tabelle_S_BENUTZ.h"
+#include "common/Tabelle_S_FelderJust.h"
+#include "common/TfrmDrucker.h"
 #include "platform/db/Table.h"
 #include "platform/print/PdfBackend.h"
 #include "platform/print/RecordingBackend.h"
+#include "platform/sys/UnhandledException.h"
+#include "platform/ui/StatusBar.h"
 #include "sad_export/TfrmEinheit_d.h"
 #include "sad_export/TfrmRegieAE.h"
 
@@ -19,80 +24,33 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QAction>
+#include <algorithm>
 
 namespace {
 
-const QString erste = QStringLiteral("AUSFUHRANMELDUNG");
-const QString folge = QStringLiteral("AUSFUHRANMELDUNG - ERGÄNZ");
-constexpr qint64 master = 2000000000;
+const QString &erste = ausfuhrErste;
+const QString &folge = ausfuhrFolge;
 
-// forwards to one PDF file for all jobs of a run
-class PdfWeitergabe : public RecordingWeitergabe
-{
-public:
-    PdfWeitergabe(print::RecordingBackend &aufnahme, print::PdfBackend &pdf) : RecordingWeitergabe(aufnahme), pdf_(pdf) {}
-    void beginJob(const QString &t, const print::JobOptions &o) override { RecordingWeitergabe::beginJob(t, o), pdf_.beginJob(t, o); }
-    void newPage() override { RecordingWeitergabe::newPage(), pdf_.newPage(); }
-    void endJob() override { RecordingWeitergabe::endJob(), pdf_.endJob(); }
-    void abortJob() override { RecordingWeitergabe::abortJob(), pdf_.abortJob(); }
-    void drawText(const print::TextOperation &o) override { RecordingWeitergabe::drawText(o), pdf_.drawText(o); }
-    void drawLine(const print::LineOperation &o) override { RecordingWeitergabe::drawLine(o), pdf_.drawLine(o); }
-    void drawShape(const print::ShapeOperation &o) override { RecordingWeitergabe::drawShape(o), pdf_.drawShape(o); }
-    void drawImage(const print::ImageOperation &o) override { RecordingWeitergabe::drawImage(o), pdf_.drawImage(o); }
-
-private:
-    print::PdfBackend &pdf_;
-};
-
-// A program folder (INI file, pre-stamper lists), the user's print
-// settings with both page kinds on the printer "Laser", and every print
-// recorded.
-class EinheitDruckTest : public AusfuhrTest
+class EinheitDruckTest : public AusfuhrTest, public Druckumgebung
 {
 protected:
+    EinheitDruckTest() : Druckumgebung({erste, folge}) {}
     void SetUp() override
     {
         AusfuhrTest::SetUp();
         if (IsSkipped())
             return;
-        hatteHome = qEnvironmentVariableIsSet("RAZAZU_HOME");
-        alteHome = qgetenv("RAZAZU_HOME");
-        qputenv("RAZAZU_HOME", programm.path().toUtf8());
-        vorherigeListe = setDruckerListeQuelle(
-            [] { return print::PrinterList{{QStringLiteral("Laser"), QStringLiteral("Nadel")}, QStringLiteral("Laser")}; });
-        vorherigerAnschluss = setDruckerAnschluss([this](const QString &) -> std::unique_ptr<print::PrintBackend> {
-            if (pdf)
-                return std::make_unique<PdfWeitergabe>(aufnahme, *pdf);
-            return std::make_unique<RecordingWeitergabe>(aufnahme);
-        });
-        benutzer.setPath(benutzerOrdner.path());
-        benutzer.open();
-        benutzer.createTable(Tabelle_S_BENUTZ());
-        seitenart(erste, 1);
-        seitenart(folge, 1);
         vorab({});
     }
-    void TearDown() override
+    QString druckerVon(const QString &name)
     {
-        if (!IsSkipped()) {
-            setDruckerListeQuelle(vorherigeListe);
-            setDruckerAnschluss(vorherigerAnschluss);
-            benutzer.close();
-            if (hatteHome)
-                qputenv("RAZAZU_HOME", alteHome);
-            else
-                qunsetenv("RAZAZU_HOME");
-        }
-        AusfuhrTest::TearDown();
-    }
-
-    void seitenart(const QString &name, int kopien, int spalte = 0, int zeile = 0)
-    {
-        benutzer.execute(QStringLiteral("DELETE FROM \"S_BENUTZ\" WHERE \"name\" = ?"), {name});
-        benutzer.execute(QStringLiteral("INSERT INTO \"S_BENUTZ\" VALUES (?, ?, ?, ?, ?)"),
-                         {name, QStringLiteral("Laser"), spalte, zeile, kopien});
+        return db::Query::scalar(benutzer, QStringLiteral("SELECT \"schnittst\" FROM \"S_BENUTZ\" WHERE \"name\" = ?"),
+                                 {name})
+            .toString();
     }
     void vorab(const QStringList &zeilen)
     {
@@ -138,15 +96,6 @@ protected:
             .toString();
     }
 
-    TempFolder programm;
-    TempFolder benutzerOrdner;
-    db::Database &benutzer = db::Database::alias(QStringLiteral("Razazu"));
-    print::RecordingBackend aufnahme;
-    print::PdfBackend *pdf = nullptr;
-    DruckerListeQuelle vorherigeListe;
-    DruckerAnschluss vorherigerAnschluss;
-    bool hatteHome = false;
-    QByteArray alteHome;
 };
 
 TEST(Blattaufteilung, OneItemOnTheFirstSheetAndThreeOnEachFurther)
@@ -183,7 +132,8 @@ TEST(Blattbereich, RefusesWhatCannotBePrinted)
     };
     for (const Fall &fall : {Fall{"1", "3", nullptr}, {"2", "2", nullptr}, {"3", "2", "liegt hinter der letzten"},
                              {"0", "2", "nur die Seiten 1 bis 3"}, {"-1", "-1", "nur die Seiten 1 bis 3"},
-                             {"2", "4", "nur die Seiten 1 bis 3"}, {"x", "2", "keine gültige Zahl"}}) {
+                             {"2", "4", nullptr}, {"4", "5", "nur die Seiten 1 bis 3"},
+                             {"x", "2", "keine gültige Zahl"}}) {
         QString meldung;
         const auto bereich = blattbereichLesen(QString::fromLatin1(fall.von), QString::fromLatin1(fall.bis), 3, &meldung);
         EXPECT_EQ(bereich.has_value(), fall.meldung == nullptr) << fall.von << "-" << fall.bis;
@@ -191,6 +141,8 @@ TEST(Blattbereich, RefusesWhatCannotBePrinted)
             EXPECT_TRUE(meldung.contains(QString::fromUtf8(fall.meldung))) << meldung.toStdString();
         }
     }
+    // A range past the last sheet ends with the document.
+    EXPECT_EQ(blattbereichLesen(QStringLiteral("2"), QStringLiteral("4"), 3, nullptr)->bis, 3);
 }
 
 // On the form set: sheet count, which items each sheet carries and where,
@@ -263,6 +215,7 @@ TEST_P(EinheitDruckTest, SheetRangesPrintTheirSheetsAndRefuseTheImpossible)
     const QList<Fall> faelle{
         {TfrmEinheit_d::VonBis, "2", "3", {2, 3}, nullptr},
         {TfrmEinheit_d::EineSeite, "3", "", {3}, nullptr},
+        {TfrmEinheit_d::VonBis, "3", "9", {3}, nullptr},
         {TfrmEinheit_d::VonBis, "3", "2", {}, "Die erste Seite liegt hinter der letzten!"},
         {TfrmEinheit_d::VonBis, "0", "2", {}, "Es gibt nur die Seiten 1 bis 3!"},
         {TfrmEinheit_d::EineSeite, "4", "", {}, "Es gibt nur die Seiten 1 bis 3!"},
@@ -295,7 +248,7 @@ TEST_P(EinheitDruckTest, SheetRangesPrintTheirSheetsAndRefuseTheImpossible)
 TEST_P(EinheitDruckTest, PreStamperGatesSplitSheetOneBetweenMasterAndDeclaration)
 {
     vorab({QStringLiteral("2"), QStringLiteral("8"), QStringLiteral("44_1"), QStringLiteral("70"), QStringLiteral("abc")});
-    erklaerung(master, 1);
+    erklaerung(Belegart::MasterFormularNr, 1);
     erklaerung(30, 1);
     struct Fall
     {
@@ -305,7 +258,7 @@ TEST_P(EinheitDruckTest, PreStamperGatesSplitSheetOneBetweenMasterAndDeclaration
         QStringList nicht;
     };
     const QList<Fall> faelle{
-        {master, false, {"Versender", "Empfaenger", "Zeile445", "Ort"}, {"EX", "Posten 1", "Zeile447"}},
+        {Belegart::MasterFormularNr, false, {"Versender", "Empfaenger", "Zeile445", "Ort"}, {"EX", "Posten 1", "Zeile447"}},
         {30, true, {"EX", "Posten 1", "Zeile447", "Ort"}, {"Versender", "Empfaenger", "Zeile445"}},
         {30, false, {"Versender", "Empfaenger", "Zeile445", "EX", "Posten 1", "Zeile447", "Ort"}, {}},
     };
@@ -313,12 +266,12 @@ TEST_P(EinheitDruckTest, PreStamperGatesSplitSheetOneBetweenMasterAndDeclaration
         SCOPED_TRACE(fall.nummer);
         aufnahme.clear();
         auto d = dialog(fall.nummer);
-        EXPECT_EQ(d->CheckBox1->isVisible(), fall.nummer != master);
+        EXPECT_EQ(d->CheckBox1->isVisible(), fall.nummer != Belegart::MasterFormularNr);
         d->CheckBox1->setChecked(fall.vorabStempler);
         ScriptedDialogs dialoge;
         dialoge.answerMessage(QStringLiteral("Bitte Formular Ausfuhranmeldung"), ui::ModalResult::Ok);
         dialoge.answerPrinterSetup(std::nullopt);
-        if (fall.nummer == master)
+        if (fall.nummer == Belegart::MasterFormularNr)
             dialoge.answerMessage(QStringLiteral("Die 1. Seite zum VorabStempler drucken !"), ui::ModalResult::Ok);
         d->BtnOK->click();
         ASSERT_EQ(aufnahme.jobs().size(), 1);
@@ -430,9 +383,9 @@ TEST_P(EinheitDruckTest, BlankPaperJobsAndPages)
 // until it is a whole number.
 TEST_P(EinheitDruckTest, MasterRecordPrintsTheAskedNumberOfSets)
 {
-    erklaerung(master, 1);
+    erklaerung(Belegart::MasterFormularNr, 1);
     IniWertSchreiben(IniDateiName(), IniAbschnitt(), QStringLiteral("AeSet"), 3);
-    auto d = dialog(master);
+    auto d = dialog(Belegart::MasterFormularNr);
     d->RadioGroup2->setItemIndex(TfrmEinheit_d::WeissesPapier);
     d->auswahlAnwenden();
     ScriptedDialogs dialoge;
@@ -544,6 +497,231 @@ TEST_P(EinheitDruckTest, TheRegistersPrintOpensTheDialogOnItsDeclaration)
     EXPECT_EQ(titel, "Druck Einheitspapier - Belegnummer: 80");
     EXPECT_EQ(nummer, "80");
     EXPECT_TRUE(aufnahme.jobs().isEmpty());
+}
+
+// With no printer for sheet 1 the dialog says so and opens the
+// print-settings editor on its own page kinds; what the clerk assigns there
+// is the printer, and without one the default printer prints.
+TEST_P(EinheitDruckTest, WithoutAPrinterTheDialogOpensThePrintSettingsEditor)
+{
+    erklaerung(90, 1);
+    daten->datenbank.createTable(Tabelle_S_FelderJust());
+    seitenart(QStringLiteral("CMR"), 1, 0, 0, QStringLiteral("-1"));
+    struct Fall
+    {
+        const char *gespeichert;
+        bool zuordnen;
+        const char *status;
+    };
+    for (const Fall &fall : {Fall{"-1", true, "Drucker: Nadel"}, Fall{"LPT1", false, "Drucker: Laser"},
+                             Fall{"", false, "Drucker: Laser"}}) {
+        SCOPED_TRACE(fall.gespeichert);
+        seitenart(erste, 1, 0, 0, QString::fromLatin1(fall.gespeichert));
+        seitenart(folge, 1, 0, 0, QStringLiteral("-1"));
+        ScriptedDialogs dialoge;
+        dialoge.answerMessage(QStringLiteral("Es wurde kein Drucker ausgewählt!"), ui::ModalResult::Ok);
+        ModalForms formulare;
+        int zeilen = 0;
+        formulare.whenShown<TfrmDrucker>([&](TfrmDrucker &editor) {
+            zeilen = editor.Table1->recordCount();
+            if (fall.zuordnen) {
+                editor.Table1->findKey({erste});
+                dialoge.answerPrinterSetup(QStringLiteral("Nadel"));
+                editor.druckerZuordnen();
+            }
+            editor.BitBtn1->click();
+        });
+        auto d = dialog(90);
+        EXPECT_EQ(zeilen, 2) << "only the export declaration's page kinds";
+        EXPECT_EQ(d->StatusBar1->panelText(0), fall.status);
+    }
+}
+
+// "... einrichten" gives both page kinds the printer the set-up leaves
+// current, also when the clerk cancels it.
+TEST_P(EinheitDruckTest, SettingUpThePrinterStoresItForBothPageKinds)
+{
+    erklaerung(91, 1);
+    struct Fall
+    {
+        std::optional<QString> antwort;
+        const char *erwartet;
+    };
+    for (const Fall &fall : {Fall{std::nullopt, "Laser"}, Fall{QStringLiteral("Nadel"), "Nadel"}}) {
+        SCOPED_TRACE(fall.erwartet);
+        seitenart(erste, 1);
+        seitenart(folge, 1, 0, 0, QStringLiteral("Nadel"));
+        auto d = dialog(91);
+        ScriptedDialogs dialoge;
+        dialoge.answerPrinterSetup(fall.antwort);
+        d->mnuDruckerEinrichten->trigger();
+        EXPECT_EQ(druckerVon(erste), fall.erwartet);
+        EXPECT_EQ(druckerVon(folge), fall.erwartet);
+        EXPECT_EQ(d->StatusBar1->panelText(0), QStringLiteral("Drucker: ") + QString::fromLatin1(fall.erwartet));
+    }
+}
+
+// The progress bar runs from 0 up to 100 in steps on every sheet printed,
+// and is hidden again after the run.
+TEST_P(EinheitDruckTest, TheProgressBarRunsUpInStepsOnEverySheet)
+{
+    erklaerung(92, 4);
+    IniWertSchreiben(IniDateiName(), IniAbschnitt(), QStringLiteral("AeSet"), 3);
+    struct Fall
+    {
+        int medium;
+        int blaetter;   // sheets printed: 2 on the form set, 2 x 3 copies on blank paper
+    };
+    for (const Fall &fall : {Fall{TfrmEinheit_d::Formular, 2}, Fall{TfrmEinheit_d::WeissesPapier, 6}}) {
+        SCOPED_TRACE(fall.medium);
+        auto d = dialog(92);
+        d->RadioGroup2->setItemIndex(fall.medium);
+        d->auswahlAnwenden();
+        QList<int> werte;
+        bool sichtbar = true;
+        QObject::connect(d->ProgressBar1, &QProgressBar::valueChanged, d.get(), [&](int wert) {
+            werte << wert;
+            sichtbar = sichtbar && d->ProgressBar1->isVisible();
+        });
+        ScriptedDialogs dialoge;
+        if (fall.medium == TfrmEinheit_d::Formular) {
+            dialoge.answerMessage(QStringLiteral("Bitte Formular Ausfuhranmeldung"), ui::ModalResult::Ok);
+            dialoge.answerPrinterSetup(std::nullopt);
+        } else {
+            dialoge.answerMessage(QStringLiteral("Dupplex-Funktion"), ui::ModalResult::No);
+        }
+        dialoge.answerInput(QStringLiteral("Bitte Nummer - Einheitspapier eingeben :"), QStringLiteral("N"));
+        d->BtnOK->click();
+        QList<QList<int>> blaetter{{}};
+        for (int wert : std::as_const(werte)) {
+            blaetter.last() << wert;
+            if (wert == 100)
+                blaetter << QList<int>{};
+        }
+        EXPECT_TRUE(blaetter.takeLast().isEmpty()) << "the last sheet ends at 100";
+        ASSERT_EQ(blaetter.size(), fall.blaetter);
+        for (const QList<int> &blatt : std::as_const(blaetter)) {
+            EXPECT_EQ(blatt.first(), 0);
+            EXPECT_GE(blatt.size(), 3) << "steps between 0 and 100";
+            EXPECT_TRUE(std::adjacent_find(blatt.begin(), blatt.end(), std::greater_equal<>()) == blatt.end());
+        }
+        EXPECT_TRUE(sichtbar);
+        EXPECT_FALSE(d->ProgressBar1->isVisible());
+    }
+}
+
+// Without "Vorab.KD1" OK reports the file error before anything is printed
+// and the dialog stays open.
+TEST_P(EinheitDruckTest, AMissingPreStamperListStopsTheRunBeforeItPrints)
+{
+    erklaerung(93, 1);
+    QFile::remove(programm.file(QStringLiteral("Vorab.KD1")));
+    std::vector<sys::ExceptionReport> berichte;
+    const auto vorher = sys::setExceptionHandler([&](const sys::ExceptionReport &r) { berichte.push_back(r); });
+    auto d = dialog(93);
+    ScriptedDialogs dialoge;
+    d->BtnOK->click();
+    sys::setExceptionHandler(vorher);
+    EXPECT_EQ(berichte.size(), 1u);
+    EXPECT_TRUE(dialoge.shown().empty());
+    EXPECT_TRUE(aufnahme.jobs().isEmpty());
+    EXPECT_TRUE(d->isVisible());
+}
+
+// The emergency-procedure stamp needs both the start and the ticket number.
+TEST_P(EinheitDruckTest, TheEmergencyStampNeedsStartAndTicket)
+{
+    struct Fall
+    {
+        qint64 nummer;
+        const char *ticket;
+    };
+    for (const Fall &fall : {Fall{94, "T-4711"}, Fall{95, ""}}) {
+        SCOPED_TRACE(fall.nummer);
+        aufnahme.clear();
+        erklaerung(fall.nummer, 1);
+        daten->datenbank.execute(
+            QStringLiteral("UPDATE \"EINHEIT\" SET \"NV_AM\" = '02.05.2024 10:15', \"NV_TicketNr\" = ? WHERE \"belegnr\" = ?"),
+            {QString::fromLatin1(fall.ticket), fall.nummer});
+        auto d = dialog(fall.nummer);
+        ScriptedDialogs dialoge;
+        dialoge.answerMessage(QStringLiteral("Bitte Formular Ausfuhranmeldung"), ui::ModalResult::Ok);
+        dialoge.answerPrinterSetup(std::nullopt);
+        d->BtnOK->click();
+        const bool stempel = *fall.ticket != 0;
+        EXPECT_EQ(aufnahme.hasText(QStringLiteral("ECS/AES NOTFALLVERFAHREN"), 1540, 2140), stempel);
+        EXPECT_EQ(aufnahme.hasText(QStringLiteral("KEINE DATEN IM SYSTEM VERFÜGBAR"), 1460, 2210), stempel);
+        if (!stempel)
+            continue;
+        const auto begonnen = aufnahme.findText(QStringLiteral("02.05.2024 10:15"));
+        ASSERT_TRUE(begonnen.has_value());
+        EXPECT_GT(begonnen->position.x(), 1460);
+        EXPECT_EQ(begonnen->position.y(), 2250);
+        const auto ticket = aufnahme.findText(QStringLiteral("T-4711"));
+        ASSERT_TRUE(ticket.has_value());
+        EXPECT_EQ(ticket->position.y(), 2340);
+        bool punkte = false;
+        for (const auto &text : aufnahme.texts())
+            punkte = punkte || (text.text.startsWith(QLatin1String("Begonnen am ..")) && text.position == QPoint(1460, 2270));
+        EXPECT_TRUE(punkte);
+    }
+}
+
+// The test print: one job per copy of the set on the chosen printer, "AE"
+// and "TEST123" after "Nr", no question and no back page; the dialog stays
+// open on "Formular" and the declaration is left as it was.
+TEST_P(EinheitDruckTest, TheTestPrintDrawsOneSetWithoutBackPages)
+{
+    erklaerung(96, 4);
+    IniWertSchreiben(IniDateiName(), IniAbschnitt(), QStringLiteral("AeSet"), 4);
+    auto d = dialog(96);
+    d->Edit1->setText(QStringLiteral("geändert"));
+    ScriptedDialogs dialoge;
+    dialoge.answerPrinterSetup(QStringLiteral("Nadel"));
+    d->TestdruckaufweiemPapier1->trigger();
+    ASSERT_EQ(aufnahme.jobs().size(), 4);
+    EXPECT_EQ(aufnahme.pageCount(), 4);
+    for (int j = 0; j < 4; ++j) {
+        const int seite = aufnahme.jobs()[j].firstPage;
+        EXPECT_EQ(aufnahme.jobs()[j].title, QStringLiteral("Razazu / Versand: Ausfuhrmeldung Seite:%1").arg(j + 1));
+        EXPECT_TRUE(aufnahme.hasText(QStringLiteral("TEST123"), 889, 50, 0, seite));
+        EXPECT_TRUE(aufnahme.hasText(QStringLiteral("AE"), 762, 50, 0, seite));
+    }
+    // Copy 4 is the exporter's copy: digit 3 and "Kopie für" / "Aussteller" in box B.
+    const int vierte = aufnahme.jobs()[3].firstPage;
+    EXPECT_TRUE(aufnahme.hasText(QStringLiteral("3"), 170, 120, 0, vierte));
+    EXPECT_TRUE(aufnahme.hasText(QStringLiteral("Kopie für"), 1170, 1850, 0, vierte));
+    EXPECT_TRUE(aufnahme.hasText(QStringLiteral("Aussteller"), 1170, 1980, 0, vierte));
+    EXPECT_FALSE(aufnahme.findText(QStringLiteral("I. Verwendung des Vordrucks")).has_value());
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(d->RadioGroup2->itemIndex(), TfrmEinheit_d::Formular);
+    EXPECT_EQ(gespeichert(96, QStringLiteral("AENR")), "AE-1");
+
+    // Cancelling the set-up prints nothing.
+    aufnahme.clear();
+    dialoge.answerPrinterSetup(std::nullopt);
+    d->TestdruckaufweiemPapier1->trigger();
+    EXPECT_TRUE(aufnahme.jobs().isEmpty());
+}
+
+// "VorabStempler" clears the form number only on blank paper, where the
+// pre-stamped set gets a number of its own; on the form set it keeps what
+// the clerk typed.
+TEST_P(EinheitDruckTest, ThePreStamperTickClearsTheNumberOnlyOnBlankPaper)
+{
+    erklaerung(97, 4);
+    auto d = dialog(97);
+    EXPECT_EQ(d->Edit1->text(), "AE-1");
+    d->Edit1->setText(QStringLiteral("getippt"));
+    d->CheckBox1->click();
+    EXPECT_EQ(d->Edit1->text(), "getippt");
+    d->CheckBox1->click();
+    d->RadioGroup2->setItemIndex(TfrmEinheit_d::WeissesPapier);
+    d->auswahlAnwenden();
+    EXPECT_EQ(d->Edit1->text(), "getippt");
+    d->CheckBox1->click();
+    EXPECT_TRUE(d->Edit1->isVisible());
+    EXPECT_TRUE(d->Edit1->text().isEmpty());
 }
 
 AUSFUHR_TESTS(EinheitDruckTest);

@@ -204,6 +204,8 @@ private:
         case BatchMode::Update:
             return update(values);
         case BatchMode::AppendUpdate: {
+            if (upsert_)
+                return insert(values);
             const int updated = update(values);
             return updated > 0 ? updated : insert(values);
         }
@@ -249,24 +251,40 @@ private:
             }
             insert_ = database_.prepareBulkAppend(target_.name, columns);
         }
-        if (!insert_ && mode_ != BatchMode::Update && mode_ != BatchMode::Delete)
-            insert_ = database_.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                            .arg(table, insertColumns.join(QLatin1String(", ")),
-                                                 insertValues.join(QLatin1String(", "))));
+        QString insert = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                             .arg(table, insertColumns.join(QLatin1String(", ")), insertValues.join(QLatin1String(", ")));
         QStringList where;
         QStringList assignments;
+        QStringList keys;
+        QStringList takeOver;
         for (const FieldPair &pair : pairs_) {
-            if (pair.key)
-                where << database_.quote(pair.target.name) + QStringLiteral(" = ?");
-            else if (pair.target.type != FieldType::AutoInc)
-                assignments << database_.quote(pair.target.name) + QStringLiteral(" = ?");
+            const QString column = database_.quote(pair.target.name);
+            if (pair.key) {
+                where << column + QStringLiteral(" = ?");
+                keys << column;
+                // A key numbered by the store on insert is not the row's own.
+                upsert_ = upsert_ && !numberedByStore(pair.target);
+            } else if (pair.target.type != FieldType::AutoInc) {
+                assignments << column + QStringLiteral(" = ?");
+                takeOver << column + QStringLiteral(" = excluded.") + column;
+            }
         }
         // With nothing but the key in common an update changes nothing, yet
         // tells which records exist.
-        if (assignments.isEmpty())
-            assignments << database_.quote(target_.primaryKey.first()) + QStringLiteral(" = ")
-                               + database_.quote(target_.primaryKey.first());
-        if (mode_ == BatchMode::Update || mode_ == BatchMode::AppendUpdate)
+        if (assignments.isEmpty() && !target_.primaryKey.isEmpty()) {
+            const QString firstKey = database_.quote(target_.primaryKey.first());
+            assignments << firstKey + QStringLiteral(" = ") + firstKey;
+            takeOver << firstKey + QStringLiteral(" = excluded.") + firstKey;
+        }
+        // Update or insert in one statement, by the primary key, which
+        // both SQLite and PostgreSQL take as the conflict's target.
+        upsert_ = upsert_ && mode_ == BatchMode::AppendUpdate;
+        if (upsert_)
+            insert += QStringLiteral(" ON CONFLICT (%1) DO UPDATE SET %2")
+                          .arg(keys.join(QLatin1String(", ")), takeOver.join(QLatin1String(", ")));
+        if (!insert_ && mode_ != BatchMode::Update && mode_ != BatchMode::Delete)
+            insert_ = database_.prepare(insert);
+        if (mode_ == BatchMode::Update || (mode_ == BatchMode::AppendUpdate && !upsert_))
             update_ = database_.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
                                             .arg(table, assignments.join(QLatin1String(", ")),
                                                  where.join(QLatin1String(" AND "))));
@@ -352,6 +370,7 @@ private:
     std::unique_ptr<store::Statement> update_;
     std::unique_ptr<store::Statement> remove_;
     bool bindCells_ = false;
+    bool upsert_ = true;
     QVariantList values_;
 };
 

@@ -114,6 +114,12 @@ QVariant convertFieldValue(const QVariant &value, const FieldDef &from, const Fi
     switch (to.type) {
     case FieldType::Alpha:
     case FieldType::Memo: {
+        // Text that fits is taken as it is, without a copy.
+        if (isTextType(from.type) && value.typeId() == QMetaType::QString) {
+            const auto &given = *static_cast<const QString *>(value.constData());
+            if (!given.isEmpty() && (to.type == FieldType::Memo || given.size() <= (to.size > 0 ? to.size : 255)))
+                return value;
+        }
         QString text = textOf(value, from);
         if (to.type == FieldType::Alpha) {
             const int size = to.size > 0 ? to.size : 255;
@@ -128,6 +134,8 @@ QVariant convertFieldValue(const QVariant &value, const FieldDef &from, const Fi
     case FieldType::Short:
     case FieldType::Long:
     case FieldType::AutoInc: {
+        if (isIntegerType(from.type) && value.typeId() == QMetaType::Int)
+            return integerValue(value.toInt(), to.type);
         if (isTextType(from.type)) {
             if (auto integer = parseInteger(value.toString()))
                 return integerValue(double(*integer), to.type);

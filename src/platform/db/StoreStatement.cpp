@@ -298,7 +298,8 @@ private:
             rc = bindText(index, storedDateTime(value.toDateTime()));
             break;
         case StoredKind::Text:
-            rc = bindText(index, value.toString());
+            rc = value.typeId() == QMetaType::QString ? bindText(index, *static_cast<const QString *>(value.constData()))
+                                                       : bindText(index, value.toString());
             break;
         }
         if (rc != SQLITE_OK)
@@ -412,37 +413,114 @@ void foldCase(sqlite3_context *context, int, sqlite3_value **arguments)
     sqlite3_result_text(context, folded.constData(), int(folded.size()), SQLITE_TRANSIENT);
 }
 
+// The tails of two texts in the order of their lower-case forms' UTF-8
+// bytes (code point order).
+int compareLoweredTails(const unsigned char *a, int size1, const unsigned char *b, int size2)
+{
+    const QByteArray left = QString::fromUtf8(reinterpret_cast<const char *>(a), size1).toLower().toUtf8();
+    const QByteArray right = QString::fromUtf8(reinterpret_cast<const char *>(b), size2).toLower().toUtf8();
+    const int order = std::memcmp(left.constData(), right.constData(), size_t(std::min(left.size(), right.size())));
+    if (order != 0)
+        return order;
+    return left.size() < right.size() ? -1 : left.size() > right.size() ? 1 : 0;
+}
+
+// The character at p, which moves behind it, as QString::fromUtf8 reads
+// it; -1 for bytes that are no valid UTF-8 (p then stays), which only the
+// whole text tells.
+inline qint32 nextCodePoint(const unsigned char *&p, const unsigned char *end)
+{
+    const unsigned char lead = *p;
+    char32_t code = 0;
+    int length = 0;
+    if (lead < 0x80) {
+        ++p;
+        return lead;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        code = lead & 0x1F;
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        code = lead & 0x0F;
+        length = 3;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        code = lead & 0x07;
+        length = 4;
+    } else {
+        return -1;
+    }
+    if (end - p < length)
+        return -1;
+    for (int i = 1; i < length; ++i) {
+        if ((p[i] & 0xC0) != 0x80)
+            return -1;
+        code = (code << 6) | (p[i] & 0x3F);
+    }
+    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    if (overlong || surrogate || code > 0x10FFFF)
+        return -1;
+    p += length;
+    return qint32(code);
+}
+
+inline unsigned char asciiLower(unsigned char c)
+{
+    return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c;
+}
+
+bool startsWithByteOrderMark(const unsigned char *p, const unsigned char *end)
+{
+    return end - p >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF;
+}
+
 // NOCASE as lower() sees it: SQLite's own folds only ASCII, so "Ägypten"
 // and "ägypten" were different keys of a case-insensitive index while a
 // filter took them for the same. Compares the lower-case forms byte by byte
-// (code point order), as the built-in one does for ASCII.
+// (code point order), as the built-in one does for ASCII. Character by
+// character, lowering only characters that differ: an index on names full
+// of umlauts compares often. Where that cannot tell, the texts from their
+// first non-ASCII character are lowered whole; this order is the one stored
+// indexes were built in, so both ways must agree exactly (QString::fromUtf8
+// drops a byte order mark at the start of what it converts; U+0130 lowers
+// to two characters).
 int compareNoCase(void *, int size1, const void *data1, int size2, const void *data2)
 {
     const auto *a = static_cast<const unsigned char *>(data1);
     const auto *b = static_cast<const unsigned char *>(data2);
-    const int common = std::min(size1, size2);
-    for (int i = 0; i < common; ++i) {
-        unsigned char x = a[i];
-        unsigned char y = b[i];
-        if ((x | y) >= 0x80) {
-            const QByteArray left =
-                QString::fromUtf8(reinterpret_cast<const char *>(a) + i, size1 - i).toLower().toUtf8();
-            const QByteArray right =
-                QString::fromUtf8(reinterpret_cast<const char *>(b) + i, size2 - i).toLower().toUtf8();
-            const int order = std::memcmp(left.constData(), right.constData(),
-                                          size_t(std::min(left.size(), right.size())));
-            if (order != 0)
-                return order;
-            return left.size() < right.size() ? -1 : left.size() > right.size() ? 1 : 0;
+    const unsigned char *endA = a + size1;
+    const unsigned char *endB = b + size2;
+    const unsigned char *wideA = nullptr;
+    const unsigned char *wideB = nullptr;
+    const auto whole = [&] { return compareLoweredTails(wideA, int(endA - wideA), wideB, int(endB - wideB)); };
+    while (a < endA && b < endB) {
+        if ((*a | *b) < 0x80) {
+            const unsigned char x = asciiLower(*a++);
+            const unsigned char y = asciiLower(*b++);
+            if (x != y)
+                return x < y ? -1 : 1;
+            continue;
         }
-        if (x >= 'A' && x <= 'Z')
-            x = x - 'A' + 'a';
-        if (y >= 'A' && y <= 'Z')
-            y = y - 'A' + 'a';
-        if (x != y)
-            return x < y ? -1 : 1;
+        if (!wideA) {
+            wideA = a;
+            wideB = b;
+            if (startsWithByteOrderMark(a, endA) || startsWithByteOrderMark(b, endB))
+                return whole();
+        }
+        const qint32 x = nextCodePoint(a, endA);
+        const qint32 y = x < 0 ? -1 : nextCodePoint(b, endB);
+        if (y < 0)
+            return whole();
+        if (x == y)
+            continue;
+        if (x == 0x130 || y == 0x130)
+            return whole();
+        const char32_t lowerX = QChar::toLower(char32_t(x));
+        const char32_t lowerY = QChar::toLower(char32_t(y));
+        if (lowerX != lowerY)
+            return lowerX < lowerY ? -1 : 1;
     }
-    return size1 < size2 ? -1 : size1 > size2 ? 1 : 0;
+    return a < endA ? 1 : b < endB ? -1 : 0;
 }
 
 } // namespace

@@ -75,9 +75,11 @@ protected:
         if (!widget)
             return false;
         // A key travels up from the focused control through its parents;
-        // the form looks at it once, where it starts.
+        // the form looks at it once, where it starts: at its focused control,
+        // or at the window itself when the focus is in no control of it (a
+        // window not yet activated).
         QWidget *focus = QApplication::focusWidget();
-        if (widget != (focus ? focus : widget->window()))
+        if (widget != (focus && focus->window() == widget->window() ? focus : widget->window()))
             return false;
         FormCore *form = FormCore::of(widget);
         if (!form)

@@ -166,6 +166,43 @@ TEST(DatabaseStore, SqliteStoreIsOneFileNamedAfterTheAlias)
     EXPECT_TRUE(QFile::exists(folder.file(QStringLiteral("Z_Tavero.sqlite"))));
 }
 
+// NOCASE orders texts as their lower-case forms (QString::toLower) in code
+// point order, also past umlauts, characters of other scripts and beyond
+// the basic plane: the index of a name column depends on it.
+TEST(DatabaseStore, NoCaseOrdersByTheLowerCaseForms)
+{
+    TempFolder folder;
+    Database database(QStringLiteral("Z_Tavero"));
+    database.setPath(folder.path());
+    database.open();
+    const QStringList texte = {
+        QStringLiteral("Müller"),      QStringLiteral("MÜLLER"),     QStringLiteral("Mueller"),
+        QStringLiteral("Müllerstraße"), QStringLiteral("MÜLLERSTRASSE"), QStringLiteral("Müller & Söhne 7"),
+        QStringLiteral("Müller & Söhne 12"), QStringLiteral("Ärger"), QStringLiteral("ärger"),
+        QStringLiteral("Zürich"),      QStringLiteral("\u1E9E"),     QStringLiteral("\u00DF"),
+        QStringLiteral("\u0130stanbul"), QStringLiteral("istanbul"), QStringLiteral("i\u0307stanbul"),
+        QStringLiteral("\u212A"),     QStringLiteral("k"),          QStringLiteral("\u03A3\u039F\u03A6"),
+        QStringLiteral("\u03C3\u03BF\u03C6"), QStringLiteral("\u6771\u4EAC"), QStringLiteral("A\U0001F600"),
+        QStringLiteral("a\U0001D400"), QStringLiteral("\U00010400x"), QStringLiteral("\U00010428x"),
+        QStringLiteral("äb\uFEFFc"),  QStringLiteral("äbc"),        QStringLiteral("é"),
+        QStringLiteral("É"),           QStringLiteral("e"),
+    };
+    const auto vorzeichen = [](int wert) { return wert < 0 ? -1 : wert > 0 ? 1 : 0; };
+    for (const QString &links : texte) {
+        for (const QString &rechts : texte) {
+            const QByteArray a = links.toLower().toUtf8();
+            const QByteArray b = rechts.toLower().toUtf8();
+            const int erwartet = a < b ? -1 : a > b ? 1 : 0;
+            const int ergebnis = Query::scalar(database,
+                                               QStringLiteral("SELECT CASE WHEN ? = ? COLLATE NOCASE THEN 0 "
+                                                              "WHEN ? < ? COLLATE NOCASE THEN -1 ELSE 1 END"),
+                                               {links, rechts, links, rechts})
+                                     .toInt();
+            EXPECT_EQ(vorzeichen(ergebnis), erwartet) << qPrintable(links) << " / " << qPrintable(rechts);
+        }
+    }
+}
+
 // A store written before our NOCASE (SQLite's folds only ASCII): its
 // case-insensitive indexes are rebuilt on opening, so umlauts of either case
 // meet and the index agrees with its table.

@@ -163,6 +163,26 @@ TEST(FormKeys, TheFormSeesKeysBeforeItsControls)
     EXPECT_EQ(form.edit(1)->text(), QStringLiteral("a"));
 }
 
+// A window not yet activated gets a key while the focus is still in another
+// window: its own form sees it once, at the window.
+TEST(FormKeys, AWindowWithoutTheFocusSeesAKeySentToIt)
+{
+    EntryForm andere;
+    showActive(andere);
+    andere.edit(1)->setFocus();
+    EntryForm form;
+    int gesehen = 0;
+    form.onKeyPress = [&](QKeyEvent *) {
+        ++gesehen;
+        return true;
+    };
+    form.show();
+    ASSERT_NE(QApplication::focusWidget()->window(), &form);
+    QKeyEvent taste(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&form, &taste);
+    EXPECT_EQ(gesehen, 1);
+}
+
 TEST(FormClosing, ButtonsCloseWithTheirModalResult)
 {
     const int results[] = {ui::ModalResult::Ok, ui::ModalResult::Cancel, ui::ModalResult::Abort, ui::ModalResult::Correct};

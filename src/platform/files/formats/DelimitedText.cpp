@@ -77,6 +77,14 @@ QStringList splitDelimitedRecord(QStringView record, QChar quote, QChar separato
     return values;
 }
 
+void splitDelimitedRecord(QStringView record, QChar quote, QChar separator, QVariantList &values)
+{
+    values.clear();
+    bool separatorFound = true;
+    while (separatorFound)
+        values.append(takeValue(record, quote, separator, separatorFound));
+}
+
 DelimitedReader::DelimitedReader(const QString &path, const DelimitedFormat &format)
     : fileName_(path), format_(format), file_(std::make_unique<QFile>())
 {

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <memory>
 
 class QFile;
@@ -30,6 +31,9 @@ struct DelimitedFormat
 // value is the whole rest, and rest becomes empty.
 QString takeDelimitedValue(QStringView &rest, QChar quote, QChar separator);
 QStringList splitDelimitedRecord(QStringView record, QChar quote, QChar separator);
+// The same as texts in values, which it empties first: a reader of many
+// records keeps the list's room from one to the next.
+void splitDelimitedRecord(QStringView record, QChar quote, QChar separator, QVariantList &values);
 
 // Reads a delimited text file record by record. A record is a line; a quoted
 // value that holds line breaks continues the record on the next lines, as far

@@ -1,0 +1,134 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// An entry form as data: which control edits which field, what it says in
+// status panel 0, which lookup F9 or its button opens and what the lookup's
+// choice fills. The engine (Eingabeformular) builds and binds the controls
+// from it; the control names are part of the interface (fixed-field lists,
+// pickers writing by name).
+
+// " - (hier besteht eine Übernahmemöglichkeit)" after a box's help text:
+// the box has a lookup.
+QString mitUebernahme(const QString &hilfe);
+
+enum class Feldart {
+    Edit,
+    Memo,
+    Kontrollkaestchen,
+    Positionsliste,     // the grid of the lines (DBGrid1), with its buttons
+};
+
+enum class Datenquelle { Kopf, Positionen, Parameter };
+
+enum class Blaettern {
+    Keins,
+    NachOben,           // entering the control scrolls the form to the top
+    ScrollDelta,        // leaving it scrolls so work goes on in the upper three quarters
+};
+
+// One control of the form, in tab order.
+struct Eingabefeld
+{
+    QString steuerelement;      // "DBEdit3"
+    QString feld;               // "F1_1"
+    QString kasten;             // the box it stands in ("1 Anmeldung"); rows of one box go together
+    QString hilfe = {};         // status panel 0 while the control has the focus
+    QString auswahl = {};       // the lookup button F9 clicks (Auswahlbindung::knopf); empty: none
+    Feldart art = Feldart::Edit;
+    Datenquelle quelle = Datenquelle::Kopf;
+    bool nurLesen = false;      // read-only, no tab stop, red font (counters)
+    bool verborgen = false;
+    bool nebenVorigem = false;  // on the line of the previous control of its box
+    Blaettern blaettern = Blaettern::Keins;
+    QString wahr = QStringLiteral("True");    // check boxes: the values written
+    QString falsch = QStringLiteral("False");
+    QString beschriftung = {};  // check boxes: the caption
+    int maxZeichen = 0;         // at most so many characters; 0: the field's size
+};
+
+// Where the focus goes after a lookup.
+enum class FokusDanach { Naechstes, Unveraendert, Ziel, ZielAmEnde };
+
+// One column (or several, put together by a pattern) of a lookup's choice
+// going into one control.
+struct Zuordnung
+{
+    QString steuerelement;
+    QStringList spalten;
+    QString muster = {};        // "%1 %2", "%1-%2-"; empty: the first column as it is
+};
+
+// The columns of a lookup's row into the controls, one for one in order
+// (the lines of an address box).
+inline QList<Zuordnung> zeilenweise(const QStringList &spalten, const QStringList &steuerelemente)
+{
+    QList<Zuordnung> zuordnungen;
+    for (int i = 0; i < steuerelemente.size() && i < spalten.size(); ++i)
+        zuordnungen << Zuordnung{steuerelemente[i], {spalten[i]}};
+    return zuordnungen;
+}
+
+// A lookup: its button, the registered lookup it opens, how that is asked,
+// what its choice fills.
+struct Auswahlbindung
+{
+    QString knopf;              // the button's component name; F9 rows name it
+    QString auswahl;            // the registered lookup ("AuswahlLand")
+    QString nebenSteuerelement; // the button stands right of this control
+    int tag = 0;                // the picker writes by this Tag itself
+    QString index = {};         // positioning order handed to the lookup
+    QString startSteuerelement = {};   // its text is the start value; empty: the F9 control's
+    QString titelZusatz = {};
+    QList<Zuordnung> zuordnungen = {};
+    FokusDanach fokus = FokusDanach::Naechstes;
+    QString fokusZiel = {};
+    bool fokusNurNachWahl = false;  // a cancelled lookup leaves the focus where it is
+    bool buchen = true;         // the record is posted after the dialog
+    bool tasteBeimDruecken = false;   // F9 acts on press instead of release
+    QString hinweis = {};
+};
+
+enum class Pruefart {
+    Leer,       // the (one) field is empty
+    AlleLeer,   // every field of the list is empty
+    EinesLeer,  // at least one field of the list is empty
+};
+
+// A condition over the current texts of the form's controls, named by field.
+struct Pruefregel
+{
+    Pruefart art;
+    QStringList felder;
+};
+
+inline Pruefregel leer(const QString &feld)
+{
+    return {Pruefart::Leer, {feld}};
+}
+inline Pruefregel alleLeer(const QStringList &felder)
+{
+    return {Pruefart::AlleLeer, felder};
+}
+inline Pruefregel einesLeer(const QStringList &felder)
+{
+    return {Pruefart::EinesLeer, felder};
+}
+
+// A caption of the check dialog and when it is ticked.
+struct Pruefhaken
+{
+    QString beschriftung;
+    Pruefregel regel;
+};
+
+// The check of required boxes of one form.
+struct Pruefung
+{
+    QList<Pruefregel> luecken;      // any one holding is a gap
+    QList<Pruefhaken> haken;        // the dialog's ticks for this form
+    // The first rule holding puts the focus into its first field.
+    QList<Pruefregel> fokusreihenfolge;
+};

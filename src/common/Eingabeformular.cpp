@@ -1,0 +1,533 @@
+#include "common/Eingabeformular.h"
+
+#include "common/Eingabeauswahl.h"
+#include "common/Eingabeformulare.h"
+#include "common/Programmzustand.h"
+#include "common/TSR_dbGrid.h"
+#include "platform/db/DataSource.h"
+#include "platform/db/Field.h"
+#include "platform/db/Table.h"
+#include "platform/ui/DataControls.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Guard.h"
+#include "platform/ui/Hints.h"
+#include "platform/ui/Keys.h"
+#include "platform/ui/ScrollBox.h"
+#include "platform/ui/SpeedButton.h"
+#include "platform/ui/StatusBar.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+QString mitUebernahme(const QString &hilfe)
+{
+    return hilfe + QStringLiteral(" - (hier besteht eine Übernahmemöglichkeit)");
+}
+
+namespace {
+
+// Pattern "%1 %2" over the columns' values, each placeholder replaced once
+// and in one pass, so a value holding "%2" stays as it is.
+QString zusammensetzen(const Zuordnung &zuordnung, const QHash<QString, QString> &werte)
+{
+    QStringList teile;
+    for (const QString &spalte : zuordnung.spalten)
+        teile << werte.value(spalte);
+    if (zuordnung.muster.isEmpty())
+        return teile.value(0);
+    QString ergebnis;
+    const QString &muster = zuordnung.muster;
+    for (int i = 0; i < muster.size(); ++i) {
+        if (muster[i] == u'%' && i + 1 < muster.size() && muster[i + 1].isDigit()) {
+            ergebnis += teile.value(muster[i + 1].digitValue() - 1);
+            ++i;
+        } else {
+            ergebnis += muster[i];
+        }
+    }
+    return ergebnis;
+}
+
+int zeichenbreiteFuer(const QWidget *control, int zeichen)
+{
+    return control->fontMetrics().averageCharWidth() * (qBound(2, zeichen, 45) + 2);
+}
+
+} // namespace
+
+Eingabeformular::Eingabeformular(const QString &name, const QList<Eingabefeld> &felder,
+                                 const QList<Auswahlbindung> &auswahlen, Quellen quellen, QWidget *parent)
+    : ui::Form(parent), name_(name), felder_(felder), auswahlen_(auswahlen), quellen_(quellen)
+{
+    // The controls keep pointers to their rows: the lists are the form's own.
+    felder_.detach();
+    auswahlen_.detach();
+    setObjectName(name);
+    setEnterMovesFocus(true);
+    aufbauen();
+    statusBar()->setPanels({400, -1});
+    onKeyPress = [this](QKeyEvent *event) { return tasteGedrueckt(event); };
+    for (Datenquelle quelle : {Datenquelle::Kopf, Datenquelle::Positionen, Datenquelle::Parameter}) {
+        if (db::Table *t = tabelle(quelle))
+            postOnClose(t);
+    }
+    registriereEingabeformular(name_, this);
+}
+
+Eingabeformular::~Eingabeformular()
+{
+    abmeldenEingabeformular(name_, this);
+}
+
+db::Table *Eingabeformular::tabelle(Datenquelle quelle) const
+{
+    db::DataSource *ds = quelle == Datenquelle::Kopf         ? quellen_.kopf
+                       : quelle == Datenquelle::Positionen ? quellen_.positionen
+                                                           : quellen_.parameter;
+    return ds ? ds->dataSet() : nullptr;
+}
+
+void Eingabeformular::aufbauen()
+{
+    ScrollBox1 = new ui::ScrollBox(body());
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    auto *layout = new QVBoxLayout(body());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(ScrollBox1);
+
+    QWidget *inhalt = ScrollBox1->content();
+    auto *raster = new QGridLayout(inhalt);
+    raster->setColumnStretch(2, 1);
+    QHash<QString, QVBoxLayout *> kaesten;
+    QHBoxLayout *letzteZeile = nullptr;
+    for (const Eingabefeld &feld : felder_) {
+        QWidget *control = steuerelementBauen(feld, inhalt);
+        steuerelemente_.insert(feld.steuerelement, control);
+        feldZeilen_.insert(feld.feld.toLower(), &feld);
+        if (feld.verborgen) {
+            control->hide();
+            continue;
+        }
+        QVBoxLayout *kasten = kaesten.value(feld.kasten);
+        if (!kasten) {
+            const int reihe = raster->rowCount();
+            auto *titel = new QLabel(feld.kasten, inhalt);
+            titel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            raster->addWidget(titel, reihe, 0);
+            kastenTitel_.insert(feld.kasten, titel);
+            kasten = new QVBoxLayout;
+            raster->addLayout(kasten, reihe, 1);
+            kaesten.insert(feld.kasten, kasten);
+            letzteZeile = nullptr;
+        }
+        if (!feld.nebenVorigem || !letzteZeile) {
+            letzteZeile = new QHBoxLayout;
+            kasten->addLayout(letzteZeile);
+        }
+        letzteZeile->addWidget(control);
+        zeilen_.insert(feld.steuerelement, letzteZeile);
+    }
+    // The grid answers to its own name; its frame holds the line buttons.
+    if (positionsliste_)
+        steuerelemente_.insert(positionsliste_->objectName(), positionsliste_);
+    for (QHBoxLayout *zeile : std::as_const(zeilen_))
+        zeile->addStretch();
+    raster->setRowStretch(raster->rowCount(), 1);
+    for (const Auswahlbindung &bindung : auswahlen_)
+        knopfBauen(bindung);
+    for (QHBoxLayout *zeile : std::as_const(zeilen_)) {
+        // The stretch added above goes last again, after any lookup button.
+        if (QLayoutItem *dehnung = zeile->itemAt(zeile->count() - 1); dehnung && dehnung->spacerItem()) {
+            zeile->removeItem(dehnung);
+            zeile->addItem(dehnung);
+        }
+    }
+
+    ui::applyAppearance(this, Erscheinungsbild(), ui::LabelFont::Document);
+    for (const Eingabefeld &feld : felder_) {
+        if (feld.nurLesen) {
+            if (auto *edit = qobject_cast<ui::DataEdit *>(steuerelemente_.value(feld.steuerelement)))
+                edit->setFontColor(sys::colors::red);
+        }
+    }
+    resize(820, 620);
+}
+
+QWidget *Eingabeformular::steuerelementBauen(const Eingabefeld &feld, QWidget *eltern)
+{
+    db::DataSource *quelle = feld.quelle == Datenquelle::Kopf         ? quellen_.kopf
+                           : feld.quelle == Datenquelle::Positionen ? quellen_.positionen
+                                                                    : quellen_.parameter;
+    QWidget *control = nullptr;
+    switch (feld.art) {
+    case Feldart::Edit: {
+        auto *edit = new ui::DataEdit(feld.steuerelement, quelle, feld.feld, eltern);
+        const db::Field *gebunden = edit->field();
+        int zeichen = gebunden ? gebunden->size() : 10;
+        if (feld.maxZeichen > 0) {
+            edit->setMaxLength(feld.maxZeichen);
+            zeichen = feld.maxZeichen;
+        }
+        edit->setFixedWidth(zeichenbreiteFuer(edit, zeichen));
+        if (feld.nurLesen) {
+            edit->setReadOnlyControl(true);
+            edit->setFocusPolicy(Qt::NoFocus);
+        }
+        connect(edit, &ui::DataEdit::entered, this, [this, edit, &feld] {
+            statusBar()->setPanelText(0, feld.hilfe);
+            if (feld.blaettern == Blaettern::NachOben)
+                ScrollBox1->setPosition(0);
+            else
+                ScrollBox1->ensureWidgetVisible(edit);
+        });
+        connect(edit, &ui::DataEdit::exited, this, [this, edit, &feld] {
+            statusBar()->setPanelText(0, QString());
+            if (feld.blaettern == Blaettern::ScrollDelta)
+                ScrollBox1->keepInUpperThreeQuarters(edit);
+        });
+        control = edit;
+        break;
+    }
+    case Feldart::Memo: {
+        auto *memo = new ui::DataMemo(feld.steuerelement, quelle, feld.feld, eltern);
+        memo->setFixedHeight(60);
+        connect(memo, &ui::DataMemo::entered, this, [this, &feld] { statusBar()->setPanelText(0, feld.hilfe); });
+        connect(memo, &ui::DataMemo::exited, this, [this] { statusBar()->setPanelText(0, QString()); });
+        control = memo;
+        break;
+    }
+    case Feldart::Kontrollkaestchen: {
+        auto *box = new ui::DataCheckBox(feld.steuerelement, feld.beschriftung, quelle, feld.feld, eltern);
+        box->setValueChecked(feld.wahr);
+        box->setValueUnchecked(feld.falsch);
+        connect(box, &ui::DataCheckBox::entered, this, [this, &feld] { statusBar()->setPanelText(0, feld.hilfe); });
+        connect(box, &ui::DataCheckBox::exited, this, [this] { statusBar()->setPanelText(0, QString()); });
+        control = box;
+        break;
+    }
+    case Feldart::Positionsliste: {
+        auto *rahmen = new QWidget(eltern);
+        auto *spalte = new QVBoxLayout(rahmen);
+        spalte->setContentsMargins(0, 0, 0, 0);
+        positionsliste_ = new TSR_dbGrid(feld.steuerelement, rahmen);
+        positionsliste_->setReadOnly(true);
+        positionsliste_->setRowSelect(true);
+        positionsliste_->setFocusPolicy(Qt::ClickFocus);
+        positionsliste_->setDataSource(quelle);
+        positionsliste_->setMinimumSize(560, 130);
+        spalte->addWidget(positionsliste_);
+        positionsKnoepfe_ = new QHBoxLayout;
+        spalte->addLayout(positionsKnoepfe_);
+        ui::setHint(positionsliste_, feld.hilfe);
+        control = rahmen;
+        steuerelemente_.insert(feld.steuerelement + QStringLiteral("Rahmen"), rahmen);
+        return control;
+    }
+    }
+    if (!feld.auswahl.isEmpty()) {
+        for (const Auswahlbindung &bindung : auswahlen_) {
+            if (bindung.knopf == feld.auswahl && !bindung.tasteBeimDruecken)
+                ui::setHotKey(control, Qt::Key_F9, feld.auswahl);
+        }
+    }
+    return control;
+}
+
+void Eingabeformular::knopfBauen(const Auswahlbindung &bindung)
+{
+    if (steuerelemente_.contains(bindung.knopf))
+        return;
+    QWidget *eltern = ScrollBox1->content();
+    auto *knopf = new ui::SpeedButton(bindung.knopf, QStringLiteral("..."), eltern);
+    knopf->setFlat(!Erscheinungsbild().framedSpeedButtons);
+    if (!bindung.hinweis.isEmpty())
+        ui::setHint(knopf, bindung.hinweis);
+    steuerelemente_.insert(bindung.knopf, knopf);
+    if (QHBoxLayout *zeile = zeilen_.value(bindung.nebenSteuerelement))
+        zeile->addWidget(knopf);
+    else
+        knopf->hide();
+    const QString name = bindung.knopf;
+    connect(knopf, &QAbstractButton::clicked, this, ui::guarded([this, name] { auswahlAusfuehren(name); }));
+}
+
+QWidget *Eingabeformular::steuerelement(const QString &name) const
+{
+    return steuerelemente_.value(name);
+}
+
+QWidget *Eingabeformular::steuerelementFuer(const QString &feld) const
+{
+    const Eingabefeld *zeile = feldZeilen_.value(feld.toLower());
+    return zeile ? steuerelemente_.value(zeile->steuerelement) : nullptr;
+}
+
+QString Eingabeformular::feldText(const QString &feld) const
+{
+    QWidget *control = steuerelementFuer(feld);
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        return edit->text();
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
+        return memo->toPlainText();
+    if (auto *box = qobject_cast<ui::DataCheckBox *>(control)) {
+        const QString werte = box->isChecked() ? box->valueChecked() : box->valueUnchecked();
+        return werte.section(u';', 0, 0);
+    }
+    return {};
+}
+
+QHBoxLayout *Eingabeformular::zeileVon(const QString &steuerelement) const
+{
+    return zeilen_.value(steuerelement);
+}
+
+void Eingabeformular::schreiben(const QString &steuerelement, const QString &text)
+{
+    QWidget *control = steuerelemente_.value(steuerelement);
+    if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+        edit->setText(text);
+        emit edit->textEdited(edit->text());
+    } else if (auto *memo = qobject_cast<QPlainTextEdit *>(control)) {
+        memo->setPlainText(text);
+    }
+}
+
+void Eingabeformular::setKastenSichtbar(const QString &kasten, bool sichtbar)
+{
+    if (QLabel *titel = kastenTitel_.value(kasten))
+        titel->setVisible(sichtbar);
+    for (const Eingabefeld &feld : std::as_const(felder_)) {
+        if (feld.kasten != kasten || feld.verborgen)
+            continue;
+        if (QWidget *control = steuerelemente_.value(feld.steuerelement))
+            control->setVisible(sichtbar);
+        for (const Auswahlbindung &bindung : std::as_const(auswahlen_)) {
+            if (bindung.nebenSteuerelement == feld.steuerelement)
+                if (QWidget *knopf = steuerelemente_.value(bindung.knopf))
+                    knopf->setVisible(sichtbar);
+        }
+    }
+}
+
+void Eingabeformular::setStatus(const QString &text)
+{
+    statusBar()->setPanelText(1, text);
+}
+
+void Eingabeformular::showEvent(QShowEvent *event)
+{
+    ui::Form::showEvent(event);
+    registriereEingabeformular(name_, this);
+}
+
+void Eingabeformular::auswahlAusfuehren(const QString &knopf)
+{
+    const Auswahlbindung *bindung = nullptr;
+    for (const Auswahlbindung &b : auswahlen_) {
+        if (b.knopf == knopf)
+            bindung = &b;
+    }
+    if (!bindung || !ui::commitPendingInput(this))
+        return;
+    const Auswahlfunktion auswahl = auswahlNamens(bindung->auswahl);
+    if (!auswahl) {
+        ui::showInformation(QStringLiteral("Diese Auswahl steht noch nicht zur Verfügung."));
+        return;
+    }
+    const QString startName =
+        bindung->startSteuerelement.isEmpty() ? bindung->nebenSteuerelement : bindung->startSteuerelement;
+    QWidget *ausgangspunkt = steuerelemente_.value(startName);
+    const Eingabefeld *startFeld = nullptr;
+    for (const Eingabefeld &feld : felder_) {
+        if (feld.steuerelement == startName)
+            startFeld = &feld;
+    }
+    db::Table *t = tabelle(startFeld ? startFeld->quelle : Datenquelle::Kopf);
+    if (t && t->isOpen() && t->state() == db::DatasetState::Browse && !t->isEmpty())
+        t->edit();
+
+    Auswahlanfrage anfrage;
+    anfrage.formular = name_;
+    anfrage.tag = bindung->tag;
+    if (auto *edit = qobject_cast<QLineEdit *>(ausgangspunkt))
+        anfrage.start = edit->text();
+    anfrage.index = bindung->index;
+    anfrage.titelZusatz = bindung->titelZusatz;
+    anfrage.eltern = this;
+    const Auswahlergebnis ergebnis = auswahl(anfrage);
+    if (ergebnis) {
+        for (const Zuordnung &zuordnung : bindung->zuordnungen)
+            schreiben(zuordnung.steuerelement, zusammensetzen(zuordnung, *ergebnis));
+        nachAuswahl(*bindung);
+    }
+    if (bindung->buchen && t && t->isOpen())
+        t->checkBrowseMode();
+    if (ergebnis || !bindung->fokusNurNachWahl)
+        fokusNach(*bindung, ausgangspunkt);
+}
+
+void Eingabeformular::fokusNach(const Auswahlbindung &bindung, QWidget *ausgangspunkt)
+{
+    switch (bindung.fokus) {
+    case FokusDanach::Unveraendert:
+        return;
+    case FokusDanach::Naechstes:
+        if (ausgangspunkt) {
+            ausgangspunkt->setFocus(Qt::OtherFocusReason);
+            moveFocus(true);
+        }
+        return;
+    case FokusDanach::Ziel:
+    case FokusDanach::ZielAmEnde:
+        if (QWidget *ziel = steuerelemente_.value(bindung.fokusZiel)) {
+            ziel->setFocus(Qt::OtherFocusReason);
+            if (auto *edit = qobject_cast<QLineEdit *>(ziel); edit && bindung.fokus == FokusDanach::ZielAmEnde) {
+                edit->deselect();
+                edit->end(false);
+            }
+        }
+        return;
+    }
+}
+
+bool Eingabeformular::tasteGedrueckt(QKeyEvent *event)
+{
+    auto *control = qobject_cast<QWidget *>(focusWidget());
+    if (!control)
+        return false;
+    const Eingabefeld *zeile = nullptr;
+    for (const Eingabefeld &feld : felder_) {
+        if (feld.steuerelement == control->objectName())
+            zeile = &feld;
+    }
+    if (!zeile)
+        return false;
+    if (event->key() == Qt::Key_F6 && master_ && qobject_cast<ui::DataEdit *>(control)) {
+        ui::guard([this, control] { festesFeldUmschalten(control); });
+        return true;
+    }
+    if (event->key() == Qt::Key_F9 && !event->isAutoRepeat() && !zeile->auswahl.isEmpty()) {
+        for (const Auswahlbindung &bindung : auswahlen_) {
+            if (bindung.knopf == zeile->auswahl && bindung.tasteBeimDruecken) {
+                const QString knopf = bindung.knopf;
+                ui::guard([this, knopf] { auswahlAusfuehren(knopf); });
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void Eingabeformular::festeFelderEinrichten(const QString &listenfeld, bool master)
+{
+    festeFelderFeld_ = listenfeld;
+    master_ = master;
+    db::Table *parameter = tabelle(Datenquelle::Parameter);
+    if (!parameter || listenfeld.isEmpty() || !parameter->isOpen() || parameter->isEmpty())
+        return;
+    const QStringList liste = parameter->fieldByName(listenfeld).asString().split(u'\n');
+    for (const Eingabefeld &feld : felder_) {
+        auto *edit = qobject_cast<ui::DataEdit *>(steuerelemente_.value(feld.steuerelement));
+        if (!edit)
+            continue;
+        QStringList zeilen = liste;
+        for (QString &z : zeilen)
+            z = z.trimmed();
+        if (!zeilen.contains(feld.steuerelement))
+            continue;
+        edit->setColor(sys::colors::activeBorder);
+        if (!master)
+            edit->setEnabled(false);
+    }
+}
+
+bool Eingabeformular::istFestesFeld(const QString &steuerelement) const
+{
+    auto *edit = qobject_cast<ui::DataEdit *>(steuerelemente_.value(steuerelement));
+    return edit && edit->color() == sys::colors::activeBorder;
+}
+
+void Eingabeformular::festesFeldUmschalten(QWidget *control)
+{
+    auto *edit = qobject_cast<ui::DataEdit *>(control);
+    db::Table *parameter = tabelle(Datenquelle::Parameter);
+    if (!edit || !parameter || festeFelderFeld_.isEmpty() || !parameter->isOpen())
+        return;
+    if (parameter->state() == db::DatasetState::Browse)
+        parameter->edit();
+    db::Field &liste = parameter->fieldByName(festeFelderFeld_);
+    QStringList zeilen = liste.asString().split(u'\n', Qt::SkipEmptyParts);
+    for (QString &z : zeilen)
+        z = z.trimmed();
+    const QString name = edit->objectName();
+    if (edit->color() == sys::colors::window) {
+        zeilen << name;
+        edit->setColor(sys::colors::activeBorder);
+    } else {
+        zeilen.removeAll(name);
+        edit->setColor(sys::colors::window);
+    }
+    liste.setAsString(zeilen.join(u'\n'));
+}
+
+bool Eingabeformular::regelTrifftZu(const Pruefregel &regel) const
+{
+    int leer = 0;
+    for (const QString &feld : regel.felder) {
+        if (feldText(feld).isEmpty())
+            ++leer;
+    }
+    switch (regel.art) {
+    case Pruefart::Leer:
+    case Pruefart::EinesLeer:
+        return leer > 0;
+    case Pruefart::AlleLeer:
+        return leer == regel.felder.size();
+    }
+    return false;
+}
+
+bool Eingabeformular::pruefen(const Pruefung &pruefung, bool an,
+                              const std::function<int(const QStringList &angekreuzt)> &dialog)
+{
+    if (!an)
+        return true;
+    bool luecke = false;
+    for (const Pruefregel &regel : pruefung.luecken)
+        luecke = luecke || regelTrifftZu(regel);
+    if (!luecke)
+        return true;
+    QStringList angekreuzt;
+    for (const Pruefhaken &haken : pruefung.haken) {
+        if (regelTrifftZu(haken.regel))
+            angekreuzt << haken.beschriftung;
+    }
+    const int ergebnis = dialog(angekreuzt);
+    for (const Pruefregel &regel : pruefung.fokusreihenfolge) {
+        if (regelTrifftZu(regel)) {
+            if (QWidget *control = steuerelementFuer(regel.felder.value(0))) {
+                ScrollBox1->ensureWidgetVisible(control);
+                control->setFocus(Qt::OtherFocusReason);
+            }
+            break;
+        }
+    }
+    return ergebnis != ui::ModalResult::Correct;
+}
+
+void Eingabeformular::druckenNachPruefung(const std::function<bool()> &pruefung,
+                                          const std::function<void()> &drucken)
+{
+    if (!ui::commitPendingInput(this))
+        return;
+    for (Datenquelle quelle : {Datenquelle::Kopf, Datenquelle::Positionen}) {
+        if (db::Table *t = tabelle(quelle); t && t->isOpen())
+            t->checkBrowseMode();
+    }
+    if (pruefung && !pruefung())
+        return;
+    drucken();
+}

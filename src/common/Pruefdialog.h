@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/ui/Form.h"
+
+#include <QList>
+#include <QStringList>
+
+class QCheckBox;
+class QGroupBox;
+
+// The dialog of a check of required boxes: groups of box captions, each
+// ticked when the box is empty, which the clerk reads but cannot change;
+// "Schließen" (result 2) accepts the gaps, "Korrigieren" (result 4) goes
+// back to the form. Closing it otherwise is "Schließen".
+class Pruefdialog : public ui::Form
+{
+    Q_OBJECT
+public:
+    struct Gruppe
+    {
+        QString titel;
+        QStringList beschriftungen;
+    };
+
+    Pruefdialog(const QString &titel, const QList<Gruppe> &gruppen, QWidget *parent = nullptr);
+
+    // Ticks exactly these captions.
+    void ankreuzen(const QStringList &beschriftungen);
+    void setGruppeSichtbar(int gruppe, bool sichtbar);
+    QStringList angekreuzt() const;
+    QGroupBox *gruppe(int index) const { return gruppen_.value(index); }
+
+    QAbstractButton *Schliessen;
+    QAbstractButton *Korrigieren;
+
+private:
+    QList<QGroupBox *> gruppen_;
+    QList<QCheckBox *> kaestchen_;
+};

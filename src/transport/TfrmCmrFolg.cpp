@@ -1,0 +1,55 @@
+#include "transport/TfrmCmrFolg.h"
+
+#include "common/TfrmRegie.h"
+#include "platform/db/Field.h"
+#include "platform/db/Table.h"
+#include "platform/ui/Menus.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+using namespace Qt::StringLiterals;
+
+TfrmCmrFolg *frmCmrFolg = nullptr;
+
+TfrmCmrFolg::TfrmCmrFolg(TfrmRegie &regie, const QString &status, QWidget *parent)
+    : Eingabeformular(u"frmCmrFolg"_s, CmrPositionFelder(), CmrPositionAuswahlen(),
+                      {nullptr, regie.regie().positionenQuelle(), nullptr}, parent)
+{
+    setWindowTitle(u"CMR - Frachtbrief Positionen"_s);
+    frmCmrFolg = this;
+    Schliessen1 = ui::addMenuItem(menuBar(), u"Schliessen1"_s, u"&Schließen"_s);
+    connect(Schliessen1, &QAction::triggered, this, [this] { setModalResult(ui::ModalResult::Cancel); });
+    const int position = regie.regie().positionen()->field(1).asInteger();
+    setStatus(status + u" ("_s + QString::number(position) + u". Position)"_s);
+}
+
+TfrmCmrFolg::~TfrmCmrFolg()
+{
+    if (frmCmrFolg == this)
+        frmCmrFolg = nullptr;
+}
+
+QList<Eingabefeld> CmrPositionFelder()
+{
+    using E = Eingabefeld;
+    const auto P = Datenquelle::Positionen;
+    return {
+        E{.steuerelement = u"DBEdit1"_s, .feld = u"C6"_s,
+          .kasten = u"6. Kennz. u. Nr.   7. Anz. Packst.   8. Art der Verp.   9. Bez. des Gutes"_s,
+          .hilfe = u"6. Kennzeichen und Nummer"_s, .quelle = P},
+        E{.steuerelement = u"DBEdit2"_s, .feld = u"C10"_s, .kasten = u"10. Stat.-Nr."_s,
+          .hilfe = mitUebernahme(u"10. Statistische Warennummer"_s), .auswahl = u"sbWare"_s, .quelle = P},
+        E{.steuerelement = u"DBEdit3"_s, .feld = u"C11"_s, .kasten = u"11. Brutto (kg)"_s,
+          .hilfe = u"11. Gewicht in Kilogramm - (Brutto)"_s, .quelle = P},
+        E{.steuerelement = u"DBEdit4"_s, .feld = u"C12"_s, .kasten = u"12. Umfang m³"_s,
+          .hilfe = u"12. Umfang in m³"_s, .quelle = P},
+    };
+}
+
+// The small goods-number picker gives the eight-digit number alone.
+QList<Auswahlbindung> CmrPositionAuswahlen()
+{
+    return {Auswahlbindung{.knopf = u"sbWare"_s, .auswahl = u"AuswahlWarennummer"_s,
+                           .nebenSteuerelement = u"DBEdit2"_s, .zuordnungen = {{u"DBEdit2"_s, {u"waren"_s}}}}};
+}

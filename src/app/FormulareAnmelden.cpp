@@ -1,6 +1,7 @@
 #include "Formulare.h"
 
 #include "masterdata/Artikel.h"
+#include "masterdata/Eingabeauswahlen.h"
 #include "masterdata/Geschft.h"
 #include "masterdata/Hafen.h"
 #include "masterdata/Klausel.h"
@@ -20,6 +21,7 @@
 #include "masterdata/Ware.h"
 #include "masterdata/Zahlung.h"
 #include "masterdata/Zoll.h"
+#include "sad_export/Ausfuhrauswahlen.h"
 #include "sad_export/TfrmEinh_Verfahren.h"
 #include "sad_export/TfrmRegieAE.h"
 #include "transport/CmrAuswahlen.h"
@@ -45,6 +47,9 @@ void FormulareAnmelden()
     anmelden(Formular::Ausfuhranmeldung, RegisterErzeugen<TfrmRegieAE>);
     anmelden(Formular::CMR, RegisterErzeugen<TfrmRegieCMR>);
     transport::auswahlenAnmelden();
+    // The lookups of the entry forms, by the names their boxes bind to.
+    masterdata::eingabeauswahlenAnmelden();
+    ausfuhrAuswahlenAnmelden();
     anmelden(Formular::Bundeslaender, erzeugen<TfrmBundeslnder>);
     anmelden(Formular::Zollstellen, erzeugen<TfrmZoll>);
     anmelden(Formular::Haefen, erzeugen<TfrmHafen>);

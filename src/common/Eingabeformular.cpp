@@ -31,11 +31,23 @@ namespace {
 
 // Pattern "%1 %2" over the columns' values, each placeholder replaced once
 // and in one pass, so a value holding "%2" stays as it is.
+// A lookup's column by name; store field names match in any case.
+QString spaltenwert(const QHash<QString, QString> &werte, const QString &spalte)
+{
+    if (const auto treffer = werte.constFind(spalte); treffer != werte.constEnd())
+        return *treffer;
+    for (auto it = werte.constBegin(); it != werte.constEnd(); ++it) {
+        if (it.key().compare(spalte, Qt::CaseInsensitive) == 0)
+            return it.value();
+    }
+    return {};
+}
+
 QString zusammensetzen(const Zuordnung &zuordnung, const QHash<QString, QString> &werte)
 {
     QStringList teile;
     for (const QString &spalte : zuordnung.spalten)
-        teile << werte.value(spalte);
+        teile << spaltenwert(werte, spalte);
     if (zuordnung.muster.isEmpty())
         return teile.value(0);
     QString ergebnis;

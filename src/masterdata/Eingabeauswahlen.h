@@ -1,0 +1,9 @@
+#pragma once
+
+namespace masterdata {
+
+// Registers the master-data selection dialogs under the lookup names the
+// entry forms bind to ("AuswahlLand", "AuswahlKunde", "AuswahlWarenNr", ...).
+void eingabeauswahlenAnmelden();
+
+} // namespace masterdata

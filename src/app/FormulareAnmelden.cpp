@@ -24,7 +24,6 @@
 #include "sad_export/Ausfuhrauswahlen.h"
 #include "sad_export/TfrmEinh_Verfahren.h"
 #include "sad_export/TfrmRegieAE.h"
-#include "transport/CmrAuswahlen.h"
 #include "transport/TfrmRegieCMR.h"
 
 namespace {
@@ -46,7 +45,6 @@ void FormulareAnmelden()
 {
     anmelden(Formular::Ausfuhranmeldung, RegisterErzeugen<TfrmRegieAE>);
     anmelden(Formular::CMR, RegisterErzeugen<TfrmRegieCMR>);
-    transport::auswahlenAnmelden();
     // The lookups of the entry forms, by the names their boxes bind to.
     masterdata::eingabeauswahlenAnmelden();
     ausfuhrAuswahlenAnmelden();

@@ -4,10 +4,12 @@
 #include "Kunden.h"
 #include "Lnder_e.h"
 #include "Packst.h"
+#include "Spedit.h"
 #include "Stammformular.h"
 #include "TfrmData1.h"
 #include "Typuebernahme.h"
 #include "Ware.h"
+#include "Ware_e.h"
 
 #include "common/Eingabeauswahl.h"
 #include "common/TSR_dbGrid.h"
@@ -63,9 +65,10 @@ Auswahlergebnis uebernahmeZeigen(Stammformular &form)
     return eingabeZeile(*form.Table1);
 }
 
-Auswahlergebnis kundeWaehlen(const Auswahlanfrage &anfrage)
+template<typename Form>
+Auswahlergebnis stammZeigen(const Auswahlanfrage &anfrage)
 {
-    TfrmKunden form(anfrage.eltern);
+    Form form(anfrage.eltern);
     return uebernahmeZeigen(form);
 }
 
@@ -128,7 +131,9 @@ void eingabeauswahlenAnmelden()
     auswahlRegistrieren(QStringLiteral("AuswahlVerfahren"), pickerZeigen<TfrmVerfan_e>);
     auswahlRegistrieren(QStringLiteral("AuswahlLieferbedingung"), pickerZeigen<TfrmLiefer_e>);
     auswahlRegistrieren(QStringLiteral("AuswahlBundesland"), bundeslandWaehlen);
-    auswahlRegistrieren(QStringLiteral("AuswahlKunde"), kundeWaehlen);
+    auswahlRegistrieren(QStringLiteral("AuswahlKunde"), stammZeigen<TfrmKunden>);
+    auswahlRegistrieren(QStringLiteral("AuswahlSpediteur"), stammZeigen<TfrmSpedit>);
+    auswahlRegistrieren(QStringLiteral("AuswahlWarennummer"), pickerZeigen<TfrmWare_e>);
     auswahlRegistrieren(QStringLiteral("AuswahlWarenNr"), warennummerWaehlen);
     auswahlRegistrieren(QStringLiteral("AuswahlPackstueck"), packstueckWaehlen);
     auswahlRegistrieren(QStringLiteral("LandKennzeichenAufloesen"), landKennzeichenAufloesen);

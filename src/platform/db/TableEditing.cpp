@@ -2,6 +2,7 @@
 #include "Locks.h"
 #include "private/TablePrivate.h"
 
+#include <functional>
 #include <utility>
 
 namespace db {
@@ -71,7 +72,7 @@ void Table::Private::writeRecord()
     auto run = [&](store::Statement &write, const store::Row &row, const QByteArray &shape,
                    const QVariantList &extra, bool returning) {
         int affected = 0;
-        database->guarded([&] {
+        auto bindAndStep = [&] {
             struct Reset
             {
                 store::Statement &s;
@@ -100,13 +101,33 @@ void Table::Private::writeRecord()
                 }
                 affected = write.rowsAffected();
             }
-        });
+        };
+        // By reference: std::function then keeps no copy on the heap.
+        database->guarded(std::ref(bindAndStep));
         return affected;
+    };
+    // The statement for a shape of write: the one used last, else the one
+    // kept for it. The shape is built in a buffer kept between posts.
+    auto kept = [&](const QByteArray &shape) -> store::Statement * {
+        if (lastWrite && shape == lastWriteShape)
+            return lastWrite;
+        store::Statement *found = writeStatements.value(shape);
+        if (found) {
+            lastWrite = found;
+            lastWriteShape = writeStatements.find(shape).key();
+        }
+        return found;
+    };
+    auto keep = [&](const QByteArray &shape, store::Statement *write) {
+        lastWrite = write;
+        lastWriteShape = QByteArray(shape.constData(), shape.size());
+        writeStatements.insert(lastWriteShape, write);
     };
 
     if (state == DatasetState::Insert) {
         // '1': bound; '0': numbered by the store (AutoInc left empty).
-        QByteArray shape(count + 1, '1');
+        QByteArray &shape = writeShape;
+        shape.fill('1', count + 1);
         shape[0] = 'I';
         bool assigned = def.primaryKey.isEmpty();
         for (int i = 0; i < count; ++i) {
@@ -116,7 +137,7 @@ void Table::Private::writeRecord()
             }
         }
         const bool returning = !sqlite || assigned;
-        store::Statement *insert = writeStatements.value(shape);
+        store::Statement *insert = kept(shape);
         if (!insert) {
             const QString table = store::quoteIdentifier(storeName);
             QStringList columns;
@@ -136,7 +157,7 @@ void Table::Private::writeRecord()
             if (returning)
                 sql += QLatin1String(" RETURNING ") + selectList;
             insert = &statement(sql);
-            writeStatements.insert(shape, insert);
+            keep(shape, insert);
         }
         store::Row row = rowFromBuffer(QVariant());
         run(*insert, row, shape, {}, returning);
@@ -145,7 +166,8 @@ void Table::Private::writeRecord()
         if (!written)
             throw DatabaseError(QStringLiteral("Der Datensatz wurde nicht gespeichert."), insert->sql());
     } else {
-        QByteArray shape(count + 1, '0');
+        QByteArray &shape = writeShape;
+        shape.fill('0', count + 1);
         shape[0] = 'U';
         for (int i = 0; i < count; ++i) {
             if (changed[i])
@@ -158,7 +180,7 @@ void Table::Private::writeRecord()
                 throw DatabaseError(recordGone);
         } else {
             const Condition where = identityEquals(editIdentity);
-            store::Statement *update = writeStatements.value(shape);
+            store::Statement *update = kept(shape);
             if (!update) {
                 QStringList assignments;
                 for (int i = 0; i < count; ++i) {
@@ -171,7 +193,7 @@ void Table::Private::writeRecord()
                 if (!sqlite)
                     sql += QLatin1String(" RETURNING ") + selectList;
                 update = &statement(sql);
-                writeStatements.insert(shape, update);
+                keep(shape, update);
             }
             store::Row row = rowFromBuffer(rowNumber);
             const int affected = run(*update, row, shape, where.params, !sqlite);

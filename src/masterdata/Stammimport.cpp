@@ -226,7 +226,7 @@ public:
     {
         while (!leser_.atEnd()) {
             zeile_ = leser_.lineNumber();
-            const QString satz = leser_.readRecordText();
+            const QStringView satz = leser_.readRecordView();
             if (satz.isEmpty())
                 continue;
             files::splitDelimitedRecord(satz, format_.quote, format_.separator, werte);

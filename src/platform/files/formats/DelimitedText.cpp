@@ -39,7 +39,8 @@ bool isLineBreak(QChar c)
 
 namespace {
 
-QString takeValue(QStringView &rest, QChar quote, QChar separator, bool &separatorFound)
+// The next value's text as it stands in the record, quotes and all.
+QStringView takeRawValue(QStringView &rest, QChar quote, QChar separator, bool &separatorFound)
 {
     bool insideQuotes = false;
     for (qsizetype i = 0; i < rest.size(); ++i) {
@@ -50,13 +51,46 @@ QString takeValue(QStringView &rest, QChar quote, QChar separator, bool &separat
             const QStringView value = rest.left(i);
             rest = rest.mid(i + 1);
             separatorFound = true;
-            return unquoted(value, quote);
+            return value;
         }
     }
     const QStringView value = rest;
     rest = QStringView();
     separatorFound = false;
-    return unquoted(value, quote);
+    return value;
+}
+
+QString takeValue(QStringView &rest, QChar quote, QChar separator, bool &separatorFound)
+{
+    return unquoted(takeRawValue(rest, quote, separator, separatorFound), quote);
+}
+
+// The text unquoted() gives, written into the variant: where it holds a
+// text of its own already, into that text's room, so that reading record
+// after record into the same row allocates little.
+void putUnquoted(QVariant &slot, QStringView value, QChar quote)
+{
+    QStringView text = value;
+    if (value.size() >= 2 && value.front() == quote && value.back() == quote) {
+        text = value.mid(1, value.size() - 2);
+        if (text.contains(quote)) {
+            slot = unquoted(value, quote);
+            return;
+        }
+    }
+    if (slot.typeId() == QMetaType::QString && slot.isDetached()) {
+        auto &kept = *static_cast<QString *>(slot.data());
+        if (text.isEmpty()) {
+            kept = QString();
+            return;
+        }
+        if (kept.isDetached()) {
+            kept.resize(0);
+            kept.append(text);
+            return;
+        }
+    }
+    slot = text.toString();
 }
 
 } // namespace
@@ -79,10 +113,17 @@ QStringList splitDelimitedRecord(QStringView record, QChar quote, QChar separato
 
 void splitDelimitedRecord(QStringView record, QChar quote, QChar separator, QVariantList &values)
 {
-    values.clear();
+    qsizetype count = 0;
     bool separatorFound = true;
-    while (separatorFound)
-        values.append(takeValue(record, quote, separator, separatorFound));
+    while (separatorFound) {
+        const QStringView value = takeRawValue(record, quote, separator, separatorFound);
+        if (count < values.size())
+            putUnquoted(values[count], value, quote);
+        else
+            values.append(unquoted(value, quote));
+        ++count;
+    }
+    values.resize(count);
 }
 
 DelimitedReader::DelimitedReader(const QString &path, const DelimitedFormat &format)
@@ -141,6 +182,11 @@ bool DelimitedReader::decodeMore()
 
 QString DelimitedReader::readRecordText()
 {
+    return readRecordView().toString();
+}
+
+QStringView DelimitedReader::readRecordView()
+{
     qsizetype end = position_;
     for (;;) {
         while (end < text_.size() && !isLineBreak(text_[end]))
@@ -152,7 +198,7 @@ QString DelimitedReader::readRecordText()
             break;
         end = position_ + scanned;
     }
-    QString record = text_.mid(position_, end - position_);
+    const QStringView record = QStringView(text_).sliced(position_, end - position_);
     if (end < text_.size() && text_[end] == u'\r' && end + 1 < text_.size() && text_[end + 1] == u'\n')
         ++end;
     position_ = end + 1;

@@ -39,14 +39,17 @@ bool isLineBreak(QChar c)
 
 namespace {
 
-// The next value's text as it stands in the record, quotes and all.
-QStringView takeRawValue(QStringView &rest, QChar quote, QChar separator, bool &separatorFound)
+// The next value's text as it stands in the record, quotes and all;
+// quotes gets the number of quote characters in it.
+QStringView takeRawValue(QStringView &rest, QChar quote, QChar separator, bool &separatorFound, int &quotes)
 {
     bool insideQuotes = false;
+    quotes = 0;
     for (qsizetype i = 0; i < rest.size(); ++i) {
         const QChar c = rest[i];
         if (c == quote) {
             insideQuotes = !insideQuotes;
+            ++quotes;
         } else if (c == separator && !insideQuotes) {
             const QStringView value = rest.left(i);
             rest = rest.mid(i + 1);
@@ -62,18 +65,19 @@ QStringView takeRawValue(QStringView &rest, QChar quote, QChar separator, bool &
 
 QString takeValue(QStringView &rest, QChar quote, QChar separator, bool &separatorFound)
 {
-    return unquoted(takeRawValue(rest, quote, separator, separatorFound), quote);
+    int quotes = 0;
+    return unquoted(takeRawValue(rest, quote, separator, separatorFound, quotes), quote);
 }
 
 // The text unquoted() gives, written into the variant: where it holds a
 // text of its own already, into that text's room, so that reading record
 // after record into the same row allocates little.
-void putUnquoted(QVariant &slot, QStringView value, QChar quote)
+void putUnquoted(QVariant &slot, QStringView value, int quotes, QChar quote)
 {
     QStringView text = value;
     if (value.size() >= 2 && value.front() == quote && value.back() == quote) {
         text = value.mid(1, value.size() - 2);
-        if (text.contains(quote)) {
+        if (quotes > 2) {
             slot = unquoted(value, quote);
             return;
         }
@@ -116,9 +120,10 @@ void splitDelimitedRecord(QStringView record, QChar quote, QChar separator, QVar
     qsizetype count = 0;
     bool separatorFound = true;
     while (separatorFound) {
-        const QStringView value = takeRawValue(record, quote, separator, separatorFound);
+        int quotes = 0;
+        const QStringView value = takeRawValue(record, quote, separator, separatorFound, quotes);
         if (count < values.size())
-            putUnquoted(values[count], value, quote);
+            putUnquoted(values[count], value, quotes, quote);
         else
             values.append(unquoted(value, quote));
         ++count;
@@ -189,7 +194,10 @@ QStringView DelimitedReader::readRecordView()
 {
     qsizetype end = position_;
     for (;;) {
-        while (end < text_.size() && !isLineBreak(text_[end]))
+        // Read through a const view: text_[end] would check for sharing on
+        // every character.
+        const QStringView text = text_;
+        while (end < text.size() && !isLineBreak(text[end]))
             ++end;
         if (end < text_.size())
             break;

@@ -133,6 +133,12 @@ QString textOf(const QVariant &value, const FieldDef &from)
     return {};
 }
 
+template<typename T>
+QVariant validOrNull(const T &value)
+{
+    return value.isValid() ? QVariant(value) : QVariant();
+}
+
 QVariant integerValue(double number, FieldType type)
 {
     const double rounded = std::round(number);
@@ -211,10 +217,11 @@ QVariant convertFieldValue(const QVariant &value, const FieldDef &from, const Fi
             return *number != 0;
         return {};
     case FieldType::Date:
+        // A date that is none (QDate()) is null, as the field setters take it.
         if (from.type == FieldType::Date)
-            return value.toDate();
+            return validOrNull(value.toDate());
         if (from.type == FieldType::Timestamp)
-            return value.toDateTime().date();
+            return validOrNull(value.toDateTime().date());
         if (isTextType(from.type)) {
             if (auto date = parseDate(value.toString()))
                 return *date;
@@ -222,9 +229,9 @@ QVariant convertFieldValue(const QVariant &value, const FieldDef &from, const Fi
         return {};
     case FieldType::Time:
         if (from.type == FieldType::Time)
-            return value.toTime();
+            return validOrNull(value.toTime());
         if (from.type == FieldType::Timestamp)
-            return value.toDateTime().time();
+            return validOrNull(value.toDateTime().time());
         if (isTextType(from.type)) {
             if (auto time = parseTime(value.toString()))
                 return *time;
@@ -232,9 +239,9 @@ QVariant convertFieldValue(const QVariant &value, const FieldDef &from, const Fi
         return {};
     case FieldType::Timestamp:
         if (from.type == FieldType::Timestamp)
-            return value.toDateTime();
+            return validOrNull(value.toDateTime());
         if (from.type == FieldType::Date)
-            return QDateTime(value.toDate(), QTime(0, 0));
+            return validOrNull(QDateTime(value.toDate(), QTime(0, 0)));
         if (isTextType(from.type)) {
             if (auto dateTime = parseDateTime(value.toString()))
                 return *dateTime;

@@ -464,19 +464,35 @@ void Field::setValue(const QVariant &value)
     owner_->d->setValue(index_, detail::toFieldValue(def_, value));
 }
 
+// The typed setters hand a value of the field's own type over as it is,
+// without the general conversion and its copies; any other goes through it.
 void Field::setAsString(const QString &text)
 {
-    setValue(text);
+    if (def_.type != FieldType::Alpha && def_.type != FieldType::Memo)
+        return setValue(text);
+    const int size = def_.size > 0 ? def_.size : 255;
+    if (text.isEmpty())
+        owner_->d->setValue(index_, QVariant());
+    else if (def_.type == FieldType::Alpha && text.size() > size)
+        owner_->d->setValue(index_, QVariant(text.left(size)));
+    else
+        owner_->d->setValue(index_, QVariant(text));
 }
 
 void Field::setAsInteger(int value)
 {
-    setValue(value);
+    if (def_.type == FieldType::Long || def_.type == FieldType::AutoInc)
+        owner_->d->setValue(index_, QVariant(value));
+    else
+        setValue(value);
 }
 
 void Field::setAsFloat(double value)
 {
-    setValue(value);
+    if ((def_.type == FieldType::Number || def_.type == FieldType::Money) && std::isfinite(value))
+        owner_->d->setValue(index_, QVariant(value));
+    else
+        setValue(value);
 }
 
 void Field::setAsBoolean(bool value)
@@ -486,7 +502,10 @@ void Field::setAsBoolean(bool value)
 
 void Field::setAsDate(const QDate &value)
 {
-    setValue(value);
+    if (def_.type == FieldType::Date)
+        owner_->d->setValue(index_, value.isValid() ? QVariant(value) : QVariant());
+    else
+        setValue(value);
 }
 
 void Field::setAsDateTime(const QDateTime &value)

@@ -108,8 +108,6 @@ void Row::setValue(int column, const QVariant &value)
         cells.resize(column + 1);
     Cell &cell = cells[column];
     cell = Cell();
-    if (!value.isValid() || value.isNull())
-        return;
     auto putBytes = [&](const QByteArray &data, Cell::Kind kind) {
         cell.kind = kind;
         cell.offset = quint32(bytes.size());
@@ -151,6 +149,8 @@ void Row::setValue(int column, const QVariant &value)
     default:
         break;
     }
+    if (!value.isValid() || value.isNull())
+        return;
     switch (storedKind(value)) {
     case StoredKind::Null:
         break;

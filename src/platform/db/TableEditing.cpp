@@ -35,12 +35,13 @@ void Table::Private::fillLinkFields()
     }
 }
 
-QVariant Table::Private::storedValue(int fieldIndex) const
+const QVariant &Table::Private::storedValue(int fieldIndex) const
 {
     const QVariant &value = buffer[fieldIndex];
     // A key column holds no null: an empty key text is ''.
+    static const QVariant emptyText = QString(QLatin1String(""));
     if (keyTextFields[fieldIndex] && isNullValue(value))
-        return QString(QLatin1String(""));
+        return emptyText;
     return value;
 }
 
@@ -49,7 +50,7 @@ store::Row Table::Private::rowFromBuffer(const QVariant &rowNumber)
     // A spare row keeps its buffers: posting one record after another
     // allocates nothing for it.
     store::Row row = takeRow();
-    row.cells.assign(cellCount, store::Cell());
+    row.cells.resize(cellCount);   // each cell is set below
     row.bytes.resize(0);
     for (int i = 0; i < def.fields.size(); ++i)
         row.setValue(i, storedValue(i));
@@ -255,7 +256,9 @@ void Table::insert()
     beforeInsert(*this);
     beforeScroll(*this);
     const int count = d->def.fields.size();
-    d->buffer.assign(count, QVariant());
+    // Emptied and grown rather than filled with copies of a null value.
+    d->buffer.clear();
+    d->buffer.resize(count);
     d->changed.assign(count, false);
     d->state = DatasetState::Insert;
     d->fillLinkFields();

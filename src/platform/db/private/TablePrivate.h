@@ -241,7 +241,7 @@ struct Table::Private
     // --- TableEditing.cpp
     void writeRecord();
     store::Row rowFromBuffer(const QVariant &rowNumber);
-    QVariant storedValue(int fieldIndex) const;
+    const QVariant &storedValue(int fieldIndex) const;
     // written: posted or deleted, so locked on until the transaction ends.
     void unlockRecord(bool written = false);
     void fillLinkFields();

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -73,6 +74,14 @@ bool istGanzzahl(db::FieldType typ)
     return typ == db::FieldType::Short || typ == db::FieldType::Long || typ == db::FieldType::AutoInc;
 }
 
+// A text into a text field that is not blank (blank text is null): the
+// target takes it as it is.
+bool textWieGegeben(const QVariant &wert, db::FieldType zieltyp)
+{
+    return wert.typeId() == QMetaType::QString && istText(zieltyp)
+           && !QStringView(*static_cast<const QString *>(wert.constData())).trimmed().isEmpty();
+}
+
 // The target field's value of a source value: what quelltext() reads as in
 // the target's type; std::nullopt for none. Texts into text fields, whole
 // numbers and logicals of the same kind are taken as they are, which gives
@@ -82,12 +91,8 @@ std::optional<QVariant> zielwert(const QVariant &wert, db::FieldType quelltyp, d
     if (!wert.isValid() || wert.isNull())
         return QVariant();
     const int art = wert.typeId();
-    if (art == QMetaType::QString && istText(zieltyp)) {
-        // Blank text is null.
-        if (QStringView(*static_cast<const QString *>(wert.constData())).trimmed().isEmpty())
-            return QVariant();
-        return wert;
-    }
+    if (art == QMetaType::QString && istText(zieltyp))
+        return textWieGegeben(wert, zieltyp) ? wert : QVariant();
     const qint64 grenze = zieltyp == db::FieldType::Short ? 32767 : 2147483647;
     if ((art == QMetaType::Int || art == QMetaType::LongLong) && istGanzzahl(quelltyp) && istGanzzahl(zieltyp)) {
         const qint64 zahl = wert.toLongLong();
@@ -184,25 +189,29 @@ void textPruefen(const QString &datei, const files::DelimitedFormat &format)
     }
     const bool utf8 = groesse >= 3 && anfang[0] == 0xEF && anfang[1] == 0xBB && anfang[2] == 0xBF;
     const bool windows1252 = !utf8 && format.codePage.toUpper().contains("1252");
-    int zeile = 1;
-    for (qint64 i = 0; i < groesse; ++i) {
-        const uchar c = anfang[i];
-        if (c == '\n') {
-            ++zeile;
-            continue;
-        }
-        const bool steuerzeichen = c < 0x20 && c != '\t' && c != '\r' && c != 0x1A;
-        const bool undefiniert = windows1252 && (c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D);
-        if (steuerzeichen)
-            throw FileError(datei, QStringLiteral("Die Datei '%1' ist keine Textdatei: Zeile %2 enthält Steuerzeichen.")
-                                       .arg(FileError::displayName(datei))
-                                       .arg(zeile));
-        if (undefiniert)
-            throw FileError(datei, QStringLiteral("Die Datei '%1' enthält in Zeile %2 Bytes, die im Zeichensatz "
-                                                  "Windows-1252 kein Zeichen sind.")
-                                       .arg(FileError::displayName(datei))
-                                       .arg(zeile));
+    // The bytes looked for, by value: one look per byte of a large file; the
+    // line is counted only for a byte found.
+    bool verdaechtig[256] = {};
+    for (int c = 0; c < 0x20; ++c)
+        verdaechtig[c] = c != '\n' && c != '\t' && c != '\r' && c != 0x1A;
+    if (windows1252) {
+        for (int c : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
+            verdaechtig[c] = true;
     }
+    qint64 i = 0;
+    while (i < groesse && !verdaechtig[anfang[i]])
+        ++i;
+    if (i == groesse)
+        return;
+    const int zeile = 1 + int(std::count(anfang, anfang + i, uchar('\n')));
+    if (anfang[i] < 0x20)
+        throw FileError(datei, QStringLiteral("Die Datei '%1' ist keine Textdatei: Zeile %2 enthält Steuerzeichen.")
+                                   .arg(FileError::displayName(datei))
+                                   .arg(zeile));
+    throw FileError(datei, QStringLiteral("Die Datei '%1' enthält in Zeile %2 Bytes, die im Zeichensatz "
+                                          "Windows-1252 kein Zeichen sind.")
+                               .arg(FileError::displayName(datei))
+                               .arg(zeile));
 }
 
 // A delimited text file: its first line names the fields; blank lines
@@ -226,7 +235,7 @@ public:
     {
         while (!leser_.atEnd()) {
             zeile_ = leser_.lineNumber();
-            const QString satz = leser_.readRecordText();
+            const QStringView satz = leser_.readRecordView();
             if (satz.isEmpty())
                 continue;
             files::splitDelimitedRecord(satz, format_.quote, format_.separator, werte);
@@ -313,13 +322,19 @@ FileError importfehler(const QString &datei, const QString &stelle, const QStrin
 }
 
 // The row's values as the values of the target's fields, by position; a
-// row shorter than the target leaves the rest empty.
-void zeileUmsetzen(const QVariantList &zeile, const db::TableDef &ziel, QVariantList &werte, const Stammdatei &datei,
+// row shorter than the target leaves the rest empty. Texts taken as they
+// are change places with the value werte held before: the source reads its
+// next row into the room of the last one, without allocating anew.
+void zeileUmsetzen(QVariantList &zeile, const db::TableDef &ziel, QVariantList &werte, const Stammdatei &datei,
                    const Importquelle &quelle)
 {
-    werte.clear();
+    werte.resize(ziel.fields.size());
     for (qsizetype i = 0; i < ziel.fields.size(); ++i) {
         const db::FieldDef &feld = ziel.fields[i];
+        if (i < zeile.size() && textWieGegeben(zeile[i], feld.type)) {
+            werte[i].swap(zeile[i]);
+            continue;
+        }
         static const QVariant leer;
         const QVariant &quellwert = i < zeile.size() ? zeile[i] : leer;
         const db::FieldType quelltyp = i < zeile.size() ? quelle.typ(i) : db::FieldType::Alpha;
@@ -330,7 +345,7 @@ void zeileUmsetzen(const QVariantList &zeile, const db::TableDef &ziel, QVariant
                                    .arg(feld.name, quelltext(quellwert, quelltyp)));
         if (wert->isNull() && ziel.primaryKey.contains(feld.name, Qt::CaseInsensitive))
             throw importfehler(datei.name, quelle.stelle(), QStringLiteral("Feld %1 ist leer.").arg(feld.name));
-        werte << std::move(*wert);
+        werte[i] = std::move(*wert);
     }
 }
 

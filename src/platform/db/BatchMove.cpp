@@ -79,6 +79,7 @@ struct FieldPair
     qint64 low = 0;          // Integer: the destination's range
     qint64 high = 0;
     quint32 maxBytes = 0;    // Text into Alpha: longer cells may need cutting
+    QVariant null;           // what a null value is stored as ('' in an Alpha key)
 };
 
 // The cell bound as it is gives what the field conversion would store.
@@ -106,6 +107,31 @@ bool bindsUnchanged(const FieldPair &pair, const store::Row &row)
         return cell.kind == store::Cell::Bytes && cell.size > 0;
     }
     return false;
+}
+
+// The value bound as it is gives what the field conversion would store.
+bool bindsAsGiven(const FieldPair &pair, const QVariant &value)
+{
+    switch (pair.unchanged) {
+    case Unchanged::Integer:
+        if (value.typeId() == QMetaType::Int) {
+            const int number = *static_cast<const int *>(value.constData());
+            return number >= pair.low && number <= pair.high;
+        }
+        return false;
+    case Unchanged::Real:
+        return value.typeId() == QMetaType::Double && std::isfinite(*static_cast<const double *>(value.constData()));
+    case Unchanged::Text:
+        if (value.typeId() == QMetaType::QString) {
+            const qsizetype size = static_cast<const QString *>(value.constData())->size();
+            return size > 0 && quint64(size) <= pair.maxBytes;
+        }
+        return false;
+    case Unchanged::Date:
+        return value.typeId() == QMetaType::QDate && static_cast<const QDate *>(value.constData())->isValid();
+    default:
+        return false;
+    }
 }
 
 class Mover
@@ -141,6 +167,7 @@ public:
                                                        : std::numeric_limits<qint32>::max();
             pair.maxBytes = field.type == FieldType::Alpha ? quint32(field.size > 0 ? field.size : 255)
                                                            : std::numeric_limits<quint32>::max();
+            pair.null = store::storedForm(target_, i, QVariant());
             pairs_ << pair;
         }
         if (pairs_.isEmpty())
@@ -162,6 +189,7 @@ public:
         // Appends bind what they can straight from the source's rows; keyed
         // modes need the converted key for their WHERE.
         bindCells_ = mode == BatchMode::Append || mode == BatchMode::Copy;
+        insertsOnly_ = bindCells_ || upsert_;
     }
 
     // Sends the rows an append by COPY still holds.
@@ -188,6 +216,21 @@ public:
     // would give them (an invalid QVariant for null).
     int move(const QVariantList &row)
     {
+        if (insertsOnly_) {
+            // Bound one by one, each converted only where it must be.
+            static const QVariant none;
+            int position = 0;
+            for (const FieldPair &pair : pairs_) {
+                if (numberedByStore(pair.target))
+                    continue;
+                const QVariant &value = pair.sourceIndex < row.size() ? row[pair.sourceIndex] : none;
+                if (bindsAsGiven(pair, value))
+                    insert_->bind(position++, value);
+                else
+                    insert_->bind(position++, convertedValue(pair, value));
+            }
+            return run(*insert_);
+        }
         values_.clear();
         for (const FieldPair &pair : pairs_)
             values_ << convertedValue(pair, pair.sourceIndex < row.size() ? row[pair.sourceIndex] : QVariant());
@@ -301,10 +344,10 @@ private:
 
     QVariant convertedValue(const FieldPair &pair, const QVariant &sourceValue) const
     {
-        const QVariant value = sourceValue.isValid() && !sourceValue.isNull()
-                                   ? store::convertFieldValue(sourceValue, pair.source, pair.target)
-                                   : QVariant();
-        return store::storedForm(target_, pair.targetIndex, value);
+        if (!sourceValue.isValid() || sourceValue.isNull())
+            return pair.null;
+        QVariant value = store::convertFieldValue(sourceValue, pair.source, pair.target);
+        return value.isValid() && !value.isNull() ? value : pair.null;
     }
 
     int insertRow(const store::Row &row)
@@ -371,6 +414,7 @@ private:
     std::unique_ptr<store::Statement> remove_;
     bool bindCells_ = false;
     bool upsert_ = true;
+    bool insertsOnly_ = false;   // every row is inserted (or upserted) by insert_
     QVariantList values_;
 };
 

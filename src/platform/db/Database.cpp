@@ -407,7 +407,12 @@ void Database::requireOpenedStoreFile()
 
 void Database::guarded(const std::function<void()> &write)
 {
-    requireOpenedStoreFile();
+    // Inside a transaction the file was checked at its start and is checked
+    // again before the commit, which a replaced file refuses: nothing written
+    // in between can be reported as saved. Checking per write would cost a
+    // file lookup per row of a bulk append.
+    if (d->transactionDepth == 0)
+        requireOpenedStoreFile();
     if (d->backend != Backend::PostgreSQL || d->transactionDepth == 0) {
         write();
         return;

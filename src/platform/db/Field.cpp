@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace db {
 
@@ -44,6 +45,43 @@ bool isNumberType(const QVariant &value)
            && (kind == store::StoredKind::Integer || kind == store::StoredKind::Real);
 }
 
+// The value itself where its type is the one the field holds and it fits
+// as it is: the same as the general conversion below, without its detours.
+std::optional<QVariant> sameTypeValue(const FieldDef &field, const QVariant &value, int typeId)
+{
+    switch (field.type) {
+    case FieldType::Long:
+    case FieldType::AutoInc:
+        if (typeId == QMetaType::Int)
+            return value;
+        break;
+    case FieldType::Number:
+    case FieldType::Money:
+        if (typeId == QMetaType::Double && std::isfinite(*static_cast<const double *>(value.constData())))
+            return value;
+        break;
+    case FieldType::Date:
+        if (typeId == QMetaType::QDate)
+            return static_cast<const QDate *>(value.constData())->isValid() ? value : QVariant();
+        break;
+    case FieldType::Alpha:
+    case FieldType::Memo:
+        if (typeId == QMetaType::QString) {
+            const QString &text = *static_cast<const QString *>(value.constData());
+            if (text.isEmpty())
+                return QVariant();
+            const int size = field.size > 0 ? field.size : 255;
+            if (field.type == FieldType::Alpha && text.size() > size)
+                return QVariant(text.left(size));
+            return value;
+        }
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void conversionFailed(const FieldDef &field, const QString &text)
@@ -56,12 +94,14 @@ QVariant toFieldValue(const FieldDef &field, const QVariant &value)
     if (!value.isValid() || value.isNull())
         return {};
     const int typeId = value.typeId();
+    if (std::optional<QVariant> same = sameTypeValue(field, value, typeId))
+        return std::move(*same);
     const bool isText = typeId == QMetaType::QString || typeId == QMetaType::QChar
                         || typeId == QMetaType::QByteArray;
     const QString text = isText ? plainText(value) : QString();
-    if (isText && text.trimmed().isEmpty() && field.type != FieldType::Alpha
-        && field.type != FieldType::Memo && field.type != FieldType::Blob
-        && field.type != FieldType::Graphic)
+    const bool keepsBlanks = field.type == FieldType::Alpha || field.type == FieldType::Memo
+                             || field.type == FieldType::Blob || field.type == FieldType::Graphic;
+    if (isText && !keepsBlanks && QStringView(text).trimmed().isEmpty())
         return {};
     auto fail = [&]() -> QVariant { conversionFailed(field, plainText(value)); };
 
@@ -424,19 +464,35 @@ void Field::setValue(const QVariant &value)
     owner_->d->setValue(index_, detail::toFieldValue(def_, value));
 }
 
+// The typed setters hand a value of the field's own type over as it is,
+// without the general conversion and its copies; any other goes through it.
 void Field::setAsString(const QString &text)
 {
-    setValue(text);
+    if (def_.type != FieldType::Alpha && def_.type != FieldType::Memo)
+        return setValue(text);
+    const int size = def_.size > 0 ? def_.size : 255;
+    if (text.isEmpty())
+        owner_->d->setValue(index_, QVariant());
+    else if (def_.type == FieldType::Alpha && text.size() > size)
+        owner_->d->setValue(index_, QVariant(text.left(size)));
+    else
+        owner_->d->setValue(index_, QVariant(text));
 }
 
 void Field::setAsInteger(int value)
 {
-    setValue(value);
+    if (def_.type == FieldType::Long || def_.type == FieldType::AutoInc)
+        owner_->d->setValue(index_, QVariant(value));
+    else
+        setValue(value);
 }
 
 void Field::setAsFloat(double value)
 {
-    setValue(value);
+    if ((def_.type == FieldType::Number || def_.type == FieldType::Money) && std::isfinite(value))
+        owner_->d->setValue(index_, QVariant(value));
+    else
+        setValue(value);
 }
 
 void Field::setAsBoolean(bool value)
@@ -446,7 +502,10 @@ void Field::setAsBoolean(bool value)
 
 void Field::setAsDate(const QDate &value)
 {
-    setValue(value);
+    if (def_.type == FieldType::Date)
+        owner_->d->setValue(index_, value.isValid() ? QVariant(value) : QVariant());
+    else
+        setValue(value);
 }
 
 void Field::setAsDateTime(const QDateTime &value)

@@ -45,6 +45,36 @@ void raise(ErrorKind kind, const QString &engineMessage, const QString &sql)
 
 // --- rows and values
 
+namespace {
+
+// Appends the date's stored text ("2024-03-05") to bytes; false, and
+// nothing appended, for dates that text cannot show.
+bool putStoredDate(QByteArray &bytes, const QDate &date)
+{
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    if (!date.isValid() || year < 0 || year > 9999)
+        return false;
+    const qsizetype start = bytes.size();
+    bytes.resize(start + 10);
+    char *out = bytes.data() + start;
+    auto digits = [&out](int value, int count) {
+        for (int i = count - 1; i >= 0; --i) {
+            out[i] = char('0' + value % 10);
+            value /= 10;
+        }
+        out += count;
+    };
+    digits(year, 4);
+    *out++ = '-';
+    digits(month, 2);
+    *out++ = '-';
+    digits(day, 2);
+    return true;
+}
+
+} // namespace
+
 QString Row::text(int column) const
 {
     const Cell &cell = cells[column];
@@ -78,8 +108,6 @@ void Row::setValue(int column, const QVariant &value)
         cells.resize(column + 1);
     Cell &cell = cells[column];
     cell = Cell();
-    if (!value.isValid() || value.isNull())
-        return;
     auto putBytes = [&](const QByteArray &data, Cell::Kind kind) {
         cell.kind = kind;
         cell.offset = quint32(bytes.size());
@@ -97,6 +125,32 @@ void Row::setValue(int column, const QVariant &value)
         cell.size = quint32(end - start);
         bytes.resize(cell.offset + cell.size);
     };
+    // The types fields hold most, read in place rather than converted.
+    switch (value.typeId()) {
+    case QMetaType::Int:
+        cell.kind = Cell::Integer;
+        cell.integer = *static_cast<const int *>(value.constData());
+        return;
+    case QMetaType::Double:
+        cell.kind = Cell::Real;
+        cell.real = *static_cast<const double *>(value.constData());
+        return;
+    case QMetaType::QString:
+        putText(*static_cast<const QString *>(value.constData()));
+        return;
+    case QMetaType::QDate:
+        if (putStoredDate(bytes, *static_cast<const QDate *>(value.constData()))) {
+            cell.kind = Cell::Text;
+            cell.offset = quint32(bytes.size() - 10);
+            cell.size = 10;
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    if (!value.isValid() || value.isNull())
+        return;
     switch (storedKind(value)) {
     case StoredKind::Null:
         break;

@@ -383,6 +383,7 @@ void Table::Private::shutdown()
     open = false;
     disconnect(databaseConnection);
     writeStatements.clear();
+    lastWrite = nullptr;
     statements.clear();
     spareRows.clear();
     clearWindow();
@@ -519,13 +520,13 @@ bool Table::Private::isNull(int fieldIndex)
     return !v.isValid() || v.isNull();
 }
 
-void Table::Private::setValue(int fieldIndex, const QVariant &typedValue)
+void Table::Private::setValue(int fieldIndex, QVariant typedValue)
 {
     requireOpen();
     const int storedCount = def.fields.size();
     if (fieldIndex >= storedCount) {
         ensureCalc();
-        calcValues[fieldIndex - storedCount] = typedValue;
+        calcValues[fieldIndex - storedCount] = std::move(typedValue);
         return;
     }
     if (readOnly)
@@ -538,7 +539,7 @@ void Table::Private::setValue(int fieldIndex, const QVariant &typedValue)
         q->edit();
     if (state != DatasetState::Edit && state != DatasetState::Insert)
         throw DatabaseError(QStringLiteral("Die Tabelle %1 ist nicht im Bearbeitungsmodus.").arg(storeName));
-    buffer[fieldIndex] = typedValue;
+    buffer[fieldIndex] = std::move(typedValue);
     changed[fieldIndex] = true;
     modified = true;
     invalidateCalc();

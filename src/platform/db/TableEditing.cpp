@@ -2,6 +2,7 @@
 #include "Locks.h"
 #include "private/TablePrivate.h"
 
+#include <functional>
 #include <utility>
 
 namespace db {
@@ -34,12 +35,13 @@ void Table::Private::fillLinkFields()
     }
 }
 
-QVariant Table::Private::storedValue(int fieldIndex) const
+const QVariant &Table::Private::storedValue(int fieldIndex) const
 {
     const QVariant &value = buffer[fieldIndex];
     // A key column holds no null: an empty key text is ''.
+    static const QVariant emptyText = QString(QLatin1String(""));
     if (keyTextFields[fieldIndex] && isNullValue(value))
-        return QString(QLatin1String(""));
+        return emptyText;
     return value;
 }
 
@@ -48,7 +50,7 @@ store::Row Table::Private::rowFromBuffer(const QVariant &rowNumber)
     // A spare row keeps its buffers: posting one record after another
     // allocates nothing for it.
     store::Row row = takeRow();
-    row.cells.assign(cellCount, store::Cell());
+    row.cells.resize(cellCount);   // each cell is set below
     row.bytes.resize(0);
     for (int i = 0; i < def.fields.size(); ++i)
         row.setValue(i, storedValue(i));
@@ -71,7 +73,7 @@ void Table::Private::writeRecord()
     auto run = [&](store::Statement &write, const store::Row &row, const QByteArray &shape,
                    const QVariantList &extra, bool returning) {
         int affected = 0;
-        database->guarded([&] {
+        auto bindAndStep = [&] {
             struct Reset
             {
                 store::Statement &s;
@@ -100,13 +102,33 @@ void Table::Private::writeRecord()
                 }
                 affected = write.rowsAffected();
             }
-        });
+        };
+        // By reference: std::function then keeps no copy on the heap.
+        database->guarded(std::ref(bindAndStep));
         return affected;
+    };
+    // The statement for a shape of write: the one used last, else the one
+    // kept for it. The shape is built in a buffer kept between posts.
+    auto kept = [&](const QByteArray &shape) -> store::Statement * {
+        if (lastWrite && shape == lastWriteShape)
+            return lastWrite;
+        store::Statement *found = writeStatements.value(shape);
+        if (found) {
+            lastWrite = found;
+            lastWriteShape = writeStatements.find(shape).key();
+        }
+        return found;
+    };
+    auto keep = [&](const QByteArray &shape, store::Statement *write) {
+        lastWrite = write;
+        lastWriteShape = QByteArray(shape.constData(), shape.size());
+        writeStatements.insert(lastWriteShape, write);
     };
 
     if (state == DatasetState::Insert) {
         // '1': bound; '0': numbered by the store (AutoInc left empty).
-        QByteArray shape(count + 1, '1');
+        QByteArray &shape = writeShape;
+        shape.fill('1', count + 1);
         shape[0] = 'I';
         bool assigned = def.primaryKey.isEmpty();
         for (int i = 0; i < count; ++i) {
@@ -116,7 +138,7 @@ void Table::Private::writeRecord()
             }
         }
         const bool returning = !sqlite || assigned;
-        store::Statement *insert = writeStatements.value(shape);
+        store::Statement *insert = kept(shape);
         if (!insert) {
             const QString table = store::quoteIdentifier(storeName);
             QStringList columns;
@@ -136,7 +158,7 @@ void Table::Private::writeRecord()
             if (returning)
                 sql += QLatin1String(" RETURNING ") + selectList;
             insert = &statement(sql);
-            writeStatements.insert(shape, insert);
+            keep(shape, insert);
         }
         store::Row row = rowFromBuffer(QVariant());
         run(*insert, row, shape, {}, returning);
@@ -145,7 +167,8 @@ void Table::Private::writeRecord()
         if (!written)
             throw DatabaseError(QStringLiteral("Der Datensatz wurde nicht gespeichert."), insert->sql());
     } else {
-        QByteArray shape(count + 1, '0');
+        QByteArray &shape = writeShape;
+        shape.fill('0', count + 1);
         shape[0] = 'U';
         for (int i = 0; i < count; ++i) {
             if (changed[i])
@@ -158,7 +181,7 @@ void Table::Private::writeRecord()
                 throw DatabaseError(recordGone);
         } else {
             const Condition where = identityEquals(editIdentity);
-            store::Statement *update = writeStatements.value(shape);
+            store::Statement *update = kept(shape);
             if (!update) {
                 QStringList assignments;
                 for (int i = 0; i < count; ++i) {
@@ -171,7 +194,7 @@ void Table::Private::writeRecord()
                 if (!sqlite)
                     sql += QLatin1String(" RETURNING ") + selectList;
                 update = &statement(sql);
-                writeStatements.insert(shape, update);
+                keep(shape, update);
             }
             store::Row row = rowFromBuffer(rowNumber);
             const int affected = run(*update, row, shape, where.params, !sqlite);
@@ -233,7 +256,9 @@ void Table::insert()
     beforeInsert(*this);
     beforeScroll(*this);
     const int count = d->def.fields.size();
-    d->buffer.assign(count, QVariant());
+    // Emptied and grown rather than filled with copies of a null value.
+    d->buffer.clear();
+    d->buffer.resize(count);
     d->changed.assign(count, false);
     d->state = DatasetState::Insert;
     d->fillLinkFields();

@@ -67,14 +67,27 @@ public:
 
     bool next(QVariantList &row)
     {
-        std::optional<QStringList> record = pending_ ? std::move(pending_) : nextRecord();
-        pending_.reset();
-        if (!record)
-            return false;
-        row.clear();
-        for (qsizetype i = 0; i < layout_.fields.size(); ++i) {
-            const QString value = i < record->size() ? record->at(i) : QString();
-            row.append(value.isEmpty() ? QVariant() : QVariant(value));
+        if (pending_) {
+            const QStringList record = std::move(*pending_);
+            pending_.reset();
+            row.clear();
+            for (const QString &value : record)
+                row.append(value);
+        } else {
+            // Split straight from the reader's text into the row, which
+            // keeps its room from one record to the next.
+            QStringView record;
+            while (record.isEmpty()) {
+                if (reader_.atEnd())
+                    return false;
+                record = reader_.readRecordView();
+            }
+            splitDelimitedRecord(record, format_.quote, format_.separator, row);
+        }
+        row.resize(layout_.fields.size());
+        for (QVariant &value : row) {
+            if (value.isValid() && static_cast<const QString *>(value.constData())->isEmpty())
+                value = QVariant();
         }
         return true;
     }

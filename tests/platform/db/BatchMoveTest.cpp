@@ -180,6 +180,65 @@ TEST_P(BatchMoveTest, AppendTakesEachValueAsTheFieldWould)
     }
 }
 
+// The same for rows handed over one at a time, as a file reader streams
+// them: texts read in the field's type, typed values taken or converted.
+TEST_P(BatchMoveTest, StreamedRowsTakeEachValueAsTheFieldWould)
+{
+    TableDef ziel;
+    ziel.name = QStringLiteral("Ziel");
+    ziel.fields = {{QStringLiteral("Nr"), FieldType::Long},     {QStringLiteral("Kurz"), FieldType::Alpha, 4},
+                   {QStringLiteral("Klein"), FieldType::Short}, {QStringLiteral("Betrag"), FieldType::Number},
+                   {QStringLiteral("Datum"), FieldType::Date},  {QStringLiteral("Notiz"), FieldType::Memo}};
+    ziel.primaryKey = {QStringLiteral("Nr")};
+    database().createTable(ziel);
+    TableDef texte = ziel;
+    for (FieldDef &field : texte.fields)
+        field = {field.name, FieldType::Alpha, 40};
+    TableDef typen = ziel;
+    typen.fields[1].size = 10;
+    typen.fields[2].type = FieldType::Long;
+    typen.fields[3].type = FieldType::Money;
+
+    struct Case
+    {
+        const TableDef *source;
+        BatchMode mode;
+        QVariantList values;
+        QString expected;   // the fields as text, "|" between
+    };
+    const Case cases[] = {
+        {&texte, BatchMode::AppendUpdate, {"1", "Müller", "12", "1.234,5", "29.02.2024", "Zeile"},
+         "1|Müll|12|1234,5|29.02.2024|Zeile"},
+        {&texte, BatchMode::AppendUpdate, {"002", "", "-7", "-0,75", "", ""}, "2||-7|-0,75||"},
+        {&texte, BatchMode::AppendUpdate, {"3", "Abc", "40000", "1.5", "31.02.2024", "x"}, "3|Abc||1,5||x"},
+        {&texte, BatchMode::AppendUpdate, {"4", "Öl", "1,5", "abc", "1.1.2024"}, "4|Öl|2||01.01.2024|"},
+        {&typen, BatchMode::Append, {5, "Schmidt", 40000, 0.25, QDate(2024, 3, 5), "Notiz"},
+         "5|Schm||0,25|05.03.2024|Notiz"},
+        {&typen, BatchMode::Append, {6, QVariant(), -5, qInf(), QDate(), QString()}, "6||-5|||"},
+        {&typen, BatchMode::Append, {7, "Kurz", 32767, -1e6, QVariant(), "ä"}, "7|Kurz|32767|-1000000||ä"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.expected.toStdString());
+        bool sent = false;
+        const int moved = batchMove(
+            *c.source,
+            [&](QVariantList &row) {
+                row = c.values;
+                return !std::exchange(sent, true);
+            },
+            database(), QStringLiteral("Ziel"), c.mode);
+        EXPECT_EQ(moved, 1);
+        Table result(database(), QStringLiteral("Ziel"));
+        result.open();
+        ASSERT_TRUE(result.findKey({c.expected.section(u'|', 0, 0).toInt()}));
+        QStringList texts;
+        for (int i = 0; i < result.fieldCount(); ++i)
+            texts << result.field(i).asString();
+        EXPECT_EQ(texts.join(u'|'), c.expected);
+        EXPECT_EQ(result.field(2).isNull(), c.expected.section(u'|', 2, 2).isEmpty());
+    }
+}
+
 // PostgreSQL keeps prepared statements on the server until they are freed,
 // which a failed transaction refuses until it is rolled back.
 TEST_P(BatchMoveTest, FailedBulkWritesLeaveNoStatementsOnTheServer)

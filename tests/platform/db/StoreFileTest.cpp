@@ -107,6 +107,52 @@ TEST(StoreFile, ReplacedOrDeletedWhileOpenStopsTheNextWrite)
 }
 
 // The store's English reaches the clerk only in the details.
+// The same inside a transaction: its writes may go into the old file, but
+// the commit refuses, and the transaction is rolled back as a whole.
+TEST(StoreFile, ReplacedOrDeletedDuringATransactionRefusesTheCommit)
+{
+    for (bool replaced : {true, false}) {
+        SCOPED_TRACE(replaced ? "replaced" : "deleted");
+        TempFolder folder;
+        const QString storeFile = folder.file(QStringLiteral("Testdaten.sqlite"));
+        Database store(QStringLiteral("Testdaten"));
+        store.setPath(folder.path());
+        store.open();
+        store.createTable(belegeDef());
+        Table belege(store, QStringLiteral("Belege"));
+        belege.open();
+        std::optional<Transaction> transaction(std::in_place, store);
+        belege.append();
+        belege.fieldByName(QStringLiteral("BelegNr")).setAsInteger(1);
+        belege.post();
+
+        if (replaced) {
+            const QString backup = folder.file(QStringLiteral("Sicherung.sqlite"));
+            ASSERT_TRUE(QFile::copy(storeFile, backup));
+            ASSERT_EQ(::rename(QFile::encodeName(backup).constData(), QFile::encodeName(storeFile).constData()), 0);
+        } else {
+            ASSERT_TRUE(QFile::remove(storeFile));
+        }
+        try {
+            belege.append();
+            belege.fieldByName(QStringLiteral("BelegNr")).setAsInteger(2);
+            belege.post();
+        } catch (const DatabaseError &) {
+            belege.cancel();
+        }
+
+        const QString expected = QStringLiteral("Die Datenbankdatei %1 wurde gelöscht oder durch eine andere ersetzt, "
+                                                "während das Programm lief. Die Änderung wurde nicht gespeichert. "
+                                                "Bitte das Programm beenden und neu starten.")
+                                     .arg(QDir::toNativeSeparators(storeFile));
+        EXPECT_EQ(failureOf([&] { transaction->commit(); }).message(), expected);
+        transaction.reset();
+        EXPECT_FALSE(store.inTransaction());
+        belege.refresh();
+        EXPECT_TRUE(belege.isEmpty());
+    }
+}
+
 TEST(StoreErrors, EachKindOfFailureReadsInGermanWithTheStoresWordsInTheDetails)
 {
     struct Case

@@ -157,6 +157,9 @@ struct Table::Private
     // Insert and update statements by the shape of the write (which fields
     // take part), so that repeated posts skip building SQL.
     QHash<QByteArray, store::Statement *> writeStatements;
+    QByteArray writeShape;            // reused by each post
+    QByteArray lastWriteShape;        // the shape of lastWrite
+    store::Statement *lastWrite = nullptr;
     QStringList quotedFields;
     std::vector<bool> keyFields;      // per field: part of the primary key
     std::vector<bool> keyTextFields;  // per field: an Alpha key field ('' for empty)
@@ -173,7 +176,7 @@ struct Table::Private
     void ensureCalc();
     QVariant value(int fieldIndex);
     bool isNull(int fieldIndex);
-    void setValue(int fieldIndex, const QVariant &typedValue);
+    void setValue(int fieldIndex, QVariant typedValue);
     const store::Row *currentRow() const;
     void reparseFilter();
     void notifyState();
@@ -238,7 +241,7 @@ struct Table::Private
     // --- TableEditing.cpp
     void writeRecord();
     store::Row rowFromBuffer(const QVariant &rowNumber);
-    QVariant storedValue(int fieldIndex) const;
+    const QVariant &storedValue(int fieldIndex) const;
     // written: posted or deleted, so locked on until the transaction ends.
     void unlockRecord(bool written = false);
     void fillLinkFields();

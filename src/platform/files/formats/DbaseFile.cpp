@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QLocale>
 #include <QSet>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstring>
 #include <optional>
 #include <shapefil.h>
@@ -276,6 +279,53 @@ db::FieldDef fieldDefOf(const FieldLayout &layout, const QString &name, const QS
     return def;
 }
 
+// A number written plainly ("-1234.5"), read without the detour through
+// text that other forms of numbers take; nothing for any other form.
+std::optional<double> plainDbaseNumber(QByteArrayView text)
+{
+    const char *p = text.data();
+    const char *end = p + text.size();
+    if (p < end && *p == '-')
+        ++p;
+    const char *digits = p;
+    while (p < end && *p >= '0' && *p <= '9')
+        ++p;
+    if (p == digits)
+        return std::nullopt;
+    if (p < end && *p == '.') {
+        const char *fraction = ++p;
+        while (p < end && *p >= '0' && *p <= '9')
+            ++p;
+        if (p == fraction)
+            return std::nullopt;
+    }
+    if (p != end)
+        return std::nullopt;
+    double value = 0;
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// The plain number as a value of the field's type, as valuetext::parse reads
+// it; nothing where the general reading must decide.
+std::optional<QVariant> plainDbaseValue(QByteArrayView text, FieldType type)
+{
+    const bool integer = type == FieldType::Short || type == FieldType::Long || type == FieldType::AutoInc;
+    if (!integer && type != FieldType::Number && type != FieldType::Money && type != FieldType::BCD)
+        return std::nullopt;
+    const std::optional<double> number = plainDbaseNumber(text);
+    if (!number)
+        return std::nullopt;
+    if (!integer)
+        return QVariant(*number);
+    const double limit = type == FieldType::Short ? 32767 : 2147483647;
+    if (*number != std::floor(*number) || *number < -limit - 1 || *number > limit)
+        return std::nullopt;
+    return QVariant(int(*number));
+}
+
 QVariant valueOf(const char *field, const FieldLayout &layout, FieldType type, const TextCodec &codec,
                  bool &ok)
 {
@@ -287,13 +337,20 @@ QVariant valueOf(const char *field, const FieldLayout &layout, FieldType type, c
             --end;
         return end == 0 ? QVariant() : QVariant(codec.decode(raw.first(end)));
     }
-    const QByteArray text = raw.toByteArray().trimmed();
+    const QByteArrayView text = raw.trimmed();
     if (text.isEmpty() || text.startsWith('*') || text.startsWith('?'))
         return QVariant();
+    if (std::optional<QVariant> plain = plainDbaseValue(text, type))
+        return std::move(*plain);
     if (type == FieldType::Date) {
         if (text == "00000000")
             return QVariant();
-        const QDate date = QDate::fromString(QString::fromLatin1(text), QStringLiteral("yyyyMMdd"));
+        QDate date;
+        if (text.size() == 8 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            date = QDate(QByteArrayView(text.first(4)).toInt(), QByteArrayView(text.sliced(4, 2)).toInt(),
+                         QByteArrayView(text.sliced(6, 2)).toInt());
+        else
+            date = QDate::fromString(QString::fromLatin1(text), QStringLiteral("yyyyMMdd"));
         ok = date.isValid();
         return date;
     }

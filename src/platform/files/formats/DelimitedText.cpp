@@ -39,24 +39,62 @@ bool isLineBreak(QChar c)
 
 namespace {
 
-QString takeValue(QStringView &rest, QChar quote, QChar separator, bool &separatorFound)
+// The next value's text as it stands in the record, quotes and all;
+// quotes gets the number of quote characters in it.
+QStringView takeRawValue(QStringView &rest, QChar quote, QChar separator, bool &separatorFound, int &quotes)
 {
     bool insideQuotes = false;
+    quotes = 0;
     for (qsizetype i = 0; i < rest.size(); ++i) {
         const QChar c = rest[i];
         if (c == quote) {
             insideQuotes = !insideQuotes;
+            ++quotes;
         } else if (c == separator && !insideQuotes) {
             const QStringView value = rest.left(i);
             rest = rest.mid(i + 1);
             separatorFound = true;
-            return unquoted(value, quote);
+            return value;
         }
     }
     const QStringView value = rest;
     rest = QStringView();
     separatorFound = false;
-    return unquoted(value, quote);
+    return value;
+}
+
+QString takeValue(QStringView &rest, QChar quote, QChar separator, bool &separatorFound)
+{
+    int quotes = 0;
+    return unquoted(takeRawValue(rest, quote, separator, separatorFound, quotes), quote);
+}
+
+// The text unquoted() gives, written into the variant: where it holds a
+// text of its own already, into that text's room, so that reading record
+// after record into the same row allocates little.
+void putUnquoted(QVariant &slot, QStringView value, int quotes, QChar quote)
+{
+    QStringView text = value;
+    if (value.size() >= 2 && value.front() == quote && value.back() == quote) {
+        text = value.mid(1, value.size() - 2);
+        if (quotes > 2) {
+            slot = unquoted(value, quote);
+            return;
+        }
+    }
+    if (slot.typeId() == QMetaType::QString && slot.isDetached()) {
+        auto &kept = *static_cast<QString *>(slot.data());
+        if (text.isEmpty()) {
+            kept = QString();
+            return;
+        }
+        if (kept.isDetached()) {
+            kept.resize(0);
+            kept.append(text);
+            return;
+        }
+    }
+    slot = text.toString();
 }
 
 } // namespace
@@ -79,10 +117,18 @@ QStringList splitDelimitedRecord(QStringView record, QChar quote, QChar separato
 
 void splitDelimitedRecord(QStringView record, QChar quote, QChar separator, QVariantList &values)
 {
-    values.clear();
+    qsizetype count = 0;
     bool separatorFound = true;
-    while (separatorFound)
-        values.append(takeValue(record, quote, separator, separatorFound));
+    while (separatorFound) {
+        int quotes = 0;
+        const QStringView value = takeRawValue(record, quote, separator, separatorFound, quotes);
+        if (count < values.size())
+            putUnquoted(values[count], value, quotes, quote);
+        else
+            values.append(unquoted(value, quote));
+        ++count;
+    }
+    values.resize(count);
 }
 
 DelimitedReader::DelimitedReader(const QString &path, const DelimitedFormat &format)
@@ -141,9 +187,17 @@ bool DelimitedReader::decodeMore()
 
 QString DelimitedReader::readRecordText()
 {
+    return readRecordView().toString();
+}
+
+QStringView DelimitedReader::readRecordView()
+{
     qsizetype end = position_;
     for (;;) {
-        while (end < text_.size() && !isLineBreak(text_[end]))
+        // Read through a const view: text_[end] would check for sharing on
+        // every character.
+        const QStringView text = text_;
+        while (end < text.size() && !isLineBreak(text[end]))
             ++end;
         if (end < text_.size())
             break;
@@ -152,7 +206,7 @@ QString DelimitedReader::readRecordText()
             break;
         end = position_ + scanned;
     }
-    QString record = text_.mid(position_, end - position_);
+    const QStringView record = QStringView(text_).sliced(position_, end - position_);
     if (end < text_.size() && text_[end] == u'\r' && end + 1 < text_.size() && text_[end + 1] == u'\n')
         ++end;
     position_ = end + 1;

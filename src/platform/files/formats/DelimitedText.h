@@ -50,6 +50,8 @@ public:
     QStringList readRecord();
     // The raw text of the next record without splitting it.
     QString readRecordText();
+    // The same without a copy: valid until the next record is read.
+    QStringView readRecordView();
     // The line the next record starts on, from 1.
     int lineNumber() const { return line_; }
     QString fileName() const { return fileName_; }

@@ -25,6 +25,16 @@ QString formatNumber(double value)
 // Any number without a fraction.
 std::optional<qint64> parseInteger(QStringView text)
 {
+    // Plain digits, as most files hold them, read straight.
+    const bool negative = !text.isEmpty() && text.front() == u'-';
+    const QStringView digits = negative ? text.sliced(1) : text;
+    if (!digits.isEmpty() && digits.size() <= 15
+        && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        qint64 number = 0;
+        for (const QChar c : digits)
+            number = number * 10 + (c.unicode() - u'0');
+        return negative ? -number : number;
+    }
     const auto number = german::parseForeignNumber(text);
     if (!number || *number != std::floor(*number) || std::fabs(*number) > 9.0e15)
         return std::nullopt;

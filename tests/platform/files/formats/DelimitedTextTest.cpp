@@ -30,8 +30,16 @@ TEST(DelimitedSplitting, FollowsTheLineRulesOfTheImports)
         {"12,5;ab\"c", {"12,5", "ab\"c"}},
         {"\"a\"b;c", {"\"a\"b", "c"}},
     };
+    // Split one after another into the same row, too, as a reader of many
+    // records does: nothing of a record may stay behind for the next.
+    QVariantList row;
     for (const Case &c : cases) {
         EXPECT_EQ(splitDelimitedRecord(QString::fromUtf8(c.line), u'"', u';'), c.values) << c.line;
+        splitDelimitedRecord(QString::fromUtf8(c.line), u'"', u';', row);
+        QStringList texts;
+        for (const QVariant &value : row)
+            texts << value.toString();
+        EXPECT_EQ(texts, c.values) << c.line;
     }
 }
 

@@ -289,6 +289,66 @@ TEST(Dbase, RefusesValuesLongerThanAField)
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("n.dbf"))));
 }
 
+// Numbers and dates as other programs leave them in the bytes of a record:
+// padded, signed, with or without a fraction, in another notation, damaged.
+TEST(Dbase, ReadsNumbersAndDatesInEveryFormTheyAreWritten)
+{
+    struct Case
+    {
+        char type;
+        int width;
+        int decimals;
+        const char *bytes;
+        QVariant expected;       // invalid: null
+        bool bad = false;
+    };
+    const Case cases[] = {
+        {'N', 9, 0, "       42", 42},
+        {'N', 9, 0, "-7       ", -7},
+        {'N', 9, 0, "      3.0", 3},
+        {'N', 9, 0, "      1e3", 1000},
+        {'N', 9, 0, "  1.234,0", 1234},
+        {'N', 9, 0, "      3.5", {}, true},
+        {'N', 9, 0, "    12x  ", {}, true},
+        {'N', 9, 0, "*********", {}},
+        {'N', 9, 0, "         ", {}},
+        {'N', 12, 2, "     1234.50", 1234.5},
+        {'N', 12, 2, "       -0.75", -0.75},
+        {'N', 12, 2, "         .5 ", 0.5},
+        {'N', 12, 2, "        1,5 ", 1.5},
+        {'N', 12, 2, "     -1.5e-2", -0.015},
+        {'N', 12, 2, "       --1.5", {}, true},
+        {'N', 12, 2, "       1.5.0", {}, true},
+        {'D', 8, 0, "20240229", QDate(2024, 2, 29)},
+        {'D', 8, 0, "00000000", {}},
+        {'D', 8, 0, "        ", {}},
+        {'D', 8, 0, "20230229", {}, true},
+        {'D', 8, 0, "2024 229", {}, true},
+    };
+    TempFolder folder;
+    int round = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.bytes);
+        const QString path = folder.file(QStringLiteral("wert%1.dbf").arg(++round));
+        DBFHandle handle = DBFCreateEx(QFile::encodeName(path).constData(), "LDID/87");
+        ASSERT_NE(handle, nullptr);
+        DBFAddNativeFieldType(handle, "WERT", c.type, c.width, c.decimals);
+        QByteArray bytes(c.bytes);
+        DBFWriteAttributeDirectly(handle, 0, 0, bytes.data());
+        DBFClose(handle);
+        try {
+            const ForeignData data = readDbaseFile(path);
+            EXPECT_FALSE(c.bad) << "read as " << data.rows.at(0).at(0).toString().toStdString();
+            ASSERT_EQ(data.rows.size(), 1u);
+            EXPECT_EQ(data.rows[0][0], c.expected);
+            EXPECT_EQ(data.rows[0][0].typeId(), c.expected.typeId());
+        } catch (const FileError &error) {
+            EXPECT_TRUE(c.bad) << error.message().toStdString();
+            EXPECT_TRUE(error.message().contains(QStringLiteral("Feld 'WERT'"))) << error.message().toStdString();
+        }
+    }
+}
+
 TEST(Access, ReadsATableOfASampleDatabaseInKeyOrder)
 {
     const QString path = QStringLiteral(RAZAZU_FILES_TEST_DATA "/fruit.mdb");

@@ -344,6 +344,15 @@ std::optional<double> realOf(const Row &row, int column)
     }
 }
 
+// A text put straight into its variant: copying it in would count one
+// more reference to it and drop that again, on every text a scan reads.
+QVariant textVariant(QString &&text)
+{
+    QVariant variant{QMetaType::fromType<QString>()};
+    *static_cast<QString *>(variant.data()) = std::move(text);
+    return variant;
+}
+
 } // namespace
 
 QVariant cellValue(const Row &row, int column, FieldType type)
@@ -354,7 +363,7 @@ QVariant cellValue(const Row &row, int column, FieldType type)
     switch (type) {
     case FieldType::Alpha:
     case FieldType::Memo:
-        return row.text(column);
+        return textVariant(row.text(column));
     case FieldType::Short:
     case FieldType::Long:
     case FieldType::AutoInc:

@@ -474,9 +474,12 @@ const store::Row *Table::Private::currentRow() const
 {
     if (probe)
         return probe;
+    if (currentCache)
+        return currentCache;
     if (current < 0 || current >= int(rows.size()))
         return nullptr;
-    return &rows[current];
+    currentCache = &rows[current];
+    return currentCache;
 }
 
 void Table::Private::ensureCalc()

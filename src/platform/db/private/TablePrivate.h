@@ -110,6 +110,9 @@ struct Table::Private
     bool startKnown = true;     // nothing before rows.front()
     bool endKnown = true;       // nothing after rows.back()
     int current = -1;
+    // &rows[current], kept until the cursor moves: every field read of a
+    // scan asks for it.
+    mutable const store::Row *currentCache = nullptr;
     bool bof = true;
     bool eof = true;
     int nextFetch = 0;          // grows while reading on in one direction
@@ -169,7 +172,13 @@ struct Table::Private
     void buildFields();
     void resolveOrder();
     void changeOrder(const QString &newIndexName, const QString &newFieldNames);
-    void invalidateCalc() { calcValid = false; }
+    // The record changed: calculated values and the current row's place
+    // are found anew.
+    void invalidateCalc()
+    {
+        calcValid = false;
+        currentCache = nullptr;
+    }
     void ensureCalc();
     QVariant value(int fieldIndex);
     bool isNull(int fieldIndex);

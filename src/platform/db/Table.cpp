@@ -250,6 +250,7 @@ void Table::Private::resolveOrder()
         }
     }
     order = columns;
+    forgetSelects();
     orderFields = fieldNames;
 }
 
@@ -384,6 +385,7 @@ void Table::Private::shutdown()
     disconnect(databaseConnection);
     writeStatements.clear();
     statements.clear();
+    forgetSelects();
     spareRows.clear();
     clearWindow();
     if (tableAcquired && database && database->isOpen()) {

@@ -157,6 +157,16 @@ struct Table::Private
     bool listening(Signal signal);
     void updateListeners();
     std::map<QString, std::unique_ptr<store::Statement>> statements;
+    // Reading selects by direction and condition, and what all of them
+    // share: reading on and key searches then build no SQL. Forgotten when
+    // the order changes or the table closes.
+    QString selectHead;
+    QString orderByText[2];   // by direction: backward, forward
+    QHash<QString, store::Statement *> selects[2];
+    void forgetSelects();
+    const QString &cachedOrderBy(bool forward);
+    QString selectSql(const QString &where, bool forward);
+    store::Statement &selectStatement(const QString &where, bool forward);
     // Insert and update statements by the shape of the write (which fields
     // take part), so that repeated posts skip building SQL.
     QHash<QByteArray, store::Statement *> writeStatements;

@@ -741,4 +741,29 @@ bool Table::gotoBookmark(const Bookmark &bookmark)
     return true;
 }
 
+bool Table::returnTo(const Bookmark &bookmark)
+{
+    d->requireOpen();
+    if (bookmark.isEmpty() || d->state != DatasetState::Browse || d->probe || d->current < 0)
+        return gotoBookmark(bookmark);
+    // Nearest first: a reader moves a screen's length away at most.
+    const int count = int(d->rows.size());
+    const auto backTo = [&](int index) {
+        if (index < 0 || index >= count || d->identityOf(d->rows[index]) != bookmark)
+            return false;
+        beforeScroll(*this);
+        d->current = index;
+        d->bof = d->eof = false;
+        d->invalidateCalc();
+        d->afterMove();
+        return true;
+    };
+    const int home = d->current;
+    for (int distance = 0; home - distance >= 0 || home + distance < count; ++distance) {
+        if (backTo(home - distance) || (distance > 0 && backTo(home + distance)))
+            return true;
+    }
+    return gotoBookmark(bookmark);
+}
+
 } // namespace db

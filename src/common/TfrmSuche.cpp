@@ -104,6 +104,23 @@ QString suchFilter(const Suchkriterium &kriterium, const QString &text)
                                          filterLiteral(kriterium.anfang ? wert + QLatin1Char('*') : wert));
 }
 
+void suchfilterSetzen(db::Table &tabelle, const QString &bedingung, const QString &alterFilter, bool warGefiltert)
+{
+    const QString filter = warGefiltert && !alterFilter.trimmed().isEmpty()
+                               ? QStringLiteral("(%1) and (%2)").arg(alterFilter, bedingung)
+                               : bedingung;
+    tabelle.disableControls();
+    struct Freigeben
+    {
+        db::Table &tabelle;
+        ~Freigeben() { tabelle.enableControls(); }
+    } freigeben{tabelle};
+    // A filtered table reads anew with the filter; an unfiltered one once
+    // it is switched on.
+    tabelle.setFilter(filter);
+    tabelle.setFiltered(true);
+}
+
 bool StammdatenSuchen(db::Table &tabelle, db::DataSource &quelle, const QList<Suchkriterium> &kriterien,
                       QWidget *parent)
 {
@@ -148,12 +165,7 @@ bool StammdatenSuchen(db::Table &tabelle, db::DataSource &quelle, const QList<Su
             const int gewaehlt = suche.RadioGroup1->itemIndex();
             if (text.isEmpty() || gewaehlt < 0 || gewaehlt >= kriterien.size())
                 return;
-            const QString bedingung = suchFilter(kriterien[gewaehlt], text);
-            tabelle.setFiltered(false);
-            tabelle.setFilter(warGefiltert && !alterFilter.trimmed().isEmpty()
-                                  ? QStringLiteral("(%1) and (%2)").arg(alterFilter, bedingung)
-                                  : bedingung);
-            tabelle.setFiltered(true);
+            suchfilterSetzen(tabelle, suchFilter(kriterien[gewaehlt], text), alterFilter, warGefiltert);
         };
         tabelle.first();
     }

@@ -48,6 +48,12 @@ QString suchFilter(const Suchkriterium &kriterium, const QString &text);
 // A text as a quoted literal of a filter expression.
 QString filterLiteral(const QString &text);
 
+// What "Suchen" does to the caller's table: filters it by the condition,
+// within the filter it had before (alterFilter, where warGefiltert), and
+// goes to the first record found. The table reads once, and its controls
+// show the result once, not each step of the change.
+void suchfilterSetzen(db::Table &tabelle, const QString &bedingung, const QString &alterFilter, bool warGefiltert);
+
 // The whole search as the registers run it: the dialog over the caller's
 // data source, the chosen criterion filtering the table within a filter the
 // table already had, which is back afterwards. The table filters without

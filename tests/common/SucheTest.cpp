@@ -89,6 +89,44 @@ TEST_F(SucheTest, SearchByNumberFindsOnlyThatNumberAndNeverTheMaster)
     }
 }
 
+// The list and the card show each search's result once, not each step of
+// changing the filter, and a search after another one starts again from the
+// register's own filter.
+TEST_F(SucheTest, EachSearchTellsTheControlsOnce)
+{
+    int layouts = 0;
+    int records = 0;
+    QObject::connect(familie.kopfQuelle.get(), &db::DataSource::layoutChanged, [&] { ++layouts; });
+    QObject::connect(familie.kopfQuelle.get(), &db::DataSource::recordChanged, [&] { ++records; });
+    struct Fall
+    {
+        const char *text;
+        int treffer;
+        int erster;
+    };
+    QList<Fall> gesehen;
+    wennModal([&](QWidget *fenster) {
+        auto *dialog = qobject_cast<TfrmSuche *>(fenster);
+        dialog->RadioGroup1->setItemIndex(1);
+        for (const char *text : {"o", "ob", "mü", "m"}) {
+            layouts = records = 0;
+            dialog->Edit1->setText(QString::fromUtf8(text));
+            dialog->SpeedButton3->click();
+            EXPECT_EQ(layouts, 1) << text;
+            EXPECT_EQ(records, 1) << text;
+            gesehen << Fall{text, familie.kopf->recordCount(), familie.kopf->field(0).asInteger()};
+        }
+        dialog->SpeedButton2->click();
+    });
+    StammdatenSuchen(*familie.kopf, *familie.kopfQuelle, kriterien);
+    ASSERT_EQ(gesehen.size(), 4);
+    const Fall erwartet[] = {{"o", 2, 12}, {"ob", 1, 20}, {"mü", 1, 5}, {"m", 1, 5}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(gesehen[i].treffer, erwartet[i].treffer) << erwartet[i].text;
+        EXPECT_EQ(gesehen[i].erster, erwartet[i].erster) << erwartet[i].text;
+    }
+}
+
 TEST_F(SucheTest, SearchWithAnEmptyTextLeavesTheListAsItIs)
 {
     int gefunden = -1;

@@ -180,32 +180,40 @@ public:
         check();
         const int count = sqlite3_column_count(statement_);
         row.cells.resize(count);
-        // Text and bytes are located first and copied in one go; a recycled
-        // row keeps its buffers, so scanning allocates nothing.
+        if (int(sources_.size()) < count)
+            sources_.resize(count);
+        // One call into the statement per column: its value answers type,
+        // content and size without the statement's checks each time (one
+        // connection serves one thread, so the value needs no lock). Text
+        // and bytes are located first and copied in one go; a recycled row
+        // keeps its buffers, so scanning allocates nothing.
         qsizetype total = 0;
         for (int i = 0; i < count; ++i) {
             Cell &cell = row.cells[i];
-            switch (sqlite3_column_type(statement_, i)) {
+            sqlite3_value *value = sqlite3_column_value(statement_, i);
+            switch (sqlite3_value_type(value)) {
             case SQLITE_INTEGER:
                 cell.kind = Cell::Integer;
-                cell.integer = sqlite3_column_int64(statement_, i);
+                cell.size = 0;
+                cell.integer = sqlite3_value_int64(value);
                 break;
             case SQLITE_FLOAT:
                 cell.kind = Cell::Real;
-                cell.real = sqlite3_column_double(statement_, i);
+                cell.size = 0;
+                cell.real = sqlite3_value_double(value);
                 break;
             case SQLITE_TEXT:
-                sqlite3_column_text(statement_, i);
                 cell.kind = Cell::Text;
+                sources_[i] = sqlite3_value_text(value);
                 cell.offset = quint32(total);
-                cell.size = quint32(sqlite3_column_bytes(statement_, i));
+                cell.size = quint32(sqlite3_value_bytes(value));
                 total += cell.size;
                 break;
             case SQLITE_BLOB:
-                sqlite3_column_blob(statement_, i);
                 cell.kind = Cell::Bytes;
+                sources_[i] = sqlite3_value_blob(value);
                 cell.offset = quint32(total);
-                cell.size = quint32(sqlite3_column_bytes(statement_, i));
+                cell.size = quint32(sqlite3_value_bytes(value));
                 total += cell.size;
                 break;
             default:
@@ -215,14 +223,11 @@ public:
         }
         row.bytes.resize(total);
         char *out = row.bytes.data();
+        // The pointers stay valid: nothing converts a value in between.
         for (int i = 0; i < count; ++i) {
             const Cell &cell = row.cells[i];
-            if (cell.size == 0)
-                continue;
-            // Pointers asked for after the sizes stay valid: no conversion happens in between.
-            const void *data = cell.kind == Cell::Text ? static_cast<const void *>(sqlite3_column_text(statement_, i))
-                                                       : sqlite3_column_blob(statement_, i);
-            std::memcpy(out + cell.offset, data, cell.size);
+            if (cell.size != 0)
+                std::memcpy(out + cell.offset, sources_[i], cell.size);
         }
     }
 
@@ -336,6 +341,7 @@ private:
     bool rowRead_ = false;
     int changes_ = 0;
     Row current_;
+    std::vector<const void *> sources_;   // readRow's text and bytes, by column
     // Values bound in place (SQLITE_STATIC), by parameter.
     std::vector<QByteArray> bound_;
     QStringEncoder encoder_{QStringEncoder::Utf8, QStringConverter::Flag::Stateless};

@@ -243,25 +243,33 @@ int digitsAt(const QString &text, int position, int count, bool *ok)
 
 } // namespace
 
-// "2024-03-05" as UTF-8, or nothing when the text is of another form.
+// "2024-03-05" as UTF-8, or nothing when the text is of another form. The
+// day number is worked out here: every date of a scan passes through, and
+// QDate's own checks cost more than reading the text.
 std::optional<QDate> storedDateOf(const char *text, quint32 size)
 {
     if (size < 10 || text[4] != '-' || text[7] != '-' || (size > 10 && text[10] != ' ' && text[10] != 'T'))
         return std::nullopt;
-    int parts[3] = {0, 0, 0};
-    const int starts[3] = {0, 5, 8};
-    const int lengths[3] = {4, 2, 2};
-    for (int part = 0; part < 3; ++part) {
-        for (int i = starts[part]; i < starts[part] + lengths[part]; ++i) {
-            if (text[i] < '0' || text[i] > '9')
-                return std::nullopt;
-            parts[part] = parts[part] * 10 + (text[i] - '0');
-        }
+    const auto digit = [text](int i) { return unsigned(text[i]) - unsigned('0'); };
+    unsigned digits[8] = {digit(0), digit(1), digit(2), digit(3), digit(5), digit(6), digit(8), digit(9)};
+    for (unsigned d : digits) {
+        if (d > 9)
+            return std::nullopt;
     }
-    const QDate date(parts[0], parts[1], parts[2]);
-    if (!date.isValid())
+    const int year = int(digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3]);
+    const int month = int(digits[4] * 10 + digits[5]);
+    const int day = int(digits[6] * 10 + digits[7]);
+    static constexpr int monthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || month < 1 || month > 12 || day < 1)
         return std::nullopt;
-    return date;
+    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    if (day > monthDays[month - 1] + (month == 2 && leap ? 1 : 0))
+        return std::nullopt;
+    // Julian day of a Gregorian date of our era.
+    const int a = (14 - month) / 12;
+    const qint64 y = year + 4800 - a;
+    const qint64 m = month + 12 * a - 3;
+    return QDate::fromJulianDay(day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045);
 }
 
 QString storedDate(const QDate &date)
@@ -390,6 +398,15 @@ std::optional<double> realOf(const Row &row, int column)
     }
 }
 
+// A text put straight into its variant: copying it in would count one
+// more reference to it and drop that again, on every text a scan reads.
+QVariant textVariant(QString &&text)
+{
+    QVariant variant{QMetaType::fromType<QString>()};
+    *static_cast<QString *>(variant.data()) = std::move(text);
+    return variant;
+}
+
 } // namespace
 
 QVariant cellValue(const Row &row, int column, FieldType type)
@@ -400,7 +417,7 @@ QVariant cellValue(const Row &row, int column, FieldType type)
     switch (type) {
     case FieldType::Alpha:
     case FieldType::Memo:
-        return row.text(column);
+        return textVariant(row.text(column));
     case FieldType::Short:
     case FieldType::Long:
     case FieldType::AutoInc:

@@ -250,6 +250,7 @@ void Table::Private::resolveOrder()
         }
     }
     order = columns;
+    forgetSelects();
     orderFields = fieldNames;
 }
 
@@ -385,6 +386,7 @@ void Table::Private::shutdown()
     writeStatements.clear();
     lastWrite = nullptr;
     statements.clear();
+    forgetSelects();
     spareRows.clear();
     clearWindow();
     if (tableAcquired && database && database->isOpen()) {
@@ -475,9 +477,12 @@ const store::Row *Table::Private::currentRow() const
 {
     if (probe)
         return probe;
+    if (currentCache)
+        return currentCache;
     if (current < 0 || current >= int(rows.size()))
         return nullptr;
-    return &rows[current];
+    currentCache = &rows[current];
+    return currentCache;
 }
 
 void Table::Private::ensureCalc()

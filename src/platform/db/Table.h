@@ -107,6 +107,10 @@ public:
 
     Bookmark bookmark() const;
     bool gotoBookmark(const Bookmark &bookmark);
+    // Back to a record the cursor left a moment ago to read others: taken
+    // from the rows the cursor still holds, without reading it again; where
+    // they no longer hold it, as gotoBookmark.
+    bool returnTo(const Bookmark &bookmark);
 
     // --- filters: the old engine's expression syntax, e.g.
     //   BelegNr < 2000000000

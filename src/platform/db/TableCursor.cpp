@@ -41,6 +41,43 @@ struct ResetOnExit
 
 } // namespace
 
+void Table::Private::forgetSelects()
+{
+    selectHead.clear();
+    for (bool forward : {false, true}) {
+        orderByText[forward].clear();
+        selects[forward].clear();
+    }
+}
+
+const QString &Table::Private::cachedOrderBy(bool forward)
+{
+    QString &text = orderByText[forward];
+    if (text.isEmpty())
+        text = orderBy(forward);
+    return text;
+}
+
+QString Table::Private::selectSql(const QString &where, bool forward)
+{
+    if (selectHead.isEmpty())
+        selectHead = QStringLiteral("SELECT %1 FROM %2").arg(selectList, store::quoteIdentifier(storeName));
+    QString sql = selectHead;
+    if (!where.isEmpty())
+        sql += QLatin1String(" WHERE ") + where;
+    return sql + QLatin1String(" ORDER BY ") + cachedOrderBy(forward) + QLatin1String(" LIMIT ?");
+}
+
+store::Statement &Table::Private::selectStatement(const QString &where, bool forward)
+{
+    QHash<QString, store::Statement *> &known = selects[forward];
+    if (store::Statement *found = known.value(where))
+        return *found;
+    store::Statement &select = statement(selectSql(where, forward));
+    known.insert(where, &select);
+    return select;
+}
+
 Table::Private::Fetched Table::Private::fetch(const store::Row *from, bool inclusive, bool forward,
                                               int wanted, const Condition &extra)
 {
@@ -52,7 +89,6 @@ Table::Private::Fetched Table::Private::fetch(const store::Row *from, bool inclu
     where.add(extra);
     const bool callback = filtered && !q->onFilterRecord.empty();
     const int limit = callback ? std::max(wanted, 64) : wanted;
-    const QString head = QStringLiteral("SELECT %1 FROM %2").arg(selectList, store::quoteIdentifier(storeName));
     std::vector<store::Row> candidates;   // rows the filter callback has yet to see
     for (;;) {
         // Rows after the last one read: one query, or (where nulls take
@@ -69,8 +105,7 @@ Table::Private::Fetched Table::Private::fetch(const store::Row *from, bool inclu
         std::vector<store::Row> &target = callback ? candidates : result.rows;
         const size_t before = target.size();
         target.reserve(before + size_t(limit));
-        auto readInto = [&](const QString &sql, const QVariantList &params, int count) {
-            store::Statement &select = statement(sql);
+        auto readInto = [&](store::Statement &select, const QVariantList &params, int count) {
             ResetOnExit reset{select};
             int position = 0;
             for (const QVariant &param : params)
@@ -81,36 +116,29 @@ Table::Private::Fetched Table::Private::fetch(const store::Row *from, bool inclu
                 select.readRow(target.back());
             }
         };
-        auto partSelect = [&](const Condition &part, Condition &condition) {
-            condition = where;
-            condition.add(part);
-            QString sql = head;
-            if (!condition.sql.isEmpty())
-                sql += QLatin1String(" WHERE ") + condition.sql;
-            return sql + QLatin1String(" ORDER BY ") + orderBy(forward) + QLatin1String(" LIMIT ?");
-        };
         if (parts.size() > 1 && dialect == store::Dialect::PostgreSQL) {
             // A round trip per part costs more than the server's merging
             // them: each part limited, in one statement, sorted once more.
-            QStringList selects;
+            QStringList unions;
             QVariantList params;
             for (const Condition &part : parts) {
-                Condition condition;
-                selects << QLatin1Char('(') + partSelect(part, condition) + QLatin1Char(')');
+                Condition condition = where;
+                condition.add(part);
+                unions << QLatin1Char('(') + selectSql(condition.sql, forward) + QLatin1Char(')');
                 params += condition.params;
                 params << limit;
             }
             const QString sql = QStringLiteral("SELECT * FROM (%1) AS beyond ORDER BY %2 LIMIT ?")
-                                    .arg(selects.join(QLatin1String(" UNION ALL ")), orderBy(forward));
-            readInto(sql, params, limit);
+                                    .arg(unions.join(QLatin1String(" UNION ALL ")), cachedOrderBy(forward));
+            readInto(statement(sql), params, limit);
         } else {
             for (const Condition &part : parts) {
                 const int missing = limit - int(target.size() - before);
                 if (missing <= 0)
                     break;
-                Condition condition;
-                const QString sql = partSelect(part, condition);
-                readInto(sql, condition.params, missing);
+                Condition condition = where;
+                condition.add(part);
+                readInto(selectStatement(condition.sql, forward), condition.params, missing);
             }
         }
         const int got = int(target.size() - before);
@@ -711,6 +739,31 @@ bool Table::gotoBookmark(const Bookmark &bookmark)
     d->setSingleRow(std::move(*row));
     d->afterMove();
     return true;
+}
+
+bool Table::returnTo(const Bookmark &bookmark)
+{
+    d->requireOpen();
+    if (bookmark.isEmpty() || d->state != DatasetState::Browse || d->probe || d->current < 0)
+        return gotoBookmark(bookmark);
+    // Nearest first: a reader moves a screen's length away at most.
+    const int count = int(d->rows.size());
+    const auto backTo = [&](int index) {
+        if (index < 0 || index >= count || d->identityOf(d->rows[index]) != bookmark)
+            return false;
+        beforeScroll(*this);
+        d->current = index;
+        d->bof = d->eof = false;
+        d->invalidateCalc();
+        d->afterMove();
+        return true;
+    };
+    const int home = d->current;
+    for (int distance = 0; home - distance >= 0 || home + distance < count; ++distance) {
+        if (backTo(home - distance) || (distance > 0 && backTo(home + distance)))
+            return true;
+    }
+    return gotoBookmark(bookmark);
 }
 
 } // namespace db

@@ -313,12 +313,8 @@ void DataGrid::fill()
         ~Done() { flag = false; }
     } done{filling_};
 
-    if (!countable()) {
+    if (!countable())
         count_ = 0;
-    } else if (countStale_) {
-        count_ = dataset.recordCount();
-        countStale_ = false;
-    }
     const QList<GridColumn> &columns = model_->columns();
     const QList<GridRow> oldRows = model_->rows();
     const int oldCurrent = model_->current();
@@ -370,6 +366,12 @@ void DataGrid::fill()
         }
     }
     currentRow_ = current;
+    // Rows from the first record to the last need no count of their own
+    // (a search that finds a screenful or less).
+    if (countable() && countStale_) {
+        count_ = rows.isEmpty() ? 0 : atStart && atEnd ? int(rows.size()) : dataset.recordCount();
+        countStale_ = false;
+    }
 
     // Where the current record stands: exact at either end, else worked out
     // from a record still on screen, else asked for later.

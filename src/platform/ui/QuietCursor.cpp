@@ -14,7 +14,7 @@ QuietCursor::QuietCursor(db::Table &table)
 QuietCursor::~QuietCursor()
 {
     guard([this] {
-        if (!home_.isEmpty() && !table_.gotoBookmark(home_))
+        if (!home_.isEmpty() && !table_.returnTo(home_))
             table_.first();
         // Stepping over an end sets the flag and leaves the record alone.
         if (eof_)

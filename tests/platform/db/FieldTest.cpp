@@ -1,8 +1,12 @@
 #include "StoreFixture.h"
 
+#include "private/StoreStatement.h"
+
 #include "platform/db/Query.h"
 #include "platform/db/TextFormat.h"
 #include "platform/sys/GermanFormat.h"
+
+#include <cstring>
 
 using namespace db;
 
@@ -189,7 +193,81 @@ TEST_P(FieldTest, TypedAccessAcrossTypes)
     EXPECT_EQ(table.findField(QStringLiteral("fehlt")), nullptr);
 }
 
+// SQLite keeps what a column is given: text in a number column stays text.
+// Scanning through such a column reuses the rows dropped from the cursor's
+// window, so a number read into a cell that held text must not take over the
+// text's length.
+TEST_P(FieldTest, ACellChangingKindBetweenRowsReadsRight)
+{
+    if (onPostgres())
+        GTEST_SKIP() << "PostgreSQL holds a column's own type only";
+    for (int nr = 1; nr <= 40; ++nr) {
+        const bool odd = nr % 2 != 0;
+        database().execute(
+            QStringLiteral("INSERT INTO \"Werte\" (\"Nr\", \"Gewicht\", \"Menge\", \"Notiz\", \"Kurz\") VALUES (?, ?, ?, ?, ?)"),
+            {nr, odd ? QVariant(QStringLiteral("eine recht lange Notiz statt einer Zahl %1").arg(nr)) : QVariant(nr * 1.5),
+             odd ? QVariant(nr) : QVariant(QStringLiteral("keine Zahl")), QStringLiteral("Notiz %1").arg(nr),
+             QStringLiteral("K%1").arg(nr)});
+    }
+    Table table(database(), QStringLiteral("Werte"));
+    table.setWindowRows(4);
+    table.open();
+    const auto check = [&](int nr) {
+        ASSERT_EQ(table["Nr"].asInteger(), nr);
+        if (nr % 2 == 0)
+            EXPECT_DOUBLE_EQ(table["Gewicht"].asFloat(), nr * 1.5) << nr;
+        else
+            EXPECT_EQ(table["Menge"].asInteger(), nr) << nr;
+        EXPECT_EQ(table["Notiz"].asString(), QStringLiteral("Notiz %1").arg(nr));
+        EXPECT_EQ(table["Kurz"].asString(), QStringLiteral("K%1").arg(nr));
+    };
+    int nr = 1;
+    for (table.first(); !table.eof(); table.next())
+        check(nr++);
+    EXPECT_EQ(nr, 41);
+    for (table.last(); !table.bof(); table.prior())
+        check(--nr);
+    EXPECT_EQ(nr, 1);
+}
+
 RAZAZU_STORE_TESTS(FieldTest);
+
+// Stored dates are read where they lie; whatever Qt takes for an ISO date
+// the reader takes for the same day, and what Qt refuses it refuses.
+TEST(StoredDates, ReadAsQtReadsThem)
+{
+    for (int year : {1, 4, 100, 400, 1582, 1899, 1900, 1970, 2000, 2023, 2024, 2100, 9999}) {
+        for (int month = 0; month <= 13; ++month) {
+            for (int day = 0; day <= 32; ++day) {
+                const QByteArray text = QStringLiteral("%1-%2-%3")
+                                            .arg(year, 4, 10, QLatin1Char('0'))
+                                            .arg(month, 2, 10, QLatin1Char('0'))
+                                            .arg(day, 2, 10, QLatin1Char('0'))
+                                            .toLatin1();
+                const QDate expected = QDate::fromString(QString::fromLatin1(text), Qt::ISODate);
+                EXPECT_EQ(store::storedDateOf(text.constData(), quint32(text.size())).value_or(QDate()), expected)
+                    << text.constData();
+            }
+        }
+    }
+    const struct
+    {
+        const char *text;
+        QDate expected;
+    } cases[] = {
+        {"2024-03-05 14:05:09", QDate(2024, 3, 5)},
+        {"2024-03-05T14:05:09.123", QDate(2024, 3, 5)},
+        {"0000-01-01", QDate()},
+        {"2024-3-05", QDate()},
+        {"2024/03/05", QDate()},
+        {"2024-03-05X", QDate()},
+        {"2024-0a-05", QDate()},
+        {"2024-03-0", QDate()},
+        {"", QDate()},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(store::storedDateOf(c.text, quint32(std::strlen(c.text))).value_or(QDate()), c.expected) << c.text;
+}
 
 TEST(TextFormat, TwoDigitYearsFallInTheWindow)
 {

@@ -213,6 +213,48 @@ TEST_P(NavigationTest, BookmarksReturnToTheRecord)
     EXPECT_EQ(table["BelegNr"].asInteger(), 43);
 }
 
+// A reader that moves away to read others comes back from the rows the
+// cursor holds, or from the store where they no longer hold the record; the
+// cursor reads on from there either way.
+TEST_P(NavigationTest, ReturningToARecordLeftAMomentAgo)
+{
+    createBelege(100);
+    const struct
+    {
+        int windowRows;
+        int start;
+        int away;   // records moved away before returning
+    } cases[] = {{0, 1, 0}, {0, 1, 20}, {0, 50, -20}, {0, 100, -30}, {4, 50, 30}, {4, 50, -30}, {2, 1, 99}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.windowRows << " " << c.start << " " << c.away);
+        Table table(database(), QStringLiteral("Belege"));
+        table.setWindowRows(c.windowRows);
+        table.open();
+        ASSERT_TRUE(table.findKey({c.start}));
+        const Bookmark mark = table.bookmark();
+        table.moveBy(c.away);
+        ASSERT_TRUE(table.returnTo(mark));
+        EXPECT_EQ(table["BelegNr"].asInteger(), c.start);
+        EXPECT_FALSE(table.bof() || table.eof());
+        table.next();
+        EXPECT_EQ(table["BelegNr"].asInteger(), std::min(c.start + 1, 100));
+        EXPECT_EQ(table.eof(), c.start == 100);
+        ASSERT_TRUE(table.returnTo(mark));
+        table.prior();
+        EXPECT_EQ(table["BelegNr"].asInteger(), std::max(c.start - 1, 1));
+        EXPECT_EQ(table.bof(), c.start == 1);
+    }
+    Table table(database(), QStringLiteral("Belege"));
+    table.setWindowRows(4);
+    table.open();
+    ASSERT_TRUE(table.findKey({10}));
+    const Bookmark gone = table.bookmark();
+    table.remove();
+    table.findKey({60});
+    EXPECT_FALSE(table.returnTo(gone)) << "a record no longer held nor stored";
+    EXPECT_EQ(table["BelegNr"].asInteger(), 60);
+}
+
 TEST_P(NavigationTest, TablesWithoutKeyKeepTheirInsertionOrder)
 {
     TableDef def;

@@ -110,6 +110,9 @@ struct Table::Private
     bool startKnown = true;     // nothing before rows.front()
     bool endKnown = true;       // nothing after rows.back()
     int current = -1;
+    // &rows[current], kept until the cursor moves: every field read of a
+    // scan asks for it.
+    mutable const store::Row *currentCache = nullptr;
     bool bof = true;
     bool eof = true;
     int nextFetch = 0;          // grows while reading on in one direction
@@ -154,6 +157,16 @@ struct Table::Private
     bool listening(Signal signal);
     void updateListeners();
     std::map<QString, std::unique_ptr<store::Statement>> statements;
+    // Reading selects by direction and condition, and what all of them
+    // share: reading on and key searches then build no SQL. Forgotten when
+    // the order changes or the table closes.
+    QString selectHead;
+    QString orderByText[2];   // by direction: backward, forward
+    QHash<QString, store::Statement *> selects[2];
+    void forgetSelects();
+    const QString &cachedOrderBy(bool forward);
+    QString selectSql(const QString &where, bool forward);
+    store::Statement &selectStatement(const QString &where, bool forward);
     // Insert and update statements by the shape of the write (which fields
     // take part), so that repeated posts skip building SQL.
     QHash<QByteArray, store::Statement *> writeStatements;
@@ -172,7 +185,13 @@ struct Table::Private
     void buildFields();
     void resolveOrder();
     void changeOrder(const QString &newIndexName, const QString &newFieldNames);
-    void invalidateCalc() { calcValid = false; }
+    // The record changed: calculated values and the current row's place
+    // are found anew.
+    void invalidateCalc()
+    {
+        calcValid = false;
+        currentCache = nullptr;
+    }
     void ensureCalc();
     QVariant value(int fieldIndex);
     bool isNull(int fieldIndex);

@@ -4,14 +4,13 @@
 
 #include "platform/ui/DataControls.h"
 
-#include <QComboBox>
 
 namespace masterdata {
 
 // A data-aware combo box over a fixed list whose items store a value of
 // their own (a code letter) rather than their text. A stored value of no
 // item shows no item and stays as it is until the clerk chooses one.
-class Werteauswahl : public QComboBox, public ui::DataBinding
+class Werteauswahl : public ui::DataComboBox
 {
     Q_OBJECT
 public:
@@ -21,22 +20,12 @@ public:
     // The item a stored value stands for; -1 for none.
     static int eintragZu(const QList<Werteintrag> &eintraege, const QString &wert);
 
-signals:
-    void entered();
-    void exited();
-
 protected:
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
+    int itemForValue(const QString &value) const override;
+    QString valueOfItem(int index) const override;
 
 private:
-    void feldZeigen();
-    void bearbeitbarkeit();
-    void gewaehlt(int index);
-
     QList<Werteintrag> eintraege_;
-    bool zeigt_ = false;
 };
 
 } // namespace masterdata

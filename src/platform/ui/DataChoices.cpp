@@ -112,7 +112,7 @@ DataComboBox::DataComboBox(QWidget *parent) : QComboBox(parent)
     setFocusPolicy(Qt::StrongFocus);
     connect(&link_, &DataLink::dataChanged, this, &DataComboBox::showField);
     connect(&link_, &DataLink::editingChanged, this, &DataComboBox::updateEditing);
-    connect(this, &QComboBox::activated, this, [this](int index) { writeText(itemText(index)); });
+    connect(this, &QComboBox::activated, this, [this](int index) { writeText(valueOfItem(index)); });
     showField();
 }
 
@@ -151,7 +151,7 @@ void DataComboBox::showField()
     if (isEditable())
         setEditText(value);
     else
-        setCurrentIndex(findText(value));
+        setCurrentIndex(itemForValue(value));
     showing_ = false;
     updateEditing();
 }

@@ -196,8 +196,14 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
-private:
+    // The item a stored value shows as, and the value an item stores: by
+    // default its text. A combo box whose items stand for codes maps them.
+    virtual int itemForValue(const QString &value) const { return findText(value); }
+    virtual QString valueOfItem(int index) const { return itemText(index); }
+    // Shows the field's value again (after the items or their mapping changed).
     void showField();
+
+private:
     void updateEditing();
     void writeText(const QString &text);
 

@@ -5,6 +5,7 @@
 // the document. The text-only run is the yardstick for what one page of
 // drawing costs: 34 sheets of 100 lines of text to one PDF, as in the print
 // benchmark; a blank-paper page should stay within three times its time.
+#include "../QtBenchMain.h"
 #include "common/Druckeinstellungen.h"
 #include "common/Ini.h"
 #include "common/RadioGroup.h"
@@ -193,12 +194,5 @@ BENCHMARK(printTextOnlySheets)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    theStore().reset();
-    return 0;
+    return runQtBenchmarks(argc, argv, [] { theStore().reset(); });
 }

@@ -4,6 +4,7 @@
 // its item list, the event loop run until the list has drawn, and closed
 // (the close query and the posts included). The large declaration must open
 // about as fast as the small one: the list reads only the rows it shows.
+#include "../QtBenchMain.h"
 #include "common/TSR_dbGrid.h"
 #include "common/Tabelle_S_PARAME.h"
 #include "platform/db/Database.h"
@@ -79,11 +80,5 @@ BENCHMARK(BM_EntryFormOpen)->Arg(1)->Arg(999)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    store().regie.reset();
-    return 0;
+    return runQtBenchmarks(argc, argv, [] { store().regie.reset(); });
 }

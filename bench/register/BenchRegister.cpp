@@ -4,6 +4,7 @@
 // its list, the event loop run until the list has drawn, and closing it.
 // The large store must open about as fast as the small one, since opening
 // reads no more than the rows the list shows.
+#include "../QtBenchMain.h"
 #include "common/Tabelle_S_PARAME.h"
 #include "platform/db/Database.h"
 #include "sad_export/Tabelle_EINFOLG.h"
@@ -76,10 +77,5 @@ BENCHMARK(BM_RegisterOpen)->Arg(100)->Arg(100000)->Unit(benchmark::kMillisecond)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv);
 }

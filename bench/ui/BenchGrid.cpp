@@ -6,6 +6,7 @@
 // shows. Binding it to the table counts the records once (for the scroll
 // bar): that one grows with the table. Every step runs the event loop until
 // the grid's deferred work is done, as a clerk waits for it.
+#include "../QtBenchMain.h"
 #include "platform/db/DataSource.h"
 #include "platform/db/Database.h"
 #include "platform/db/Table.h"
@@ -205,12 +206,5 @@ BENCHMARK(ShowPosition)->Arg(1000)->Arg(999900)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    stores.clear();
-    return 0;
+    return runQtBenchmarks(argc, argv, [] { stores.clear(); });
 }

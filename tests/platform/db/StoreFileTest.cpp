@@ -62,6 +62,26 @@ bool setImmutable(const QString &path, bool immutable)
     return done;
 }
 
+// A backup restored over the store file (replaced), or the file deleted.
+void replaceOrDelete(TempFolder &folder, const QString &storeFile, bool replaced)
+{
+    if (replaced) {
+        const QString backup = folder.file(QStringLiteral("Sicherung.sqlite"));
+        ASSERT_TRUE(QFile::copy(storeFile, backup));
+        ASSERT_EQ(::rename(QFile::encodeName(backup).constData(), QFile::encodeName(storeFile).constData()), 0);
+    } else {
+        ASSERT_TRUE(QFile::remove(storeFile));
+    }
+}
+
+QString replacedMessage(const QString &storeFile)
+{
+    return QStringLiteral("Die Datenbankdatei %1 wurde gelöscht oder durch eine andere ersetzt, "
+                          "während das Programm lief. Die Änderung wurde nicht gespeichert. "
+                          "Bitte das Programm beenden und neu starten.")
+        .arg(QDir::toNativeSeparators(storeFile));
+}
+
 } // namespace
 
 // A backup restored over the store, or the store deleted, while the program
@@ -83,19 +103,10 @@ TEST(StoreFile, ReplacedOrDeletedWhileOpenStopsTheNextWrite)
         ASSERT_TRUE(belege.findKey({1}));
         belege.edit();
 
-        if (replaced) {
-            const QString backup = folder.file(QStringLiteral("Sicherung.sqlite"));
-            ASSERT_TRUE(QFile::copy(storeFile, backup));
-            ASSERT_EQ(::rename(QFile::encodeName(backup).constData(), QFile::encodeName(storeFile).constData()), 0);
-        } else {
-            ASSERT_TRUE(QFile::remove(storeFile));
-        }
+        ASSERT_NO_FATAL_FAILURE(replaceOrDelete(folder, storeFile, replaced));
 
         belege.fieldByName(QStringLiteral("Name")).setAsString(QStringLiteral("Neu"));
-        const QString expected = QStringLiteral("Die Datenbankdatei %1 wurde gelöscht oder durch eine andere ersetzt, "
-                                                "während das Programm lief. Die Änderung wurde nicht gespeichert. "
-                                                "Bitte das Programm beenden und neu starten.")
-                                     .arg(QDir::toNativeSeparators(storeFile));
+        const QString expected = replacedMessage(storeFile);
         EXPECT_EQ(failureOf([&] { belege.post(); }).message(), expected);
         belege.cancel();
         // Every later write too, whichever way it goes.
@@ -106,7 +117,6 @@ TEST(StoreFile, ReplacedOrDeletedWhileOpenStopsTheNextWrite)
     }
 }
 
-// The store's English reaches the clerk only in the details.
 // The same inside a transaction: its writes may go into the old file, but
 // the commit refuses, and the transaction is rolled back as a whole.
 TEST(StoreFile, ReplacedOrDeletedDuringATransactionRefusesTheCommit)
@@ -126,13 +136,7 @@ TEST(StoreFile, ReplacedOrDeletedDuringATransactionRefusesTheCommit)
         belege.fieldByName(QStringLiteral("BelegNr")).setAsInteger(1);
         belege.post();
 
-        if (replaced) {
-            const QString backup = folder.file(QStringLiteral("Sicherung.sqlite"));
-            ASSERT_TRUE(QFile::copy(storeFile, backup));
-            ASSERT_EQ(::rename(QFile::encodeName(backup).constData(), QFile::encodeName(storeFile).constData()), 0);
-        } else {
-            ASSERT_TRUE(QFile::remove(storeFile));
-        }
+        ASSERT_NO_FATAL_FAILURE(replaceOrDelete(folder, storeFile, replaced));
         try {
             belege.append();
             belege.fieldByName(QStringLiteral("BelegNr")).setAsInteger(2);
@@ -141,10 +145,7 @@ TEST(StoreFile, ReplacedOrDeletedDuringATransactionRefusesTheCommit)
             belege.cancel();
         }
 
-        const QString expected = QStringLiteral("Die Datenbankdatei %1 wurde gelöscht oder durch eine andere ersetzt, "
-                                                "während das Programm lief. Die Änderung wurde nicht gespeichert. "
-                                                "Bitte das Programm beenden und neu starten.")
-                                     .arg(QDir::toNativeSeparators(storeFile));
+        const QString expected = replacedMessage(storeFile);
         EXPECT_EQ(failureOf([&] { transaction->commit(); }).message(), expected);
         transaction.reset();
         EXPECT_FALSE(store.inTransaction());
@@ -153,6 +154,7 @@ TEST(StoreFile, ReplacedOrDeletedDuringATransactionRefusesTheCommit)
     }
 }
 
+// The store's English reaches the clerk only in the details.
 TEST(StoreErrors, EachKindOfFailureReadsInGermanWithTheStoresWordsInTheDetails)
 {
     struct Case

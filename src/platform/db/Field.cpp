@@ -45,6 +45,17 @@ bool isNumberType(const QVariant &value)
            && (kind == store::StoredKind::Integer || kind == store::StoredKind::Real);
 }
 
+// A text for a text field: empty is null, an alpha field keeps its size.
+QVariant textValue(const FieldDef &field, const QString &text)
+{
+    if (text.isEmpty())
+        return QVariant();
+    const int size = field.size > 0 ? field.size : 255;
+    if (field.type == FieldType::Alpha && text.size() > size)
+        return QVariant(text.left(size));
+    return QVariant(text);
+}
+
 // The value itself where its type is the one the field holds and it fits
 // as it is: the same as the general conversion below, without its detours.
 std::optional<QVariant> sameTypeValue(const FieldDef &field, const QVariant &value, int typeId)
@@ -66,15 +77,8 @@ std::optional<QVariant> sameTypeValue(const FieldDef &field, const QVariant &val
         break;
     case FieldType::Alpha:
     case FieldType::Memo:
-        if (typeId == QMetaType::QString) {
-            const QString &text = *static_cast<const QString *>(value.constData());
-            if (text.isEmpty())
-                return QVariant();
-            const int size = field.size > 0 ? field.size : 255;
-            if (field.type == FieldType::Alpha && text.size() > size)
-                return QVariant(text.left(size));
-            return value;
-        }
+        if (typeId == QMetaType::QString)
+            return textValue(field, *static_cast<const QString *>(value.constData()));
         break;
     default:
         break;
@@ -470,13 +474,7 @@ void Field::setAsString(const QString &text)
 {
     if (def_.type != FieldType::Alpha && def_.type != FieldType::Memo)
         return setValue(text);
-    const int size = def_.size > 0 ? def_.size : 255;
-    if (text.isEmpty())
-        owner_->d->setValue(index_, QVariant());
-    else if (def_.type == FieldType::Alpha && text.size() > size)
-        owner_->d->setValue(index_, QVariant(text.left(size)));
-    else
-        owner_->d->setValue(index_, QVariant(text));
+    owner_->d->setValue(index_, detail::textValue(def_, text));
 }
 
 void Field::setAsInteger(int value)

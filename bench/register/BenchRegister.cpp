@@ -50,9 +50,11 @@ struct Store
     }
 };
 
+// Freed before the application ends (see main).
+std::map<int, std::unique_ptr<Store>> stores;
+
 Store &store(int declarations)
 {
-    static std::map<int, std::unique_ptr<Store>> stores;
     auto &entry = stores[declarations];
     if (!entry)
         entry = std::make_unique<Store>(declarations);
@@ -77,5 +79,5 @@ BENCHMARK(BM_RegisterOpen)->Arg(100)->Arg(100000)->Unit(benchmark::kMillisecond)
 
 int main(int argc, char **argv)
 {
-    return runQtBenchmarks(argc, argv);
+    return runQtBenchmarks(argc, argv, [] { stores.clear(); });
 }

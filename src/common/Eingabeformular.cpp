@@ -63,11 +63,6 @@ QString zusammensetzen(const Zuordnung &zuordnung, const QHash<QString, QString>
     return ergebnis;
 }
 
-int zeichenbreiteFuer(const QWidget *control, int zeichen)
-{
-    return control->fontMetrics().averageCharWidth() * (qBound(2, zeichen, 45) + 2);
-}
-
 } // namespace
 
 Eingabeformular::Eingabeformular(const QString &name, const QList<Eingabefeld> &felder,
@@ -183,7 +178,7 @@ QWidget *Eingabeformular::steuerelementBauen(const Eingabefeld &feld, QWidget *e
             edit->setMaxLength(feld.maxZeichen);
             zeichen = feld.maxZeichen;
         }
-        edit->setFixedWidth(zeichenbreiteFuer(edit, zeichen));
+        edit->setWidthInCharacters(qBound(2, zeichen, 45));
         if (feld.nurLesen) {
             edit->setReadOnlyControl(true);
             edit->setFocusPolicy(Qt::NoFocus);

@@ -29,10 +29,13 @@ namespace {
 const QString keinDruckerText = QStringLiteral("Kein Drucker zugeordnet");
 const QString falscherDruckerText = QStringLiteral("Druckerzuordnung fehlerhaft!");
 
+// A dark yellow: a light one cannot be read on the button face.
+const QColor warnfarbe(176, 140, 0);
+
 QColor zeilenfarbe(const QString &drucker)
 {
     if (drucker == keinDruckerText)
-        return QColor(245, 252, 3);
+        return warnfarbe;
     if (drucker == falscherDruckerText)
         return Qt::red;
     return Qt::darkGreen;
@@ -128,7 +131,7 @@ void TfrmDrucker::aufbauen()
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setPanels({227, 227, 227});
-    const QColor farben[3] = {Qt::darkGreen, QColor(245, 252, 3), Qt::red};
+    const QColor farben[3] = {Qt::darkGreen, warnfarbe, Qt::red};
     for (int i = 0; i < 3; ++i) {
         QLabel *panel = StatusBar1->panel(i);
         QPalette palette = panel->palette();

@@ -90,9 +90,8 @@ void TfrmRegie::formularAufbauen()
     dbgrRegie = new TSR_dbGrid(QStringLiteral("dbgrRegie"), body());
     dbgrRegie->setReadOnly(true);
     dbgrRegie->setRowSelect(true);
-    const int zeichenbreite = dbgrRegie->fontMetrics().averageCharWidth();
     for (const Belegart::Spalte &spalte : regie.spalten)
-        dbgrRegie->addColumn({spalte.feld, spalte.titel, spalte.breite * zeichenbreite});
+        dbgrRegie->addColumn({spalte.feld, spalte.titel, spalte.breite > 0 ? dbgrRegie->widthFor(spalte.breite) : 0});
 
     befehle_ = {bbtNeu,      bbtAendern,       bbtLoeschen,          bbtKopieren,  bbtSuchen,
                 bbtDrucken, BitBtnMasterForm, SpeedButtonParameter, bbtSchliessen};

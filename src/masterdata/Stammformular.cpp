@@ -137,6 +137,7 @@ void Stammformular::aufbauen()
     dbgrBenutzer->setReadOnly(true);
     dbgrBenutzer->setRowSelect(deklaration_.zeilenAuswahl);
     dbgrBenutzer->setFocusPolicy(Qt::ClickFocus);
+    dbgrBenutzer->setMinimumVisibleRows(5);
     if (!deklaration_.roteZeilen.isEmpty()) {
         dbgrBenutzer->setRowFields({deklaration_.roteZeilen});
         dbgrBenutzer->onDrawCell = zeileRotOderBlauZeichnen;

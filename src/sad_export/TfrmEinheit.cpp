@@ -46,8 +46,7 @@ TfrmEinheit::TfrmEinheit(TfrmRegie &regie, const QString &status, QWidget *paren
     knoepfeBauen();
 
     TSR_dbGrid *liste = positionsliste();
-    const int zeichen = liste->fontMetrics().averageCharWidth();
-    liste->setColumns({{QStringLiteral("pos"), QStringLiteral("Pos."), 4 * zeichen + 8},
+    liste->setColumns({{QStringLiteral("pos"), QStringLiteral("Pos."), liste->widthFor(4)},
                        {QStringLiteral("f33_1"), QStringLiteral("Warennummer")},
                        {QStringLiteral("f31_1"), QStringLiteral("Bezeichnung")},
                        {QStringLiteral("f31_2"), QStringLiteral("Bezeichnung")},

@@ -109,8 +109,7 @@ TfrmCmr::TfrmCmr(TfrmRegie &regie, const QString &status, QWidget *parent)
         {QStringLiteral("nbEdit"), QStringLiteral("..."), QStringLiteral("Datensatz bearbeiten")},
     });
     TSR_dbGrid *liste = positionsliste();
-    const int zeichen = liste->fontMetrics().averageCharWidth();
-    liste->setColumns({{QStringLiteral("Pos"), QStringLiteral("Pos."), 4 * zeichen + 8},
+    liste->setColumns({{QStringLiteral("Pos"), QStringLiteral("Pos."), liste->widthFor(4)},
                        {QStringLiteral("C6"), QStringLiteral("Bezeichnung")},
                        {QStringLiteral("C10"), QStringLiteral("Stat.-Nr.")},
                        {QStringLiteral("C11"), QStringLiteral("Brutto(kg)")},

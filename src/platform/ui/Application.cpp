@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "ProgramStyle.h"
 
 #include "Guard.h"
 
@@ -9,7 +10,10 @@
 
 namespace ui {
 
-Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
+Application::Application(int &argc, char **argv) : QApplication(argc, argv)
+{
+    installProgramStyle();
+}
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {

@@ -76,6 +76,10 @@ public:
     void setLinkedComponent(const QString &buttonName);
     QString linkedComponent() const;
 
+    // As wide as that many characters of its font need (digits, the widest
+    // content of codes, numbers and dates), also after its font changes.
+    void setWidthInCharacters(int characters);
+
     // Shows the field anew, dropping what the user typed but did not store.
     void reset();
     // Text that did not fit the field is still waiting in the edit.
@@ -94,8 +98,10 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void fitWidth();
     void showField();
     void updateEditing();
     void userEdited();
@@ -111,6 +117,7 @@ private:
     bool errorShown_ = false;
     sys::ColorValue color_ = sys::colors::window;
     sys::ColorValue fontColor_ = sys::colors::windowText;
+    int widthInCharacters_ = 0;
 };
 
 // A memo (TDBMemo) for long text.

@@ -8,6 +8,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QStyle>
 #include <QTimer>
 
 namespace ui {
@@ -86,6 +87,30 @@ void DataEdit::setLinkedComponent(const QString &buttonName)
 QString DataEdit::linkedComponent() const
 {
     return ui::linkedComponent(this);
+}
+
+void DataEdit::setWidthInCharacters(int characters)
+{
+    widthInCharacters_ = characters;
+    fitWidth();
+}
+
+void DataEdit::fitWidth()
+{
+    if (widthInCharacters_ <= 0)
+        return;
+    // The frame, the edit's own margins and the cursor beside the text.
+    const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    const QMargins margins = textMargins();
+    setFixedWidth(fontMetrics().horizontalAdvance(QString(widthInCharacters_, QLatin1Char('0'))) + frame + 6
+                  + margins.left() + margins.right());
+}
+
+void DataEdit::changeEvent(QEvent *event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitWidth();
 }
 
 void DataEdit::reset()

@@ -12,6 +12,7 @@
 #include "platform/db/Field.h"
 
 #include <QHeaderView>
+#include <QPainter>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -78,6 +79,7 @@ DataGrid::DataGrid(QWidget *parent) : QTableView(parent)
     setAutoScroll(false);
     setWordWrap(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    fitRowsToFont();
     verticalHeader()->setFixedWidth(16);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     horizontalHeader()->setHighlightSections(false);
@@ -216,7 +218,7 @@ void DataGrid::applyColumnLayout()
     const QList<GridColumn> columns = effectiveColumns();
     model_->setColumns(columns);
     db::Table *dataset = table();
-    const int charWidth = fontMetrics().averageCharWidth();
+    const QFontMetrics titleMetrics(horizontalHeader()->font());
     for (int i = 0; i < columns.size(); ++i) {
         int width = columns.at(i).width;
         if (width <= 0) {
@@ -225,11 +227,46 @@ void DataGrid::applyColumnLayout()
                 if (db::Field *field = dataset->findField(columns.at(i).fieldName))
                     characters = fieldCharacters(field->def());
             }
-            characters = std::max<int>(characters, columns.at(i).title.size());
-            width = characters * charWidth + 12;
+            width = widthFor(characters);
         }
+        // The title is always shown whole.
+        width = std::max(width, titleMetrics.horizontalAdvance(columns.at(i).title) + 16);
         setColumnWidth(i, width);
     }
+}
+
+void DataGrid::fitRowsToFont()
+{
+    verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 4);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    if (minimumVisibleRows_ > 0) {
+        const int titles = horizontalHeader()->isVisible() ? horizontalHeader()->sizeHint().height() : 0;
+        setMinimumHeight(titles + minimumVisibleRows_ * verticalHeader()->defaultSectionSize() + 2 * frameWidth()
+                         + horizontalScrollBar()->sizeHint().height());
+    }
+}
+
+void DataGrid::setMinimumVisibleRows(int rows)
+{
+    minimumVisibleRows_ = rows;
+    fitRowsToFont();
+}
+
+void DataGrid::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        fitRowsToFont();
+        applyColumnLayout();
+        scheduleFill();
+    }
+}
+
+int DataGrid::widthFor(int characters) const
+{
+    // Digits are the widest characters of most fields' content (numbers,
+    // codes, dates); a cell keeps a few points of room on either side.
+    return characters * fontMetrics().horizontalAdvance(QLatin1Char('0')) + 12;
 }
 
 int DataGrid::visibleRowCount() const
@@ -541,6 +578,29 @@ void DataGrid::wheelEvent(QWheelEvent *event)
         navigate([](db::Table &t) { t.next(); }, currentRow_ + 1);
     else
         navigate([](db::Table &t) { t.prior(); }, currentRow_ - 1);
+}
+
+void DataGrid::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    // A grid with the focus is framed in the highlight colour, as a field is.
+    if (hasFocus()) {
+        QPainter painter(viewport());
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(viewport()->rect().adjusted(1, 1, -1, -1));
+    }
+}
+
+void DataGrid::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    viewport()->update();
+}
+
+void DataGrid::focusOutEvent(QFocusEvent *event)
+{
+    QTableView::focusOutEvent(event);
+    viewport()->update();
 }
 
 void DataGrid::resizeEvent(QResizeEvent *event)

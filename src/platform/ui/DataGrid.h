@@ -21,7 +21,7 @@ struct GridColumn
 {
     QString fieldName;
     QString title;             // empty: the field's name
-    int width = 0;             // pixels; 0: from the field's size
+    int width = 0;             // pixels (widthFor a number of characters); 0: from the field's size
     bool readOnly = false;
     Qt::Alignment alignment;   // none given: numbers right, text left
 };
@@ -62,6 +62,10 @@ public:
     void addColumn(const GridColumn &column);
     QList<GridColumn> columns() const;
     void setColumnTitle(int column, const QString &title);
+    // At least that many rows stay in sight however small its form is laid out.
+    void setMinimumVisibleRows(int rows);
+    // The width of a column that shows that many characters of a field.
+    int widthFor(int characters) const;
 
     // Read-only (the default) or editable: then the current record's cells
     // can be typed into, and the change goes into its fields.
@@ -106,6 +110,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
 
@@ -128,6 +136,7 @@ private:
     void schedulePositionQuery();
     bool countable() const;
     void applyColumnLayout();
+    void fitRowsToFont();
     QList<GridColumn> effectiveColumns() const;
     bool setCellText(int row, int column, const QString &text);
 
@@ -148,6 +157,7 @@ private:
     bool countStale_ = true;
     bool positionQueryPending_ = false;
     bool filling_ = false;
+    int minimumVisibleRows_ = 0;
 };
 
 } // namespace ui

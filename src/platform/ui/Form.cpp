@@ -4,6 +4,7 @@
 #include "StatusBar.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QStatusTipEvent>
@@ -114,8 +115,24 @@ void Form::keyPressEvent(QKeyEvent *event)
     }
 }
 
+void fitToTitle(QWidget *window)
+{
+    if (window->windowTitle().isEmpty())
+        return;
+    // Title bars draw the caption in a bold face of about the program's font.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int needed = QFontMetrics(titleFont).horizontalAdvance(window->windowTitle()) + 120;
+    if (window->minimumWidth() < needed && window->maximumWidth() >= needed)
+        window->setMinimumWidth(needed);
+    if (window->width() < needed && window->maximumWidth() >= needed)
+        window->resize(needed, window->height());
+}
+
 bool Form::event(QEvent *event)
 {
+    if (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::Show)
+        fitToTitle(this);
     if (event->type() == QEvent::StatusTip) {
         showAutomaticHint(static_cast<QStatusTipEvent *>(event)->tip());
         return true;

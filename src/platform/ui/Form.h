@@ -67,4 +67,8 @@ private:
     bool closing_ = false;
 };
 
+// A window at least as wide as its title needs beside the title bar's icon
+// and buttons, so the caption is never cut ("Druck …mer: 1").
+void fitToTitle(QWidget *window);
+
 } // namespace ui

@@ -10,8 +10,10 @@ ScrollBox::ScrollBox(QWidget *parent) : QScrollArea(parent)
     setObjectName(QStringLiteral("ScrollBox1"));
     content_ = new QWidget;
     content_->setObjectName(QStringLiteral("ScrollBoxContent"));
+    // The content takes the size its layout asks for, at least the visible
+    // area; the bars scroll over the rest.
+    setWidgetResizable(true);
     setWidget(content_);
-    setWidgetResizable(false);
 }
 
 int ScrollBox::position() const

@@ -11,6 +11,10 @@ SpeedButton::SpeedButton(QWidget *parent) : QToolButton(parent)
     setFocusPolicy(Qt::NoFocus);
     setAutoRaise(true);
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // A flat button is drawn on a ground of its own in the form's colour, so
+    // a shadow painted behind it shows only beside it, never through it.
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
 }
 
 SpeedButton::SpeedButton(const QString &objectName, const QString &caption, QWidget *parent)

@@ -2,12 +2,14 @@
 
 #include "Application.h"
 #include "FolderDialog.h"
+#include "Form.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -139,6 +141,7 @@ int StandardDialogs::message(const MessageRequest &request)
     box.setIcon(iconFor(request.type));
     box.setWindowTitle(messageCaption(request));
     box.setText(request.text);
+    fitToTitle(&box);
     const QList<int> results = messageButtons(request.buttons);
     QHash<QAbstractButton *, int> resultOf;
     for (int result : results) {
@@ -161,6 +164,10 @@ std::optional<QString> StandardDialogs::input(const InputRequest &request)
     dialog.setTextValue(request.value);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    // The input dialog's layout sets its own minimum: the box is what widens it.
+    fitToTitle(&dialog);
+    if (auto *box = dialog.findChild<QLineEdit *>())
+        box->setMinimumWidth(dialog.minimumWidth() - 16);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

@@ -67,7 +67,10 @@ struct Nummerndaten : Testspeicher
         return db::Query::scalar(datenbank, sql, werte);
     }
     int vorschlag() { return wert(QStringLiteral("SELECT \"VorschlagNr_10\" FROM \"S_PARAME\"")).toInt(); }
-    void vorschlagSetzen(int wert) { datenbank.execute(QStringLiteral("UPDATE \"S_PARAME\" SET \"VorschlagNr_10\" = ?"), {wert}); }
+    void vorschlagSetzen(int wert)
+    {
+        datenbank.execute(QStringLiteral("UPDATE \"S_PARAME\" SET \"VorschlagNr_10\" = ?"), {wert});
+    }
     // The documents below the master record.
     QList<int> belege()
     {
@@ -81,7 +84,8 @@ struct Nummerndaten : Testspeicher
     }
     void beleg(int nummer)
     {
-        datenbank.execute(QStringLiteral("INSERT INTO \"NUMMERN\" VALUES (?, ?, 'Kunde')"), {nummer, QDate(2024, 3, 1)});
+        datenbank.execute(QStringLiteral("INSERT INTO \"NUMMERN\" VALUES (?, ?, 'Kunde')"),
+                          {nummer, QDate(2024, 3, 1)});
     }
     void belegeLoeschen(QList<int> behalten)
     {

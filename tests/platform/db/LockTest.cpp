@@ -455,19 +455,19 @@ TEST_P(LockTest, AShortChangeReadsTheStoreAndWaitsForTheRecord)
     theirs.edit();
     theirs.fieldByName(QStringLiteral("Name")).setAsString(QStringLiteral("Fremd"));
     theirs.post();
-    auto anhaengen = [](const QString &text) {
+    auto append = [](const QString &text) {
         return [text](Table &belege) {
             Field &name = belege.fieldByName(QStringLiteral("Name"));
             name.setAsString(name.asString() + text);
         };
     };
-    changeRecordWaiting(mine, anhaengen(QStringLiteral("+")));
+    changeRecordWaiting(mine, append(QStringLiteral("+")));
     EXPECT_EQ(mine.state(), DatasetState::Browse);
     EXPECT_EQ(nameOf(*workstation, 2), QStringLiteral("Fremd+"));
 
     EXPECT_THROW(changeRecordWaiting(mine,
                                      [&](Table &belege) {
-                                         anhaengen(QStringLiteral("verworfen"))(belege);
+                                         append(QStringLiteral("verworfen"))(belege);
                                          throw DatabaseError(QStringLiteral("abgebrochen"));
                                      }),
                  DatabaseError);
@@ -477,8 +477,8 @@ TEST_P(LockTest, AShortChangeReadsTheStoreAndWaitsForTheRecord)
 
     ASSERT_TRUE(theirs.findKey({2}));
     theirs.edit();
-    EXPECT_EQ(refusal([&] { changeRecordWaiting(mine, anhaengen(QStringLiteral("!")), std::chrono::milliseconds(200)); }),
-              recordRefused);
+    const auto briefly = std::chrono::milliseconds(200);
+    EXPECT_EQ(refusal([&] { changeRecordWaiting(mine, append(QStringLiteral("!")), briefly); }), recordRefused);
     EXPECT_EQ(mine.state(), DatasetState::Browse);
     theirs.cancel();
     EXPECT_EQ(nameOf(*workstation, 2), QStringLiteral("Fremd+"));
@@ -486,7 +486,7 @@ TEST_P(LockTest, AShortChangeReadsTheStoreAndWaitsForTheRecord)
     OtherWorkstation other(database(), QStringLiteral("LockChild.HoldsBelegTwoForAMoment"));
     ASSERT_TRUE(other.waitFor("haelt", 30000)) << other.report();
     EXPECT_EQ(refusal([&] { mine.edit(); }), recordRefused);
-    changeRecordWaiting(mine, anhaengen(QStringLiteral(" gewartet")));
+    changeRecordWaiting(mine, append(QStringLiteral(" gewartet")));
     EXPECT_EQ(nameOf(*workstation, 2), QStringLiteral("Fremd+ gewartet"));
     EXPECT_TRUE(other.waitFor("frei", 30000)) << other.report();
 }

@@ -91,7 +91,8 @@ struct Belegart
         QList<Suchkriterium> suchkriterien;
         QString namensIndex;               // the index the incremental search by name uses
         // After a copy the proposal goes back to the number proposed, so the
-        // next "&Neu" probes from there again.
+        // next "&Neu" probes from there again (unless another workstation has
+        // drawn a number since).
         bool kopieGibtVorschlagZurueck = false;
         QString druckTitel;                // the print form's caption before the number
     };

@@ -1,5 +1,6 @@
 #include "common/Eingabeformular.h"
 
+#include "common/Datensatzsperre.h"
 #include "common/Eingabeauswahl.h"
 #include "common/Eingabeformulare.h"
 #include "common/Programmzustand.h"
@@ -457,27 +458,31 @@ bool Eingabeformular::istFestesFeld(const QString &steuerelement) const
     return edit && edit->color() == sys::colors::activeBorder;
 }
 
+// Stored at once in a short write of its own, the list read as the store
+// holds it now: S_PARAME is not held while the master record is edited, and
+// a mark set meanwhile at another workstation stays.
 void Eingabeformular::festesFeldUmschalten(QWidget *control)
 {
     auto *edit = qobject_cast<ui::DataEdit *>(control);
     db::Table *parameter = tabelle(Datenquelle::Parameter);
     if (!edit || !parameter || festeFelderFeld_.isEmpty() || !parameter->isOpen())
         return;
-    if (parameter->state() == db::DatasetState::Browse)
-        parameter->edit();
-    db::Field &liste = parameter->fieldByName(festeFelderFeld_);
-    QStringList zeilen = liste.asString().split(u'\n', Qt::SkipEmptyParts);
-    for (QString &z : zeilen)
-        z = z.trimmed();
     const QString name = edit->objectName();
-    if (edit->color() == sys::colors::window) {
-        zeilen << name;
-        edit->setColor(sys::colors::activeBorder);
-    } else {
-        zeilen.removeAll(name);
-        edit->setColor(sys::colors::window);
-    }
-    liste.setAsString(zeilen.join(u'\n'));
+    bool fest = false;
+    const bool gespeichert = DatensatzKurzAendern(*parameter, [&](db::Table &tabelle) {
+        db::Field &liste = tabelle.fieldByName(festeFelderFeld_);
+        QStringList zeilen = liste.asString().split(u'\n', Qt::SkipEmptyParts);
+        for (QString &z : zeilen)
+            z = z.trimmed();
+        fest = !zeilen.contains(name);
+        if (fest)
+            zeilen << name;
+        else
+            zeilen.removeAll(name);
+        liste.setAsString(zeilen.join(u'\n'));
+    });
+    if (gespeichert)
+        edit->setColor(fest ? sys::colors::activeBorder : sys::colors::window);
 }
 
 bool Eingabeformular::regelTrifftZu(const Pruefregel &regel) const

@@ -32,8 +32,8 @@ class SpeedButton;
 //    (a grid takes it for its rows), entering a control scrolling it into
 //    view, and the fonts and colours of the options;
 //  - the fixed fields: in the master record F6 in a data edit adds its name
-//    to the family's fixed-field list (or takes it out again) and colours
-//    it; in every other document the listed controls are coloured and off;
+//    to the family's fixed-field list (or takes it out again), stores the
+//    list at once and colours the edit; in every other document the listed controls are coloured and off;
 //  - the check of required boxes over the controls' current texts;
 //  - "&Drucken": post, check, then print.
 // It opens no table: it binds to the register's data sources, and registers

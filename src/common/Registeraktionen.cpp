@@ -85,26 +85,40 @@ void zuruecksetzen(db::Table *tabelle)
     }
 }
 
-void vorschlagSpeichern(const Registertabellen &tabellen, qint64 wert)
+// After a copy to the number proposed or elsewhere: the proposal goes back to
+// the number proposed, so the next "&Neu" probes from there again. Only while
+// it still stands where the copy left it: a number another workstation drew
+// meanwhile may be in its input box and must not be offered twice.
+bool vorschlagZurueckgeben(const Registertabellen &tabellen, qint64 vorgeschlagen)
 {
-    db::Table &parameter = tabellen.parameter;
-    if (parameter.state() == db::DatasetState::Browse)
-        parameter.edit();
-    parameter.fieldByName(tabellen.art.parameter.vorschlag).setAsInteger(int(wert));
-    parameter.post();
+    return DatensatzKurzAendern(tabellen.parameter, [&](db::Table &parameter) {
+        db::Field &vorschlag = parameter.fieldByName(tabellen.art.parameter.vorschlag);
+        if (vorschlag.asLargeInt() == vorgeschlagen + 1)
+            vorschlag.setAsInteger(int(vorgeschlagen));
+    });
 }
 
 } // namespace
 
-int NaechsteFreieBelegNr(const Registertabellen &tabellen, Vorschlagsbeginn beginn)
+int NaechsteFreieBelegNr(const Registertabellen &tabellen)
 {
-    qint64 nummer = tabellen.parameter.fieldByName(tabellen.art.parameter.vorschlag).asLargeInt();
-    if (beginn == Vorschlagsbeginn::AbEins)
-        nummer = std::max<qint64>(1, nummer);
-    while (belegVorhanden(tabellen.kopf, nummer))
-        ++nummer;
-    vorschlagSpeichern(tabellen, nummer + 1);
-    return int(nummer);
+    qint64 frei = 0;
+    const bool vergeben = DatensatzKurzAendern(tabellen.parameter, [&](db::Table &parameter) {
+        db::Field &vorschlag = parameter.fieldByName(tabellen.art.parameter.vorschlag);
+        frei = std::max<qint64>(1, vorschlag.asLargeInt());
+        while (belegVorhanden(tabellen.kopf, frei))
+            ++frei;
+        vorschlag.setAsInteger(int(frei + 1));
+    });
+    return vergeben ? int(frei) : 0;
+}
+
+bool BelegNrErlaubt(qint64 nummer)
+{
+    if (nummer >= 1)
+        return true;
+    ui::showInformation(QStringLiteral("Belegnummern kleiner als 1 sind nicht erlaubt !"));
+    return false;
 }
 
 bool BelegEntfernen(const Registertabellen &tabellen, qint64 nummer)
@@ -132,13 +146,17 @@ int BelegKopierenMitDialog(const Registertabellen &tabellen, QWidget *parent)
     {
         TCopyDlg dialog(parent);
         dialog.SetVon(aktuelleNummer(kopf));
-        vorgeschlagen = NaechsteFreieBelegNr(tabellen, Vorschlagsbeginn::WieGespeichert);
+        vorgeschlagen = NaechsteFreieBelegNr(tabellen);
+        if (vorgeschlagen == 0)
+            return 0;
         dialog.SetNach(vorgeschlagen);
         if (dialog.showModal() != ui::ModalResult::Ok)
             return 0;
         von = dialog.GetVon();
         nach = dialog.GetNach();
     }
+    if (!BelegNrErlaubt(nach))
+        return 0;
     if (!belegVorhanden(kopf, von)) {
         ui::showInformation(QStringLiteral("Quelle - Belegnummer existiert nicht !"));
         return 0;
@@ -149,8 +167,8 @@ int BelegKopierenMitDialog(const Registertabellen &tabellen, QWidget *parent)
     }
     if (IstDatensatzGesperrt(kopf.tableName(), QString::number(von)))
         return 0;
-    if (tabellen.art.regie.kopieGibtVorschlagZurueck)
-        vorschlagSpeichern(tabellen, vorgeschlagen);
+    if (tabellen.art.regie.kopieGibtVorschlagZurueck && !vorschlagZurueckgeben(tabellen, vorgeschlagen))
+        return 0;
     const bool kopiert =
         positionen ? BelegKopieren(kopf, *positionen, von, nach) : DatensatzKopieren(kopf, von, nach);
     return kopiert ? nach : 0;

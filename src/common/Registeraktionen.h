@@ -22,26 +22,32 @@ struct Registertabellen
     db::Table &parameter;
 };
 
-// How "&Neu" and "&Kopieren" read the proposal: "&Neu" counts a proposal
-// below 1 as 1, "&Kopieren" probes from the stored value as it is.
-enum class Vorschlagsbeginn { AbEins, WieGespeichert };
-
 // The first free document number at or above the family's proposal in the
-// parameter record. The proposal becomes that number plus one at once, so a
-// proposal the clerk then cancels is used up.
-int NaechsteFreieBelegNr(const Registertabellen &tabellen, Vorschlagsbeginn beginn = Vorschlagsbeginn::AbEins);
+// parameter record, a proposal below 1 counting as 1. The proposal is read
+// and raised in one short transaction on the store: it becomes that number
+// plus one at once, so a proposal the clerk then cancels is used up and no
+// other workstation is offered the same number. Nothing of the parameter
+// record stays in edit state. While another workstation edits the record
+// this waits as a write waits for the store's locks; should it stay busy,
+// the clerk gets the store's lock message and the answer is 0.
+int NaechsteFreieBelegNr(const Registertabellen &tabellen);
+
+// Document numbers start at 1: a smaller one gets "Belegnummern kleiner als
+// 1 sind nicht erlaubt !" and the answer false.
+bool BelegNrErlaubt(qint64 nummer);
 
 // Deletes the document with its lines (the lines first); false when there
 // is no such document in the list. The caller holds the transaction.
 bool BelegEntfernen(const Registertabellen &tabellen, qint64 nummer);
 
 // "&Kopieren": the copy dialog from the current document to the next free
-// number at or above the stored proposal (where the family says so, the
-// proposal goes back to that number once the copy is made). A missing source gets "Quelle - Belegnummer existiert nicht !", an
-// existing target "Ziel - Belegnummer existiert bereits !"; otherwise the
-// document is copied (with its lines where the family has them) and the
-// header table stands on the copy. Answers the copy's number, 0 when nothing
-// was copied.
+// number (NaechsteFreieBelegNr). A target below 1 is refused (BelegNrErlaubt),
+// a missing source gets "Quelle - Belegnummer existiert nicht !", an existing
+// target "Ziel - Belegnummer existiert bereits !"; otherwise the document is
+// copied (with its lines where the family has them) and the header table
+// stands on the copy. Where the family says so, the proposal goes back to the
+// number proposed before the copy is made, unless another workstation has
+// drawn a number since. Answers the copy's number, 0 when nothing was copied.
 int BelegKopierenMitDialog(const Registertabellen &tabellen, QWidget *parent = nullptr);
 
 // "&Löschen": the delete dialog on the current document. Deletes every

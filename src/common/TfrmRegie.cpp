@@ -251,7 +251,9 @@ void TfrmRegie::Neu()
         }
     } danach{regie};
 
-    const int vorschlag = NaechsteFreieBelegNr(regie.tabellen(), Vorschlagsbeginn::AbEins);
+    const int vorschlag = NaechsteFreieBelegNr(regie.tabellen());
+    if (vorschlag == 0)
+        return;
     const std::optional<QString> eingabe = ui::inputBox(QStringLiteral("Belegnummmer !"),
                                                         QStringLiteral("Übernehmen oder Ändern"),
                                                         QString::number(vorschlag));
@@ -263,6 +265,8 @@ void TfrmRegie::Neu()
         ui::showError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(*eingabe));
         return;
     }
+    if (!BelegNrErlaubt(nummer))
+        return;
     if (regie.vorhanden(nummer)) {
         ui::showInformation(QStringLiteral("Belegnummer existiert bereits !"));
         return;

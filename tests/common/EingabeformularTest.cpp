@@ -76,4 +76,55 @@ TEST(Eingabeformular, OpenFormsAreFoundByName)
     EXPECT_FALSE(inEingabefeldSchreiben(QStringLiteral("frmTest"), QStringLiteral("DBEdit1"), QStringLiteral("x")));
 }
 
+// F6 in the master record stores the fixed-field list at once, read as the
+// store holds it now, and leaves S_PARAME free for other workstations while
+// the form stays open; F6 again takes the name out.
+TEST(Eingabeformular, F6StoresTheFixedFieldListAtOnce)
+{
+    Testfamilie familie;
+    familie.kopfAnlegen(1, QStringLiteral("Master"));
+    familie.oeffnen();
+    db::TableDef def;
+    def.name = QStringLiteral("PARAM");
+    def.fields = {{QStringLiteral("ID"), db::FieldType::Long}, {QStringLiteral("Memo_9"), db::FieldType::Memo}};
+    def.primaryKey = {QStringLiteral("ID")};
+    familie.datenbank.createTable(def);
+    familie.datenbank.execute(QStringLiteral("INSERT INTO \"PARAM\" VALUES (1, NULL)"));
+    db::Table parameter(familie.datenbank, QStringLiteral("PARAM"));
+    parameter.open();
+    db::DataSource parameterQuelle(&parameter);
+    auto liste = [&] { return familie.wert(QStringLiteral("SELECT \"Memo_9\" FROM \"PARAM\"")).toString(); };
+
+    Eingabeformular form(QStringLiteral("frmTest"), {testfeld({})}, {},
+                         {familie.kopfQuelle.get(), nullptr, &parameterQuelle});
+    form.festeFelderEinrichten(QStringLiteral("Memo_9"), true);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    auto f6 = [&] {
+        form.steuerelement(QStringLiteral("DBEdit1"))->setFocus();
+        QKeyEvent druck(QEvent::KeyPress, Qt::Key_F6, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &druck);
+    };
+    // Another workstation marks a box of its own after this form has read the list.
+    db::Database andere(familie.datenbank.aliasName());
+    andere.setPath(familie.datenbank.path());
+    andere.open();
+    andere.execute(QStringLiteral("UPDATE \"PARAM\" SET \"Memo_9\" = 'DBEdit7'"));
+
+    f6();
+    EXPECT_EQ(parameter.state(), db::DatasetState::Browse);
+    EXPECT_EQ(liste(), "DBEdit7\nDBEdit1");
+    EXPECT_TRUE(form.istFestesFeld(QStringLiteral("DBEdit1")));
+    db::Table ihre(andere, QStringLiteral("PARAM"));
+    ihre.open();
+    EXPECT_NO_THROW(ihre.edit()) << "S_PARAME is not held while the form is open";
+    ihre.cancel();
+
+    f6();
+    EXPECT_EQ(parameter.state(), db::DatasetState::Browse);
+    EXPECT_EQ(liste(), "DBEdit7");
+    EXPECT_FALSE(form.istFestesFeld(QStringLiteral("DBEdit1")));
+    form.setModalResult(ui::ModalResult::Cancel);
+}
+
 } // namespace

@@ -58,10 +58,22 @@ public:
         return *this;
     }
     // An input box whose prompt contains promptPart; nullopt cancels.
-    ScriptedDialogs &answerInput(const QString &promptPart, std::optional<QString> answer)
+    // whileShown runs while the box would be open.
+    ScriptedDialogs &answerInput(const QString &promptPart, std::optional<QString> answer,
+                                 std::function<void()> whileShown = {})
     {
         Expected e{Kind::Input, promptPart};
         e.text = std::move(answer);
+        e.whileShown = std::move(whileShown);
+        expected_.push_back(std::move(e));
+        return *this;
+    }
+    // An input box whose prompt contains promptPart, answered with OK on the
+    // text it shows (a proposal taken as it is).
+    ScriptedDialogs &acceptInput(const QString &promptPart)
+    {
+        Expected e{Kind::Input, promptPart};
+        e.acceptShown = true;
         expected_.push_back(std::move(e));
         return *this;
     }
@@ -116,7 +128,7 @@ public:
         const Expected *e = next(Kind::Input, request.prompt, request.caption);
         if (!e)
             return std::nullopt;
-        const auto answer = e->text;
+        const auto answer = e->acceptShown ? std::optional(request.value) : e->text;
         runWhileShown();
         return answer;
     }
@@ -181,6 +193,7 @@ private:
         QString textPart;
         int modalResult = ui::ModalResult::None;
         std::optional<QString> text;
+        bool acceptShown = false;
         std::optional<QFont> font;
         std::optional<QColor> color;
         std::function<void()> whileShown;

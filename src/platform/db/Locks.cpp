@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "DatabaseError.h"
 #include "StoreFile.h"
+#include "Table.h"
 #include "private/StoreStatement.h"
 #include "TableDef.h"
 
@@ -12,10 +13,12 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <mutex>
+#include <thread>
 #include <unistd.h>
 
 namespace db {
@@ -651,6 +654,54 @@ TableGuard::TableGuard(Database &database, const QString &tableName)
 TableGuard::~TableGuard()
 {
     locks_.releaseTableGuard(tableName_, true);
+}
+
+void changeRecordWaiting(Table &table, const std::function<void(Table &)> &change, std::chrono::milliseconds wait)
+{
+    if (!table.database())
+        throw DatabaseError(QStringLiteral("Der Tabelle %1 ist keine Datenbank zugeordnet.").arg(table.tableName()));
+    Database &database = *table.database();
+    table.checkBrowseMode();
+    auto attempt = [&] {
+        bool posted = false;
+        try {
+            Transaction own(database);
+            table.edit();
+            change(table);
+            table.post();
+            posted = true;
+            own.commit();
+        } catch (...) {
+            if (table.state() == DatasetState::Edit || table.state() == DatasetState::Insert)
+                table.cancel();
+            // The cursor shows what it posted; the store has rolled it back.
+            if (posted) {
+                try {
+                    table.refresh();
+                } catch (const DatabaseError &) {
+                    // The error that ended the change is the one to report.
+                }
+            }
+            throw;
+        }
+    };
+    if (database.inTransaction()) {
+        attempt();
+        return;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    std::chrono::milliseconds pause(2);
+    for (;;) {
+        try {
+            attempt();
+            return;
+        } catch (const LockError &) {
+            if (std::chrono::steady_clock::now() + pause >= deadline)
+                throw;
+        }
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, std::chrono::milliseconds(20));
+    }
 }
 
 } // namespace db

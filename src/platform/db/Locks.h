@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <chrono>
+#include <functional>
 #include <memory>
 
 // How workstations keep out of each other's way; all of it lives here.
@@ -25,9 +27,12 @@
 // - A write that still meets another workstation's lock inside the store
 //   (SQLite's write lock, a PostgreSQL row lock) waits lockWaitSeconds at
 //   most, then fails with LockError.
+// - A short change of a record that several workstations change in turn (a
+//   number counter) waits as long for the record (changeRecordWaiting).
 namespace db {
 
 class Database;
+class Table;
 
 constexpr int lockWaitSeconds = 10;
 
@@ -103,5 +108,16 @@ private:
     LockManager &locks_;
     QString tableName_;
 };
+
+// Changes the table's current record in one short transaction of its own:
+// edit (which reads what the store holds now), change, post, commit. While
+// another workstation holds the record, the transaction is rolled back and
+// tried again, for `wait` at most, as a write waits for the store's locks;
+// then the LockError goes on to the caller. A pending edit of the table is
+// posted first. The table is in browse state afterwards, also when it
+// throws, and nothing of a failed change stays. Inside a transaction of the
+// caller's it runs once: the caller's transaction may hold what it waits for.
+void changeRecordWaiting(Table &table, const std::function<void(Table &)> &change,
+                         std::chrono::milliseconds wait = std::chrono::seconds(lockWaitSeconds));
 
 } // namespace db

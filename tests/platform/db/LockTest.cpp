@@ -421,6 +421,76 @@ TEST_P(LockTest, ARecordWrittenInsideATransactionStaysLockedUntilItEnds)
     }
 }
 
+// Runs only as the child of the next test: a clerk who holds Beleg 2 in edit
+// for a moment and then gives it up.
+TEST(LockChild, HoldsBelegTwoForAMoment)
+{
+    if (!runsAsChild())
+        GTEST_SKIP() << "started by LockTest.AShortChangeReadsTheStoreAndWaitsForTheRecord only";
+    auto store = childStore();
+    Table belege(*store, QStringLiteral("Belege"));
+    belege.open();
+    ASSERT_TRUE(belege.findKey({2}));
+    belege.edit();
+    say(QStringLiteral("haelt"));
+    QThread::msleep(300);
+    belege.cancel();
+    say(QStringLiteral("frei"));
+}
+
+// A short change works on what the store holds, not on what the cursor read
+// earlier; it waits while another workstation holds the record, gives up
+// with the lock message when the record stays busy, and leaves nothing of a
+// failed change behind.
+TEST_P(LockTest, AShortChangeReadsTheStoreAndWaitsForTheRecord)
+{
+    createBelege(3);
+    Table mine(database(), QStringLiteral("Belege"));
+    mine.open();
+    ASSERT_TRUE(mine.findKey({2}));
+    auto workstation = secondConnection();
+    Table theirs(*workstation, QStringLiteral("Belege"));
+    theirs.open();
+    ASSERT_TRUE(theirs.findKey({2}));
+    theirs.edit();
+    theirs.fieldByName(QStringLiteral("Name")).setAsString(QStringLiteral("Fremd"));
+    theirs.post();
+    auto append = [](const QString &text) {
+        return [text](Table &belege) {
+            Field &name = belege.fieldByName(QStringLiteral("Name"));
+            name.setAsString(name.asString() + text);
+        };
+    };
+    changeRecordWaiting(mine, append(QStringLiteral("+")));
+    EXPECT_EQ(mine.state(), DatasetState::Browse);
+    EXPECT_EQ(nameOf(*workstation, 2), QStringLiteral("Fremd+"));
+
+    EXPECT_THROW(changeRecordWaiting(mine,
+                                     [&](Table &belege) {
+                                         append(QStringLiteral("verworfen"))(belege);
+                                         throw DatabaseError(QStringLiteral("abgebrochen"));
+                                     }),
+                 DatabaseError);
+    EXPECT_EQ(mine.state(), DatasetState::Browse);
+    EXPECT_EQ(mine.fieldByName(QStringLiteral("Name")).asString(), QStringLiteral("Fremd+"));
+    EXPECT_EQ(nameOf(*workstation, 2), QStringLiteral("Fremd+"));
+
+    ASSERT_TRUE(theirs.findKey({2}));
+    theirs.edit();
+    const auto briefly = std::chrono::milliseconds(200);
+    EXPECT_EQ(refusal([&] { changeRecordWaiting(mine, append(QStringLiteral("!")), briefly); }), recordRefused);
+    EXPECT_EQ(mine.state(), DatasetState::Browse);
+    theirs.cancel();
+    EXPECT_EQ(nameOf(*workstation, 2), QStringLiteral("Fremd+"));
+
+    OtherWorkstation other(database(), QStringLiteral("LockChild.HoldsBelegTwoForAMoment"));
+    ASSERT_TRUE(other.waitFor("haelt", 30000)) << other.report();
+    EXPECT_EQ(refusal([&] { mine.edit(); }), recordRefused);
+    changeRecordWaiting(mine, append(QStringLiteral(" gewartet")));
+    EXPECT_EQ(nameOf(*workstation, 2), QStringLiteral("Fremd+ gewartet"));
+    EXPECT_TRUE(other.waitFor("frei", 30000)) << other.report();
+}
+
 // Cursors inside one transaction: an edit given up frees the record at once,
 // a written record stays this transaction's own, and many written records of
 // one table become a guard of the table instead of a lock each.

@@ -355,6 +355,11 @@ TEST_P(Stammimport, ABadRowInTheMiddleRollsEverythingBackAndIsNamed)
          {QStringLiteral("Zeile 4"), QStringLiteral("nummer"), QStringLiteral("zwoelf")}},
         {kundenZiel, QStringLiteral("S_KUNDEN"), kopf(QStringLiteral("S_KUNDEN")) + "1;\"Geändert\"\r\n;\"Ohne Nummer\"\r\n",
          {QStringLiteral("Zeile 3"), QStringLiteral("nummer")}},
+        // A name whose quote the line does not close; the separators after
+        // it would have gone into the name.
+        {kundenZiel, QStringLiteral("S_KUNDEN"),
+         kopf(QStringLiteral("S_KUNDEN")) + "1;\"Geändert\"\r\n7;\"Offen;\"Zweite Zeile\";\"\";\"\";\"Köln\"\r\n",
+         {QStringLiteral("Zeile 3"), QStringLiteral("Das Textbegrenzungszeichen \" wird in der Zeile nicht geschlossen.")}},
         {artikelZiel, QStringLiteral("S_ARTIST"),
          kopf(QStringLiteral("S_ARTIST")) +
          "\"A-100\";\"1\"\r\n\"C-1\";\"2\";;;;;;;;;;;;;;;;;;;;;;;;;\"teuer\"\r\n",

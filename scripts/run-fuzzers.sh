@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of the foreign-file readers with clang and runs
 # each for a fixed number of inputs from a fixed seed on its seed corpus
-# (tests/fuzz/corpus/<reader>, the Access sample database of the tests for the
-# Access reader), so that a run gives the same result on every machine. A
+# (tests/fuzz/corpus/<reader>; the Access reader also gets the sample database
+# of the tests), so that a run gives the same result on every machine. A
 # crash ends the script with an error and leaves the input under
 # $build_dir/fuzz-findings. RAZAZU_FUZZ_SECONDS=N fuzzes for N seconds from a
 # random seed instead, to look for new findings by hand.

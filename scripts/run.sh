@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, sets up a program folder with a fresh
-# SQLite data store on first use, and starts the program.
+# Installs what is missing (a PDF printer among it), builds, sets up a
+# program folder with a fresh SQLite data store on first use, and starts the
+# program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-packages.sh
+# Only the program prints: the tests do without CUPS.
+scripts/install-pdf-printer.sh || echo "The PDF printer is not available."
 RAZAZU_BUILD_DIR=${RAZAZU_BUILD_DIR:-build} scripts/build.sh -DRAZAZU_BUILD_TESTS=OFF -DRAZAZU_BUILD_BENCH=OFF
 build_dir=${RAZAZU_BUILD_DIR:-build}
 

@@ -6,6 +6,7 @@
 #include "common/Tabelle_S_BEARB.h"
 #include "common/Tabelle_S_BENUTZ.h"
 #include "common/Tabelle_S_PARAME.h"
+#include "sad_export/Ausfuhranmeldung.h"
 
 #include "platform/db/Database.h"
 #include "platform/db/Table.h"
@@ -63,10 +64,13 @@ Einrichtung InstallationEinrichten(const QString &programmOrdner)
 {
     const QString ordner = sys::withTrailingSeparator(programmOrdner);
     const QString iniDatei = ordner + QStringLiteral("Razazu.ini");
-    if (sys::fileExists(iniDatei))
+    if (sys::fileExists(iniDatei)) {
+        VorablistenAEAnlegen(ordner);
         return Einrichtung::Vorhanden;
+    }
 
     sys::ensureFolder(ordner);
+    VorablistenAEAnlegen(ordner);
     const QString datenOrdner = ordner + QStringLiteral("Daten");
     sys::ensureFolder(datenOrdner);
     alleTabellenAnmelden();

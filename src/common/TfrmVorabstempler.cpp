@@ -1,5 +1,6 @@
 #include "common/TfrmVorabstempler.h"
 
+#include "platform/sys/Files.h"
 #include "platform/sys/TextFile.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Guard.h"
@@ -139,4 +140,12 @@ bool TfrmVorabstempler::closeQuery()
     if (schliessen_)
         return true;
     return ui::confirm(QStringLiteral("Möchten Sie eventuelle Änderungen verwerfen?"));
+}
+
+void VorablistenAnlegen(const QString &unbedruckt, const QString &bedruckt)
+{
+    for (const QString &datei : {unbedruckt, bedruckt}) {
+        if (!sys::fileExists(datei))
+            sys::writeTextLines(datei, {}, sys::CodePage::Windows1252);
+    }
 }

@@ -43,3 +43,8 @@ private:
     QString vorgabe_;
     bool schliessen_ = false;
 };
+
+// Creates each of the two lists that is missing, empty, as "OK" on two empty
+// lists writes it: the print reads the right one and cannot do without it.
+// Existing files stay as they are.
+void VorablistenAnlegen(const QString &unbedruckt, const QString &bedruckt);

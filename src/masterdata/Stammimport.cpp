@@ -44,7 +44,8 @@ public:
     virtual bool naechste(QVariantList &werte) = 0;
     // The type of the source's field, Alpha where the file holds text only.
     virtual db::FieldType typ(qsizetype feld) const = 0;
-    // Where the row read last stands, for messages: "Zeile 7", "Satz 6".
+    // Where the row read last stands, for messages: "Zeile 7", "Satz 6";
+    // empty before the first row.
     virtual QString stelle() const = 0;
     // Field names of a dBase file are cut to ten characters.
     virtual bool kurzeNamen() const { return false; }
@@ -57,6 +58,12 @@ QString quelltext(const QVariant &wert, db::FieldType typ)
     if (wert.typeId() == QMetaType::QString)
         return wert.toString();
     return files::valuetext::format(wert, typ);
+}
+
+// "Satz 6" for the sixth row read; nothing before the first.
+QString stelleText(const QString &einheit, qint64 nummer)
+{
+    return nummer > 0 ? QStringLiteral("%1 %2").arg(einheit).arg(nummer) : QString();
 }
 
 bool istText(db::FieldType typ)
@@ -132,7 +139,7 @@ public:
         return true;
     }
     db::FieldType typ(qsizetype feld) const override { return leser_.definition().fields[feld].type; }
-    QString stelle() const override { return QStringLiteral("Satz %1").arg(satz_); }
+    QString stelle() const override { return stelleText(QStringLiteral("Satz"), satz_); }
     bool kurzeNamen() const override { return true; }
 
 private:
@@ -165,7 +172,7 @@ public:
         return true;
     }
     db::FieldType typ(qsizetype feld) const override { return daten_.definition.fields[feld].type; }
-    QString stelle() const override { return QStringLiteral("Satz %1").arg(satz_); }
+    QString stelle() const override { return stelleText(QStringLiteral("Satz"), qint64(satz_)); }
 
 private:
     files::ForeignData daten_;
@@ -244,7 +251,7 @@ public:
         return false;
     }
     db::FieldType typ(qsizetype) const override { return db::FieldType::Alpha; }
-    QString stelle() const override { return QStringLiteral("Zeile %1").arg(zeile_); }
+    QString stelle() const override { return stelleText(QStringLiteral("Zeile"), zeile_); }
 
 private:
     QStringList werte(const QString &satz)
@@ -315,10 +322,11 @@ void strukturPruefen(Importquelle &quelle, const db::TableDef &ziel, Fortschritt
     }
 }
 
+// stelle: where in the file, left out when empty (the store refused the
+// import before its first row, a record being in edit elsewhere).
 FileError importfehler(const QString &datei, const QString &stelle, const QString &text)
 {
-    return FileError(datei, QStringLiteral("Die Datei '%1' kann nicht eingelesen werden: %2: %3")
-                                .arg(FileError::displayName(datei), stelle, text));
+    return FileError::cannotImport(datei, stelle.isEmpty() ? text : stelle + QStringLiteral(": ") + text);
 }
 
 // The row's values as the values of the target's fields, by position; a

@@ -1,5 +1,8 @@
 #include "sad_export/Ausfuhranmeldung.h"
 
+#include "common/TfrmVorabstempler.h"
+#include "platform/sys/Files.h"
+
 const Belegart &Ausfuhranmeldung()
 {
     using Spalte = Belegart::Spalte;
@@ -34,4 +37,10 @@ const Belegart &Ausfuhranmeldung()
         },
     };
     return art;
+}
+
+void VorablistenAEAnlegen(const QString &programmOrdner)
+{
+    const QString ordner = sys::withTrailingSeparator(programmOrdner);
+    VorablistenAnlegen(ordner + VorabUnbedrucktAE, ordner + VorabBedrucktAE);
 }

@@ -261,7 +261,7 @@ std::array<bool, TfrmEinheit_d::VorabTore> TfrmEinheit_d::vorabLesen(const QStri
 
 bool TfrmEinheit_d::drucken()
 {
-    vorab_ = vorabLesen(ProgrammVerzeichnis() + QStringLiteral("Vorab.KD1"));
+    vorab_ = vorabLesen(ProgrammVerzeichnis() + VorabBedrucktAE);
     nummerGefragt_ = false;
     auftraege_ = std::make_unique<Druckauftraege>(einstellungen());
     laufendeAuftraege_ = auftraege_.get();
@@ -633,8 +633,7 @@ void TfrmEinheit_d::VorabstemplerParameter1Click()
         db::Query::scalar(*tbeinheit->database(), QStringLiteral("SELECT \"MemoVorabAE\" FROM \"S_PARAME\""))
             .toString();
     TfrmVorabstempler dialog(this);
-    dialog.Ausfuehren(ProgrammVerzeichnis() + QStringLiteral("Vorab.KD0"), ProgrammVerzeichnis() + QStringLiteral("Vorab.KD1"),
-                      vorgabe);
+    dialog.Ausfuehren(ProgrammVerzeichnis() + VorabUnbedrucktAE, ProgrammVerzeichnis() + VorabBedrucktAE, vorgabe);
 }
 
 void AusfuhranmeldungDrucken(qint64 belegNr, QWidget *parent)

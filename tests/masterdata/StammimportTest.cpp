@@ -348,6 +348,8 @@ TEST_P(Stammimport, ABadRowInTheMiddleRollsEverythingBackAndIsNamed)
         QString tabelle;
         QByteArray datei;
         QStringList meldung;
+        // Customer 1 is in edit at another workstation meanwhile.
+        bool gesperrt = false;
     };
     const QList<Fall> faelle{
         {kundenZiel, QStringLiteral("S_KUNDEN"),
@@ -355,6 +357,11 @@ TEST_P(Stammimport, ABadRowInTheMiddleRollsEverythingBackAndIsNamed)
          {QStringLiteral("Zeile 4"), QStringLiteral("nummer"), QStringLiteral("zwoelf")}},
         {kundenZiel, QStringLiteral("S_KUNDEN"), kopf(QStringLiteral("S_KUNDEN")) + "1;\"Geändert\"\r\n;\"Ohne Nummer\"\r\n",
          {QStringLiteral("Zeile 3"), QStringLiteral("nummer")}},
+        // A name whose quote the line does not close; the separators after
+        // it would have gone into the name.
+        {kundenZiel, QStringLiteral("S_KUNDEN"),
+         kopf(QStringLiteral("S_KUNDEN")) + "1;\"Geändert\"\r\n7;\"Offen;\"Zweite Zeile\";\"\";\"\";\"Köln\"\r\n",
+         {QStringLiteral("Zeile 3"), QStringLiteral("Das Textbegrenzungszeichen \" wird in der Zeile nicht geschlossen.")}},
         {artikelZiel, QStringLiteral("S_ARTIST"),
          kopf(QStringLiteral("S_ARTIST")) +
          "\"A-100\";\"1\"\r\n\"C-1\";\"2\";;;;;;;;;;;;;;;;;;;;;;;;;\"teuer\"\r\n",
@@ -365,15 +372,30 @@ TEST_P(Stammimport, ABadRowInTheMiddleRollsEverythingBackAndIsNamed)
          kopf(QStringLiteral("S_WARENN")) + "\"84713000\";\"Rechner\";;;;\"004\"\r\n"
          "\"1\";\"Bad \x81\"\r\n",
          {QStringLiteral("Zeile 3"), QStringLiteral("Windows-1252")}},
+        // Refused before the first row: the message names no line.
+        {kundenZiel, QStringLiteral("S_KUNDEN"), kopf(QStringLiteral("S_KUNDEN")) + "1;\"Geändert\"\r\n50;\"Neu\"\r\n",
+         {QStringLiteral("fehler.txt' kann nicht eingelesen werden: In der Tabelle S_KUNDEN werden gerade an einem "
+                         "anderen Arbeitsplatz Datensätze bearbeitet.")},
+         true},
     };
     for (const Fall &fall : faelle) {
         SCOPED_TRACE(fall.datei.toStdString());
         const QStringList vorher = inhalt(fall.tabelle);
+        db::Database anderer(QStringLiteral("Z_Tavero"));
+        db::Table bearbeitet(anderer, QStringLiteral("S_KUNDEN"));
+        if (fall.gesperrt) {
+            anderer.setPath(datenbank().path());
+            anderer.open();
+            bearbeitet.open();
+            ASSERT_TRUE(bearbeitet.findKey({1}));
+            bearbeitet.edit();
+        }
         Importfenster fenster(fall.ziel, Datenbankformat::TextDelimited);
         const QString pfad = textdatei(QStringLiteral("fehler.txt"), fall.datei);
         importieren(fenster, pfad, nichtGespeichert);
         const QString gezeigt = dialoge.shown().back().text;
         EXPECT_TRUE(gezeigt.contains(QStringLiteral("fehler.txt"))) << gezeigt.toStdString();
+        EXPECT_FALSE(gezeigt.contains(QStringLiteral("Zeile 0"))) << gezeigt.toStdString();
         for (const QString &teil : fall.meldung)
             EXPECT_TRUE(gezeigt.contains(teil)) << gezeigt.toStdString();
         EXPECT_EQ(inhalt(fall.tabelle), vorher);

@@ -118,8 +118,7 @@ int move(const db::TableDef &fileLayout, const QString &path, const std::functio
         throw;
     } catch (const db::DatabaseError &error) {
         // Which record failed is not known where rows are sent in batches.
-        throw FileError(path, QStringLiteral("Die Datei '%1' kann nicht eingelesen werden: %2")
-                                  .arg(FileError::displayName(path), error.message()));
+        throw FileError::cannotImport(path, error.message());
     }
 }
 

@@ -1,10 +1,12 @@
 #include "AccessFile.h"
 
 #include "FileError.h"
+#include "private/AccessCatalog.h"
 #include "private/FileReading.h"
 #include "ValueText.h"
 
 #include <algorithm>
+#include <memory>
 #include <mdbtools.h>
 
 namespace files {
@@ -38,24 +40,16 @@ public:
     Database(const QByteArray &bytes, const QString &fileName) : bytes_(bytes)
     {
         checkPages(bytes_, fileName);
-        handle_ = mdb_open_buffer(bytes_.data(), size_t(bytes_.size()), MDB_NOFLAGS);
+        handle_.reset(mdb_open_buffer(bytes_.data(), size_t(bytes_.size()), MDB_NOFLAGS));
         if (!handle_)
             throw FileError::corrupt(fileName);
-        mdb_set_bind_size(handle_, bindSize);
-        mdb_set_date_fmt(handle_, "%Y-%m-%d %H:%M:%S");
-        mdb_set_boolean_fmt_numbers(handle_);
-        if (!mdb_read_catalog(handle_, MDB_TABLE))
-            throw FileError::corrupt(fileName, QStringLiteral("Das Inhaltsverzeichnis fehlt."));
+        mdb_set_bind_size(handle_.get(), bindSize);
+        mdb_set_date_fmt(handle_.get(), "%Y-%m-%d %H:%M:%S");
+        mdb_set_boolean_fmt_numbers(handle_.get());
+        access::readCatalog(handle_.get(), bytes_.size(), fileName);
     }
-    ~Database()
-    {
-        if (handle_)
-            mdb_close(handle_);
-    }
-    Database(const Database &) = delete;
-    Database &operator=(const Database &) = delete;
 
-    MdbHandle *handle() const { return handle_; }
+    MdbHandle *handle() const { return handle_.get(); }
 
     QList<MdbCatalogEntry *> userTables() const
     {
@@ -69,18 +63,13 @@ public:
     }
 
 private:
-    QByteArray bytes_;   // mdbtools reads from this buffer in place
-    MdbHandle *handle_ = nullptr;
-};
-
-struct TableDef
-{
-    MdbTableDef *table = nullptr;
-    ~TableDef()
+    struct Close
     {
-        if (table)
-            mdb_free_tabledef(table);
-    }
+        void operator()(MdbHandle *handle) const { mdb_close(handle); }
+    };
+
+    QByteArray bytes_;   // mdbtools reads from this buffer in place
+    std::unique_ptr<MdbHandle, Close> handle_;
 };
 
 FieldType fieldTypeOf(int columnType)
@@ -124,11 +113,11 @@ ForeignData readAccess(const QByteArray &bytes, const QString &fileName, const Q
         throw FileError(fileName, QStringLiteral("Die Tabelle '%1' ist in der Datei '%2' nicht vorhanden.")
                                       .arg(tableName, FileError::displayName(fileName)));
 
-    TableDef def;
-    def.table = mdb_read_table(found);
-    if (!def.table || !mdb_read_columns(def.table))
+    access::checkTableDefinition(database.handle(), found->table_pg, fileName);
+    access::TableDefinition definition(mdb_read_table(found));
+    if (!definition || !mdb_read_columns(definition.get()))
         throw FileError::corrupt(fileName, QStringLiteral("Die Tabelle '%1' ist nicht lesbar.").arg(tableName));
-    MdbTableDef *table = def.table;
+    MdbTableDef *table = definition.get();
 
     ForeignData data;
     data.definition.name = QString::fromUtf8(found->object_name);
@@ -158,14 +147,9 @@ ForeignData readAccess(const QByteArray &bytes, const QString &fileName, const Q
             const int length = std::clamp(lengths[size_t(i)], 0, int(bindSize));
             QVariant cell;
             if (column->col_type == MDB_OLE) {
-                size_t size = 0;
-                if (length > 0) {
-                    void *content = mdb_ole_read_full(database.handle(), column, &size);
-                    if (content) {
-                        cell = QByteArray(static_cast<const char *>(content), qsizetype(size));
-                        free(content);
-                    }
-                }
+                if (length > 0)
+                    cell = access::readLongValue(database.handle(), column, bytes.size(), fileName,
+                                                 QStringLiteral("Tabelle '%1', Feld '%2'").arg(tableName, field.name));
             } else if (length > 0) {
                 const QByteArray raw(buffers[size_t(i)].constData(), qstrnlen(buffers[size_t(i)].constData(), size_t(length)));
                 if (field.type == FieldType::Blob) {

@@ -99,6 +99,16 @@ void putUnquoted(QVariant &slot, QStringView value, int quotes, QChar quote)
 
 } // namespace
 
+void checkQuotesClosed(QStringView record, QChar quote, const QString &fileName, int line)
+{
+    // Each quote character opens or closes: an odd number leaves one open.
+    if (record.count(quote) % 2 != 0)
+        throw FileError::corrupt(fileName, QStringLiteral("Zeile %1: Das Textbegrenzungszeichen %2 wird in der Zeile "
+                                                          "nicht geschlossen.")
+                                               .arg(line)
+                                               .arg(quote));
+}
+
 QString takeDelimitedValue(QStringView &rest, QChar quote, QChar separator)
 {
     bool separatorFound = false;
@@ -211,6 +221,7 @@ QStringView DelimitedReader::readRecordView()
         ++end;
     position_ = end + 1;
     ++line_;
+    checkQuotesClosed(record, format_.quote, fileName_, line_ - 1);
     return record;
 }
 

@@ -35,9 +35,14 @@ QStringList splitDelimitedRecord(QStringView record, QChar quote, QChar separato
 // records keeps the list's room from one to the next.
 void splitDelimitedRecord(QStringView record, QChar quote, QChar separator, QVariantList &values);
 
-// Reads a delimited text file record by record. A record is a line; a quoted
-// value that holds line breaks continues the record on the next lines, as far
-// as its closing quote. A quote that never closes affects only its own line.
+// Throws FileError naming fileName and line when record holds a quote
+// character that it does not close: every value after it would be taken as
+// part of one. A value cannot go on in the next line.
+void checkQuotesClosed(QStringView record, QChar quote, const QString &fileName, int line);
+
+// Reads a delimited text file record by record. A record is a line, ended by
+// any line break; a record with a quote character it does not close is
+// refused (checkQuotesClosed).
 class DelimitedReader
 {
 public:

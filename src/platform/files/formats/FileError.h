@@ -40,6 +40,12 @@ public:
                                        .arg(displayName(fileName), reason));
     }
 
+    static FileError cannotImport(const QString &fileName, const QString &reason)
+    {
+        return FileError(fileName, QStringLiteral("Die Datei '%1' kann nicht eingelesen werden: %2")
+                                       .arg(displayName(fileName), reason));
+    }
+
     static FileError cannotWrite(const QString &fileName, const QString &reason)
     {
         return FileError(fileName, QStringLiteral("Die Datei '%1' kann nicht geschrieben werden: %2")

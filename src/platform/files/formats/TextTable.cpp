@@ -258,6 +258,7 @@ ForeignData readTextTable(const QByteArray &bytes, const TextSchema &schema, con
             for (const TextSchema::Column &column : schema.columns)
                 texts.append(line.mid(column.offset, column.width));
         } else {
+            checkQuotesClosed(line, schema.delimiter, fileName, int(lineIndex + 1));
             texts = splitDelimitedRecord(line, schema.delimiter, schema.separator);
         }
         QVariantList row;

@@ -142,6 +142,45 @@ TEST(DelimitedReader, RecordsEndAtAnyLineBreakAndNotAtTheLastOne)
     EXPECT_EQ(seen, (QStringList{"a", "b", "c", "d"}));
 }
 
+// A quote character the line does not close would make one value of the
+// rest of the line; a value cannot go on in the next line either.
+TEST(DelimitedReader, RefusesAQuoteItsLineDoesNotClose)
+{
+    struct Case
+    {
+        QByteArray bytes;
+        int line;
+    };
+    const Case cases[] = {
+        {"\"Nummer\";\"Name\"\r\n1;\"Offen;K\xF6ln\r\n2;\"Zu\"\r\n", 2},
+        {"\"Nummer\";\"Name\r\n", 1},
+        {"1;\"Rohr 12\"\" Zoll;5\r\n", 1},
+        {"1;Rohr 12\";5\r\n", 1},
+        {"1;\"ok\"\r\n\r\n3;\"Zeile\r\nweiter\"\r\n", 3},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.bytes.toStdString());
+        try {
+            DelimitedReader reader(c.bytes, QStringLiteral("kunden.txt"));
+            while (!reader.atEnd())
+                reader.readRecord();
+            ADD_FAILURE();
+        } catch (const FileError &error) {
+            EXPECT_EQ(error.message(),
+                      QStringLiteral("Die Datei 'kunden.txt' ist beschädigt oder hat nicht das erwartete Format.\n"
+                                     "Zeile %1: Das Textbegrenzungszeichen \" wird in der Zeile nicht geschlossen.")
+                          .arg(c.line));
+        }
+        EXPECT_THROW(readDelimitedTable(c.bytes, QStringLiteral("kunden.txt"), {}, true), FileError);
+    }
+    // Closed quotes, doubled ones among them, and the apostrophe as the
+    // quote character when a double quotation mark stands for inches.
+    DelimitedReader closed("\"Rohr 12\"\" Zoll\";5\r\n", QStringLiteral("k.txt"));
+    EXPECT_EQ(closed.readRecord(), (QStringList{"Rohr 12\" Zoll", "5"}));
+    DelimitedReader apostrophe("'Rohr 12\"';6\r\n", QStringLiteral("k.txt"), {u';', u'\'', "CP1252"});
+    EXPECT_EQ(apostrophe.readRecord(), (QStringList{"Rohr 12\"", "6"}));
+}
+
 // A file is decoded a piece at a time: records, multi-byte characters and a
 // line longer than a piece come through whole wherever the pieces end.
 TEST(DelimitedReader, ReadsALargeFileAsTheWholeText)

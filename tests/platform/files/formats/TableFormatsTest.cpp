@@ -10,6 +10,7 @@
 #include "support/TempFolder.h"
 
 #include <QFile>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <shapefil.h>
 
@@ -352,7 +353,9 @@ TEST(Dbase, ReadsNumbersAndDatesInEveryFormTheyAreWritten)
 TEST(Access, ReadsATableOfASampleDatabaseInKeyOrder)
 {
     const QString path = QStringLiteral(RAZAZU_FILES_TEST_DATA "/fruit.mdb");
-    EXPECT_TRUE(accessTableNames(readFile(path), path).contains(QStringLiteral("Fruit")));
+    QStringList tables = accessTableNames(readFile(path), path);
+    tables.sort();
+    EXPECT_EQ(tables, (QStringList{"Dried", "Fruit", "Fruit Salad", "Muffin/Bread", "Veggie Salad"}));
     const ForeignData data = readAccessFile(path, QStringLiteral("fruit"));
     EXPECT_EQ(namesOf(data).mid(0, 3), (QStringList{"Fruit", "Fiber", "Fat"}));
     EXPECT_EQ(data.definition.fields[0].type, FieldType::Alpha);
@@ -360,6 +363,48 @@ TEST(Access, ReadsATableOfASampleDatabaseInKeyOrder)
     ASSERT_FALSE(data.rows.empty());
     EXPECT_EQ(data.rows[0], (QVariantList{QStringLiteral("Apple"), 2, 0, 0, 12, 2, 15, 0, 0, 0, 0}));
 }
+
+// Damage to the sample database that the library would follow: each gives
+// an error naming the file, not a crash or all the memory there is. The
+// sample is a Jet 4 file: pages of 4096 bytes, row offsets from byte 14 of
+// a data page, a table's usage map linked at byte 55 of its description.
+namespace fruit {
+
+constexpr qsizetype pageSize = 4096;
+constexpr qsizetype usageMapLink = 55;
+// The catalog is described on page 2, the table Fruit on page 24.
+constexpr qsizetype catalogPage = 2;
+constexpr qsizetype fruitPage = 24;
+
+QByteArray sample()
+{
+    return readFile(QStringLiteral(RAZAZU_FILES_TEST_DATA "/fruit.mdb"));
+}
+
+// The properties of the table Fruit, 2622 bytes in row 0 of page 51, turned
+// into a chain of pages whose only link leads back to itself: read without
+// a bound, the value grows until the memory runs out.
+QByteArray propertiesInACircle()
+{
+    QByteArray bytes = sample();
+    const qsizetype value = bytes.indexOf(QByteArray::fromHex("3e0a0040" "00330000"));
+    Q_ASSERT(value > 0);
+    bytes[value + 3] = 0;
+    const qsizetype page = 51 * pageSize;
+    const int row = qFromLittleEndian<quint16>(bytes.constData() + page + 14) & 0x1fff;
+    qToLittleEndian<quint32>(51 << 8, bytes.data() + page + row);
+    return bytes;
+}
+
+// A table's usage map linked to a row its page does not have.
+QByteArray usageMapMissing(qsizetype tablePage)
+{
+    QByteArray bytes = sample();
+    bytes[tablePage * pageSize + usageMapLink] = char(0x5e);
+    return bytes;
+}
+
+} // namespace fruit
 
 TEST(Access, MissingTableAndDamagedFilesGiveAnErrorNamingTheFile)
 {
@@ -371,16 +416,36 @@ TEST(Access, MissingTableAndDamagedFilesGiveAnErrorNamingTheFile)
         EXPECT_EQ(error.message(), QStringLiteral("Die Tabelle 'Logistik' ist in der Datei '%1' nicht vorhanden.")
                                        .arg(sample));
     }
-    const QByteArray bytes = readFile(sample);
+    const QByteArray bytes = fruit::sample();
+    struct Case
+    {
+        const char *name;
+        QByteArray bytes;
+        QString detail;
+    };
+    const Case cases[] = {
+        {"cut short", bytes.left(5000), QStringLiteral("unvollständig")},
+        {"zeros", QByteArray(8192, '\0'), QStringLiteral("keine Access-Datenbank")},
+        {"catalog pages only", bytes.left(4096 * 3), QString()},
+        {"properties in a circle", fruit::propertiesInACircle(),
+         QStringLiteral("Eigenschaften der Tabelle 'Fruit': Der Wert ist länger als die angegebenen 2622 Bytes.")},
+        {"catalog without usage map", fruit::usageMapMissing(fruit::catalogPage),
+         QStringLiteral("Die Tabellenbeschreibung auf Seite 2 ist beschädigt.")},
+        {"table without usage map", fruit::usageMapMissing(fruit::fruitPage),
+         QStringLiteral("Die Tabellenbeschreibung auf Seite 24 ist beschädigt.")},
+    };
     TempFolder folder;
-    for (const QByteArray &damaged : {bytes.left(5000), QByteArray(8192, '\0'), bytes.left(4096 * 3)}) {
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
         const QString path = folder.file(QStringLiteral("kaputt.mdb"));
-        writeFile(path, damaged);
+        writeFile(path, c.bytes);
         try {
             readAccessFile(path, QStringLiteral("Fruit"));
             ADD_FAILURE();
         } catch (const FileError &error) {
-            EXPECT_TRUE(error.message().contains(path)) << error.message().toStdString();
+            EXPECT_TRUE(error.message().startsWith(QStringLiteral("Die Datei '%1' ist beschädigt").arg(path)))
+                << error.message().toStdString();
+            EXPECT_TRUE(error.message().contains(c.detail)) << error.message().toStdString();
         }
     }
 }

@@ -157,12 +157,29 @@ TEST(TextTable, CorruptSchemaOrValueGivesAnErrorNamingTheFile)
 
     const TextSchema schema = TextSchema::parse("[t]\nField1=Nummer,LONGINT,5,0,0\nField2=Am,DATE,10,0,5\n",
                                                 QStringLiteral("t.sch"));
-    for (const QByteArray &line : {QByteArray("   x1\r\n"), QByteArray("    131.02.2024\r\n")}) {
+    const TextSchema separated = TextSchema::parse("[t]\nFILETYPE=VARYING\nField1=Name,CHAR,10,0,0\n"
+                                                   "Field2=Nummer,LONGINT,5,0,10\n",
+                                                   QStringLiteral("t.sch"));
+    struct Case
+    {
+        const TextSchema &schema;
+        QByteArray lines;
+        int line;
+    };
+    const Case cases[] = {
+        {schema, "   x1\r\n", 1},
+        {schema, "    131.02.2024\r\n", 1},
+        // A quote that the line does not close would take the number into the name.
+        {separated, "\"Zu\",1\r\n\"Offen,2\r\n", 2},
+    };
+    for (const Case &c : cases) {
         try {
-            readTextTable(line, schema, QStringLiteral("t.txt"));
-            ADD_FAILURE() << line.constData();
+            readTextTable(c.lines, c.schema, QStringLiteral("t.txt"));
+            ADD_FAILURE() << c.lines.constData();
         } catch (const FileError &error) {
-            EXPECT_TRUE(error.message().contains(QStringLiteral("Zeile 1"))) << error.message().toStdString();
+            EXPECT_TRUE(error.message().startsWith(QStringLiteral("Die Datei 't.txt' ist beschädigt")))
+                << error.message().toStdString();
+            EXPECT_TRUE(error.message().contains(QStringLiteral("Zeile %1").arg(c.line))) << error.message().toStdString();
         }
     }
 }

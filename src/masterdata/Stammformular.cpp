@@ -4,6 +4,7 @@
 #include "Werteauswahl.h"
 
 #include "common/DatensatzLoeschen.h"
+#include "common/Navigationsknoepfe.h"
 #include "common/Programmzustand.h"
 #include "common/TSR_dbGrid.h"
 
@@ -392,18 +393,7 @@ void Stammformular::uebernahmeZeigen()
 
 void Stammformular::NavigationAnpassen()
 {
-    // The end test comes first: on an empty or one-row table first and prior
-    // stay enabled. The states are cosmetic, so a store error while reading
-    // them must not stop the scroll that asked for them.
-    try {
-        const bool amEnde = Table1->atLastRecord();
-        const bool amAnfang = !amEnde && Table1->bof();
-        SpeedButton13->setEnabled(!amAnfang);
-        SpeedButton14->setEnabled(!amAnfang);
-        SpeedButton15->setEnabled(!amEnde);
-        SpeedButton16->setEnabled(!amEnde);
-    } catch (const std::exception &) {
-    }
+    NavigationsknoepfeSetzen(*Table1, SpeedButton13, SpeedButton14, SpeedButton15, SpeedButton16);
 }
 
 void Stammformular::Erster()

@@ -82,7 +82,8 @@ struct Belegart
         // The master record's date is the text "1" instead of today.
         bool masterDatumEins = false;
         // Status panel 1 of the entry form: the prefix before the number, and
-        // the text for the master record.
+        // the text for the master record (most families show it alone, some
+        // with the prefix before it).
         QString statusBeleg = QStringLiteral("BelegNr: ");
         QString statusMaster = QStringLiteral("Master-Formular");
         // Closing the register leaves its current number in AktuelleBelegNr.

@@ -1,5 +1,6 @@
 #include "common/Belegformular.h"
 
+#include "common/Navigationsknoepfe.h"
 #include "common/Programmzustand.h"
 #include "common/TSR_dbGrid.h"
 #include "common/TfrmRegie.h"
@@ -85,20 +86,15 @@ QList<ui::SpeedButton *> Belegformular::positionsKnoepfeBauen(const QList<Knopf>
 
     navigation_ = gebaut.mid(0, 4);
     connect(&zeilen, &db::Table::recordChanged, this, [this] { positionsNavigation(); });
+    connect(&zeilen, &db::Table::layoutChanged, this, [this] { positionsNavigation(); });
     positionsNavigation();
     return gebaut;
 }
 
-// At the end of the lines the way back is open, at their start the way on.
 void Belegformular::positionsNavigation()
 {
     db::Table *zeilen = regie_.regie().positionen();
-    if (!zeilen || !zeilen->isOpen() || navigation_.size() != 4)
+    if (!zeilen || navigation_.size() != 4)
         return;
-    const bool amEnde = zeilen->eof() || zeilen->isEmpty();
-    const bool amAnfang = !amEnde && zeilen->bof();
-    navigation_[0]->setEnabled(!amAnfang);
-    navigation_[1]->setEnabled(!amAnfang);
-    navigation_[2]->setEnabled(!amEnde);
-    navigation_[3]->setEnabled(!amEnde);
+    NavigationsknoepfeSetzen(*zeilen, navigation_[0], navigation_[1], navigation_[2], navigation_[3]);
 }

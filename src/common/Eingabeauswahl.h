@@ -22,6 +22,9 @@ struct Auswahlanfrage
     int tag = 0;
     QString start;          // the box's current text, to position on
     QString index;          // the order to position in ("LKZ", "Bez", "Ulandi"); empty: the dialog's own
+    // The order the list then shows, on the row found; empty: the one it was
+    // positioned in.
+    QString listenordnung;
     QString titelZusatz;    // appended to the dialog's caption ("  (Feld: 17)")
     QWidget *eltern = nullptr;
 };

@@ -80,6 +80,7 @@ struct Auswahlbindung
     QString nebenSteuerelement; // the button stands right of this control
     int tag = 0;                // the picker writes by this Tag itself
     QString index = {};         // positioning order handed to the lookup
+    QString listenordnung = {}; // the order it then lists in; empty: the positioning order
     QString startSteuerelement = {};   // its text is the start value; empty: the F9 control's
     QString titelZusatz = {};
     QList<Zuordnung> zuordnungen = {};

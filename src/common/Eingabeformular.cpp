@@ -363,6 +363,7 @@ void Eingabeformular::auswahlAusfuehren(const QString &knopf)
     if (auto *edit = qobject_cast<QLineEdit *>(ausgangspunkt))
         anfrage.start = edit->text();
     anfrage.index = bindung->index;
+    anfrage.listenordnung = bindung->listenordnung;
     anfrage.titelZusatz = bindung->titelZusatz;
     anfrage.eltern = this;
     const Auswahlergebnis ergebnis = auswahl(anfrage);

@@ -3,6 +3,7 @@
 #include "common/BelegKopieren.h"
 #include "common/Datensatzsperre.h"
 #include "common/Formhelfer.h"
+#include "common/Navigationsknoepfe.h"
 #include "common/Parameter.h"
 #include "common/Registeraktionen.h"
 #include "common/TSR_dbGrid.h"
@@ -186,18 +187,12 @@ void TfrmRegie::hervorhebungZuruecksetzen()
         hervorheben(befehl, false);
 }
 
-// At the end of the list the way back is open, at its start the way on.
 void TfrmRegie::knoepfeAktualisieren()
 {
     db::Table &kopf = register_->kopf();
     if (!kopf.isOpen())
         return;
-    const bool amEnde = kopf.eof() || kopf.isEmpty();
-    const bool amAnfang = !amEnde && kopf.bof();
-    SpeedButtonErste->setEnabled(!amAnfang);
-    SpeedButtonVorherige->setEnabled(!amAnfang);
-    SpeedButtonNaechste->setEnabled(!amEnde);
-    SpeedButtonLetzte->setEnabled(!amEnde);
+    NavigationsknoepfeSetzen(kopf, SpeedButtonErste, SpeedButtonVorherige, SpeedButtonNaechste, SpeedButtonLetzte);
 
     // A key range that cannot hide the master (it is the only record) leaves
     // nothing to edit, copy, delete or search.

@@ -33,17 +33,20 @@ QHash<QString, QString> eingabeZeile(db::Table &tabelle)
 
 // A picker as an entry form asks for it: its Tag (a picker with Tag targets
 // writes into the form itself on "Übernehmen"), the box number in the
-// caption, the order and the start row; the chosen row, or nullopt.
+// caption, the start row found in one order and the list shown in another;
+// the chosen row, or nullopt.
 Auswahlergebnis pickerAusfuehren(Auswahldialog &dialog, const Auswahlanfrage &anfrage)
 {
     dialog.Tag = anfrage.tag;
     if (!anfrage.titelZusatz.isEmpty())
         dialog.setWindowTitle(dialog.windowTitle() + anfrage.titelZusatz);
+    // An empty box starts on the first row of the positioning order.
     if (!anfrage.index.isEmpty()) {
         ordnungSetzen(*dialog.Table1, anfrage.index);
-        if (!anfrage.start.isEmpty())
-            dialog.Table1->findNearest({anfrage.start});
+        dialog.Table1->findNearest({anfrage.start});
     }
+    if (!anfrage.listenordnung.isEmpty())
+        ordnungSetzen(*dialog.Table1, anfrage.listenordnung);
     if (dialog.showModal() != ui::ModalResult::Ok || dialog.Table1->isEmpty())
         return std::nullopt;
     return eingabeZeile(*dialog.Table1);

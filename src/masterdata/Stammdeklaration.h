@@ -32,9 +32,10 @@ struct Auswahlliste
     QString tabelle;           // "S_LANDBZ"
     QString schluessel;        // the list's field the combo stores: "Land"
     QString anzeige;           // the shown fields: "Bez"
-    QString schluesselIndex;   // order while closed: the stored field's index (empty: primary key)
+    QString schluesselIndex;   // order once left: the stored field's index (empty: primary key)
     QString namensIndex;       // order while open and for the type-ahead (empty: none)
     bool buchstabensuche = false;   // a letter moves to the first name at or after it
+    bool namensIndexBeimBetreten = false;   // entering the box already orders it by name
 };
 
 // The country combo over S_LANDBZ storing the country number (Land) or the
@@ -73,6 +74,11 @@ struct Kartenfeld
     // A button "..." of this object name beside the input, clicked by F9 in
     // it; the form connects what it does. Empty: none.
     QString knopf = {};
+    // On the row of the input before it, after that input, its label in
+    // front of it.
+    bool nebenVorigem = false;
+    // The input's width in characters; 0: as wide as its place.
+    int zeichen = 0;
 };
 
 // A column of the list where it is declared apart from the card.

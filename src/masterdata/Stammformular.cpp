@@ -4,6 +4,7 @@
 #include "Werteauswahl.h"
 
 #include "common/DatensatzLoeschen.h"
+#include "common/Navigationsknoepfe.h"
 #include "common/Programmzustand.h"
 #include "common/TSR_dbGrid.h"
 
@@ -19,8 +20,10 @@
 #include "platform/ui/PostErrors.h"
 #include "platform/ui/SpeedButton.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFrame>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -248,7 +251,13 @@ QWidget *Stammformular::karteAufbauen(QWidget *eltern)
     int wertelisten = 0;
     int labels = 0;
     int zeile = 0;
-    for (const Kartenfeld &feld : std::as_const(deklaration_.karte)) {
+    const QFontMetrics eingabeMass(Erscheinungsbild().inputFields.font);
+    // The row of the last input that others stand beside; null without such.
+    QHBoxLayout *reihe = nullptr;
+    const QList<Kartenfeld> &karte = deklaration_.karte;
+    for (qsizetype i = 0; i < karte.size(); ++i) {
+        const Kartenfeld &feld = karte[i];
+        const bool nachbarFolgt = i + 1 < karte.size() && karte[i + 1].nebenVorigem;
         QWidget *eingabe = nullptr;
         switch (feld.art) {
         case Eingabeart::Edit:
@@ -273,13 +282,34 @@ QWidget *Stammformular::karteAufbauen(QWidget *eltern)
                                        feld.werte, rahmen);
             break;
         }
+        if (feld.zeichen > 0)
+            eingabe->setFixedWidth(eingabeMass.horizontalAdvance(QString(feld.zeichen, u'W')) + 16);
+        QLabel *label = nullptr;
         if (feld.art != Eingabeart::Kontrollkaestchen && !feld.beschriftung.isEmpty()) {
-            auto *label = new QLabel(feld.beschriftung, rahmen);
+            label = new QLabel(feld.beschriftung, rahmen);
             label->setObjectName(QStringLiteral("Label%1").arg(++labels));
             label->setBuddy(eingabe);
-            raster->addWidget(label, zeile, 0);
         }
-        raster->addWidget(eingabe, zeile, 1);
+        if (feld.nebenVorigem && reihe) {
+            if (label) {
+                reihe->addSpacing(8);
+                reihe->addWidget(label);
+            }
+            reihe->addWidget(eingabe);
+            if (!nachbarFolgt)
+                reihe->addStretch(1);
+            eingaben_.append(eingabe);
+            continue;
+        }
+        if (label)
+            raster->addWidget(label, zeile, 0);
+        if (nachbarFolgt) {
+            reihe = new QHBoxLayout;
+            reihe->addWidget(eingabe);
+            raster->addLayout(reihe, zeile, 1);
+        } else {
+            raster->addWidget(eingabe, zeile, 1);
+        }
         if (!feld.knopf.isEmpty()) {
             // Clicking it leaves the focus in the input it fills.
             auto *knopf = new QToolButton(rahmen);
@@ -314,11 +344,17 @@ ui::DataLookupComboBox *Stammformular::auswahlAufbauen(const Kartenfeld &feld, Q
     auswahlen_.append(auswahl);
 
     if (!auswahl.art.namensIndex.isEmpty()) {
-        connect(box, &ui::DataLookupComboBox::popupAboutToShow, this,
-                ui::guarded([auswahl] { ordnungSetzen(*auswahl.liste, auswahl.art.namensIndex); }));
+        const auto nachNamen = ui::guarded([auswahl] { ordnungSetzen(*auswahl.liste, auswahl.art.namensIndex); });
+        connect(box, &ui::DataLookupComboBox::popupAboutToShow, this, nachNamen);
+        if (auswahl.art.namensIndexBeimBetreten)
+            connect(box, &ui::DataLookupComboBox::entered, this, nachNamen);
     }
     // Back in the stored field's order the box shows the chosen row's name.
+    // While its drop-down list is open the list has the focus: the box has
+    // not been left.
     connect(box, &ui::DataLookupComboBox::exited, this, ui::guarded([auswahl] {
+        if (auswahl.box->view() && auswahl.box->view()->isVisible())
+            return;
         ordnungSetzen(*auswahl.liste, auswahl.art.schluesselIndex);
         auswahl.box->reloadList();
     }));
@@ -393,18 +429,7 @@ void Stammformular::uebernahmeZeigen()
 
 void Stammformular::NavigationAnpassen()
 {
-    // The end test comes first: on an empty or one-row table first and prior
-    // stay enabled. The states are cosmetic, so a store error while reading
-    // them must not stop the scroll that asked for them.
-    try {
-        const bool amEnde = Table1->atLastRecord();
-        const bool amAnfang = !amEnde && Table1->bof();
-        SpeedButton13->setEnabled(!amAnfang);
-        SpeedButton14->setEnabled(!amAnfang);
-        SpeedButton15->setEnabled(!amEnde);
-        SpeedButton16->setEnabled(!amEnde);
-    } catch (const std::exception &) {
-    }
+    NavigationsknoepfeSetzen(*Table1, SpeedButton13, SpeedButton14, SpeedButton15, SpeedButton16);
 }
 
 void Stammformular::Erster()

@@ -65,7 +65,8 @@ public:
     // The card's input bound to the field, or nullptr.
     QWidget *eingabe(const QString &feld) const;
     // The card's grid (label in column 0, input in column 1, one row per
-    // input): a master adds its own controls there.
+    // input but for inputs beside the one before): a master adds its own
+    // controls there.
     QGridLayout *karte() const { return karte_; }
 
     // Opens Table1 (and the lookup tables) unless already open; showing the

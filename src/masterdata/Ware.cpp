@@ -47,9 +47,25 @@ masterdata::Stammdeklaration warenDeklaration()
         QStringLiteral("Stat.-Waren-Nr. löschen"),
         QStringLiteral("Stat.-Waren-Nr. bearbeiten"),
     };
-    d.karte = {{.feld = QStringLiteral("waren"), .beschriftung = QStringLiteral("Warennummer")}};
-    for (const char *teil : {"Waren2", "Waren3", "Waren4", "Waren5"})
-        d.karte.append({.feld = QLatin1String(teil), .beschriftung = {}, .spalte = QLatin1String(teil)});
+    // The code parts stand beside the goods number, each with its label.
+    d.karte = {{.feld = QStringLiteral("waren"), .beschriftung = QStringLiteral("Warennummer"), .zeichen = 8}};
+    const struct
+    {
+        const char *feld;
+        QString beschriftung;
+        int zeichen;
+    } codeteile[] = {
+        {"Waren2", QStringLiteral("TARIC-Code"), 2},
+        {"Waren3", QStringLiteral("1. Zusatzcode"), 4},
+        {"Waren4", QStringLiteral("2. Zusatzcode"), 4},
+        {"Waren5", QStringLiteral("Nat. Zusatzcode"), 4},
+    };
+    for (const auto &teil : codeteile)
+        d.karte.append({.feld = QLatin1String(teil.feld),
+                        .beschriftung = teil.beschriftung,
+                        .spalte = QLatin1String(teil.feld),
+                        .nebenVorigem = true,
+                        .zeichen = teil.zeichen});
     for (int zeile = 1; zeile <= warenZeilen; ++zeile)
         d.karte.append({.feld = QStringLiteral("bez%1").arg(zeile), .beschriftung = QStringLiteral("Bezeichnung %1").arg(zeile)});
     d.karte.append({.feld = QStringLiteral("maseinheit"),
@@ -58,15 +74,18 @@ masterdata::Stammdeklaration warenDeklaration()
                     .spalte = QStringLiteral("Bes. Maßeinheit"),
                     .wahr = QStringLiteral("J"),
                     .falsch = QStringLiteral("N")});
+    masterdata::Auswahlliste ursprungsland = masterdata::landNachKennzeichen();
+    ursprungsland.namensIndexBeimBetreten = true;
     d.karte.append({.feld = QStringLiteral("Land"),
                     .beschriftung = QStringLiteral("Ursprungsland"),
                     .art = masterdata::Eingabeart::Auswahl,
                     .spalte = QStringLiteral("Land"),
-                    .liste = masterdata::landNachKennzeichen()});
+                    .liste = ursprungsland});
     d.karte.append({.feld = QStringLiteral("Brutto"), .beschriftung = QStringLiteral("Brutto :"), .spalte = QStringLiteral("Brutto")});
     d.karte.append({.feld = QStringLiteral("Netto"), .beschriftung = QStringLiteral("Netto :"), .spalte = QStringLiteral("Netto")});
     d.uebernahme = {QStringLiteral("BitBtn1"), QStringLiteral("bbtAbbruch"), QStringLiteral("Abbrechen"), true};
     d.listendruck = masterdata::listendruck<TfrmWare_d>;
+    d.groesse = {760, 720};
     return d;
 }
 

@@ -44,6 +44,7 @@ TfrmEinheit::TfrmEinheit(TfrmRegie &regie, const QString &status, QWidget *paren
 {
     frmEinheit = this;
     knoepfeBauen();
+    wechselnBauen();
 
     TSR_dbGrid *liste = positionsliste();
     liste->setColumns({{QStringLiteral("pos"), QStringLiteral("Pos."), liste->widthFor(4)},

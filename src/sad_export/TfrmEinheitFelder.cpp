@@ -138,7 +138,8 @@ QList<Eingabefeld> EinheitFelder()
 }
 
 // The lookups: the country picker and the code-table pickers write by Tag
-// themselves; the others hand back columns that go into the boxes.
+// themselves; the others hand back columns that go into the boxes. The
+// country picker starts on the box's code and lists the countries by name.
 QList<Auswahlbindung> EinheitAuswahlen()
 {
     using A = Auswahlbindung;
@@ -146,7 +147,8 @@ QList<Auswahlbindung> EinheitAuswahlen()
     auto adresse = [&kunde](const QStringList &edits) { return zeilenweise(kunde, edits); };
     return {
         A{.knopf = u"sbFeld1"_s, .auswahl = u"AuswahlLand"_s, .nebenSteuerelement = u"DBEdit9"_s, .tag = 1,
-          .index = u"LKZ"_s, .startSteuerelement = u"DBEdit3"_s, .titelZusatz = u"  (Feld: 1)"_s},
+          .index = u"LKZ"_s, .listenordnung = u"Bez"_s, .startSteuerelement = u"DBEdit3"_s,
+          .titelZusatz = u"  (Feld: 1)"_s},
         A{.knopf = u"sbFeld1_2"_s, .auswahl = u"AuswahlVerfahren"_s, .nebenSteuerelement = u"DBEdit9"_s,
           .zuordnungen = {{u"DBEdit9"_s, {u"Verfahr"_s}}}, .fokus = FokusDanach::Ziel, .fokusZiel = u"DBEdit30"_s},
         A{.knopf = u"sbFeld2"_s, .auswahl = u"AuswahlKunde"_s, .nebenSteuerelement = u"DBEdit30"_s,
@@ -156,7 +158,7 @@ QList<Auswahlbindung> EinheitAuswahlen()
           .zuordnungen = adresse({u"DBEdit6"_s, u"DBEdit32"_s, u"DBEdit33"_s, u"DBEdit36"_s, u"DBEdit37"_s}),
           .fokus = FokusDanach::Unveraendert},
         A{.knopf = u"sbFeld17"_s, .auswahl = u"AuswahlLand"_s, .nebenSteuerelement = u"DBEdit11"_s, .tag = 17,
-          .index = u"LKZ"_s, .titelZusatz = u"  (Feld: 17)"_s},
+          .index = u"LKZ"_s, .listenordnung = u"Bez"_s, .titelZusatz = u"  (Feld: 17)"_s},
         A{.knopf = u"sbFeld17Bez"_s, .auswahl = u"AuswahlLand"_s, .nebenSteuerelement = u"DBEdit40"_s, .tag = 1701,
           .index = u"Bez"_s, .titelZusatz = u"  (Feld: 17)"_s},
         A{.knopf = u"sbFeld20"_s, .auswahl = u"AuswahlLieferbedingung"_s, .nebenSteuerelement = u"DBEdit56"_s,
@@ -164,9 +166,9 @@ QList<Auswahlbindung> EinheitAuswahlen()
         A{.knopf = u"sbFeld21"_s, .auswahl = u"AuswahlVerkehrszweig"_s, .nebenSteuerelement = u"DBEdit10"_s,
           .tag = 21, .fokus = FokusDanach::Ziel, .fokusZiel = u"DBEdit44"_s},
         A{.knopf = u"sbFeld21Lkz"_s, .auswahl = u"AuswahlLand"_s, .nebenSteuerelement = u"DBEdit44"_s, .tag = 211,
-          .index = u"LKZ"_s, .titelZusatz = u"  (Feld: 21)"_s},
+          .index = u"LKZ"_s, .listenordnung = u"Bez"_s, .titelZusatz = u"  (Feld: 21)"_s},
         A{.knopf = u"sbFeld22"_s, .auswahl = u"AuswahlLand"_s, .nebenSteuerelement = u"DBEdit43"_s, .tag = 22,
-          .index = u"LKZ"_s, .titelZusatz = u"  (Feld: 22)"_s},
+          .index = u"LKZ"_s, .listenordnung = u"Bez"_s, .titelZusatz = u"  (Feld: 22)"_s},
         A{.knopf = u"sbFeld24"_s, .auswahl = u"AuswahlGeschaeftsart"_s, .nebenSteuerelement = u"DBEdit47"_s,
           .tag = 24, .startSteuerelement = u"DBEdit46"_s, .fokus = FokusDanach::Ziel, .fokusZiel = u"DBEdit48"_s},
         A{.knopf = u"sbFeld25"_s, .auswahl = u"AuswahlVerkehrszweig"_s, .nebenSteuerelement = u"DBEdit48"_s,

@@ -24,6 +24,7 @@ const Belegart &CmrFrachtbrief()
                         Spalte{QStringLiteral("C2_1"), QStringLiteral("Empfänger")},
                         Spalte{QStringLiteral("TUCode"), QStringLiteral("TUCode")}},
             .masterAusblenden = Belegart::MasterAusblenden::Filter,
+            .statusMaster = QStringLiteral("BelegNr: Master-Formular"),
             .suchkriterien = {{QStringLiteral("BelegNr."), QStringLiteral("BelegNr"), false, 11},
                               {QStringLiteral("Empfänger"), QStringLiteral("C2_1"), true}},
             .druckTitel = QStringLiteral("Druck Cmr - Belegnummer: "),

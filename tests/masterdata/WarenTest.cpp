@@ -13,11 +13,13 @@
 #include "common/TfrmSuche.h"
 
 #include "platform/db/Table.h"
+#include "platform/ui/DataControls.h"
 
 #include <QProgressBar>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -182,6 +184,85 @@ TEST_P(Waren, AfterASearchTheFormStandsOnTheRowTakenInDescriptionOrder)
     EXPECT_EQ(form.Table1->indexName(), QStringLiteral("ibez"));
     // The radio group still shows the goods-number order chosen before.
     EXPECT_EQ(form.RadioGroup1->itemIndex(), 0);
+}
+
+// The four code parts stand on the goods number's row, each after its
+// label, whole and legible.
+TEST_P(Waren, TheCodePartsStandBesideTheGoodsNumberAfterTheirLabels)
+{
+    warennummern();
+    TfrmWare form;
+    zeigen(form);
+    zeile(form, QStringLiteral("84713000"), QStringLiteral("00"));
+    const auto ort = [&form](const QWidget *w) { return QRect(w->mapTo(&form, QPoint(0, 0)), w->size()); };
+    const QRect warennummer = ort(form.eingabe(QStringLiteral("waren")));
+    int links = warennummer.right();
+    const struct
+    {
+        const char *feld;
+        const char *beschriftung;
+        const char *wert;
+    } teile[] = {{"Waren2", "TARIC-Code", "00"},
+                 {"Waren3", "1. Zusatzcode", "1234"},
+                 {"Waren4", "2. Zusatzcode", "5678"},
+                 {"Waren5", "Nat. Zusatzcode", "9999"}};
+    for (const auto &teil : teile) {
+        SCOPED_TRACE(teil.feld);
+        auto *edit = qobject_cast<QLineEdit *>(form.eingabe(QLatin1String(teil.feld)));
+        ASSERT_NE(edit, nullptr);
+        const QLabel *label = nullptr;
+        for (const QLabel *l : form.findChildren<QLabel *>())
+            if (l->buddy() == edit)
+                label = l;
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), QString::fromUtf8(teil.beschriftung));
+        EXPECT_TRUE(label->isVisible());
+        EXPECT_GE(label->width(), label->sizeHint().width()) << "the label is cut";
+        const QRect l = ort(label);
+        const QRect e = ort(edit);
+        EXPECT_NEAR(l.center().y(), warennummer.center().y(), 3);
+        EXPECT_NEAR(e.center().y(), warennummer.center().y(), 3);
+        EXPECT_GT(l.left(), links);
+        EXPECT_GT(e.left(), l.right());
+        EXPECT_LE(e.right(), form.width());
+        links = e.right();
+        EXPECT_EQ(edit->text(), QLatin1String(teil.wert));
+        EXPECT_LE(edit->fontMetrics().horizontalAdvance(QString(qsizetype(qstrlen(teil.wert)), u'W')), edit->contentsRect().width());
+    }
+}
+
+// The country of origin is listed by name from entering the box on and while
+// its list is open; leaving the box lists it by code again.
+TEST_P(Waren, TheCountryOfOriginIsListedByNameWhileTheBoxIsInUse)
+{
+    warennummern();
+    anlegen(QStringLiteral("S_LANDBZ"), {QStringLiteral("Land"), QStringLiteral("Bez"), QStringLiteral("Lkz")},
+            {{QStringLiteral("011"), QStringLiteral("Spanien"), QStringLiteral("ES")}});
+    TfrmWare form;
+    zeigen(form);
+    auto *land = form.findChild<ui::DataLookupComboBox *>(QStringLiteral("DBLookupComboBox1"));
+    ASSERT_NE(land, nullptr);
+    const auto liste = [land] {
+        QStringList namen;
+        for (int i = 0; i < land->count(); ++i)
+            namen << land->itemText(i);
+        return namen;
+    };
+    const QStringList nachCode{QStringLiteral("China"), QStringLiteral("Deutschland"), QStringLiteral("Spanien"),
+                               QStringLiteral("Frankreich")};
+    const QStringList nachName{QStringLiteral("China"), QStringLiteral("Deutschland"), QStringLiteral("Frankreich"),
+                               QStringLiteral("Spanien")};
+    EXPECT_EQ(liste(), nachCode);
+    land->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(liste(), nachName);
+    land->showPopup();
+    QApplication::processEvents();
+    EXPECT_EQ(liste(), nachName) << "the open list is not leaving the box";
+    land->hidePopup();
+    edit(form, 6)->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(liste(), nachCode);
 }
 
 TEST_P(Waren, ThePickerTakesTheHighlightedRowAndTypesAheadByDescription)

@@ -463,6 +463,76 @@ TEST_P(EinheitTest, Box17aCompletesATypedPrefixOnLeaving)
     form.setModalResult(ui::ModalResult::Cancel);
 }
 
+// The master record is named without the number's prefix, in the entry
+// form and in the form of its first item.
+TEST_P(EinheitTest, TheMasterFormsReadMasterFormular)
+{
+    TfrmRegieAE regie;
+    QString eingabe;
+    QString position;
+    ModalForms formulare;
+    formulare.whenShown<TfrmEinheit>([&](TfrmEinheit &form) {
+        eingabe = form.statusBar()->panelText(1);
+        ModalForms darin;
+        darin.whenShown<TfrmEinAnl>([&](TfrmEinAnl &item) {
+            position = item.statusBar()->panelText(1);
+            item.Schliessen1->trigger();
+        });
+        form.sbPosBearbeiten->click();
+        form.Schliessen1->trigger();
+    });
+    regie.MasterForm();
+    EXPECT_EQ(eingabe, QStringLiteral("Master-Formular"));
+    EXPECT_EQ(position, QStringLiteral("Master-Formular (1. Position)"));
+}
+
+// The item buttons leave open the way that is left: on the last item first
+// and prior, on the first next and last; no item or one counts as the end.
+TEST_P(EinheitTest, ItemButtonsOpenTheWayThatIsLeft)
+{
+    struct Navigation
+    {
+        bool erste, vorherige, naechste, letzte;
+        bool operator==(const Navigation &) const = default;
+    };
+    const Navigation amAnfang{false, false, true, true};
+    const Navigation amEnde{true, true, false, false};
+    const Navigation dazwischen{true, true, true, true};
+    using Knopf = ui::SpeedButton *TfrmEinheit::*;
+    struct Fall
+    {
+        int positionen;
+        QList<std::pair<Knopf, Navigation>> schritte;   // nullptr: as opened
+    };
+    const QList<Fall> faelle{
+        {0, {{nullptr, amEnde}}},
+        {1, {{nullptr, amEnde}, {&TfrmEinheit::sbPosErste, amEnde}}},
+        {3,
+         {{nullptr, amAnfang},
+          {&TfrmEinheit::sbPosNaechste, dazwischen},
+          {&TfrmEinheit::sbPosNaechste, amEnde},
+          {&TfrmEinheit::sbPosVorherige, dazwischen},
+          {&TfrmEinheit::sbPosVorherige, amAnfang},
+          {&TfrmEinheit::sbPosLetzte, amEnde}}},
+    };
+    for (const Fall &fall : faelle)
+        daten->erklaerung(10 + fall.positionen, QStringLiteral("Kunde"), fall.positionen);
+    TfrmRegieAE regie;
+    for (const Fall &fall : faelle) {
+        SCOPED_TRACE(fall.positionen);
+        ASSERT_TRUE(regie.kopf().findKey({10 + fall.positionen}));
+        TfrmEinheit form(regie, QStringLiteral("BelegNr: %1").arg(10 + fall.positionen));
+        for (const auto &[knopf, danach] : fall.schritte) {
+            if (knopf)
+                (form.*knopf)->click();
+            const Navigation gezeigt{form.sbPosErste->isEnabled(), form.sbPosVorherige->isEnabled(),
+                                     form.sbPosNaechste->isEnabled(), form.sbPosLetzte->isEnabled()};
+            EXPECT_TRUE(gezeigt == danach) << gezeigt.erste << gezeigt.vorherige << gezeigt.naechste << gezeigt.letzte;
+        }
+        form.setModalResult(ui::ModalResult::Cancel);
+    }
+}
+
 } // namespace
 
 AUSFUHR_TESTS(EinheitTest);

@@ -120,6 +120,49 @@ TEST_P(StammauswahlTest, HeaderLookupsShowThePickersAndWriteTheChoice)
     form.setModalResult(ui::ModalResult::Cancel);
 }
 
+// The country picker starts on the first country whose code is at or after
+// the box's text, and lists the countries by name.
+TEST_P(StammauswahlTest, TheCountryPickerStartsOnTheBoxsCodeAndListsByName)
+{
+    daten->datenbank.execute(QStringLiteral("INSERT INTO \"S_LANDBZ\" (\"Land\", \"Bez\", \"Lkz\", \"Waehrung\") "
+                                            "VALUES ('039', 'Schweiz', 'CH', 'CHF')"));
+    TfrmRegieAE regie;
+    ASSERT_TRUE(regie.kopf().findKey({5}));
+    TfrmEinheit form(regie, QStringLiteral("BelegNr: 5"));
+    eingabeZeigen(form);
+    const QStringList nachName{QStringLiteral("Deutschland"), QStringLiteral("Schweiz"), QStringLiteral("Ukraine"),
+                               QStringLiteral("Vereinigte Staaten")};
+    struct Fall
+    {
+        const char *feld22;
+        const char *start;
+        const char *waehrung;
+    };
+    for (const Fall &fall : {Fall{"US", "Vereinigte Staaten", "USD"}, Fall{"DF", "Ukraine", "UAH"},
+                             Fall{"", "Schweiz", "CHF"}}) {
+        SCOPED_TRACE(fall.feld22);
+        QString start;
+        QStringList liste;
+        ModalForms formulare;
+        formulare.whenShown<TfrmLnder_e>([&](TfrmLnder_e &picker) {
+            db::Table &laender = *picker.Table1;
+            start = laender.fieldByName(QStringLiteral("Bez")).asString();
+            const db::Bookmark hier = laender.bookmark();
+            for (laender.first(); !laender.eof(); laender.next())
+                liste << laender.fieldByName(QStringLiteral("Bez")).asString();
+            laender.gotoBookmark(hier);
+            picker.SpeedButton2->click();
+        });
+        eintippen(edit(form, "DBEdit43"), QString::fromLatin1(fall.feld22));
+        tasteDruecken(Qt::Key_F9);
+        eingabeZeigen(form);
+        EXPECT_EQ(start, QString::fromLatin1(fall.start));
+        EXPECT_EQ(liste, nachName);
+        EXPECT_EQ(kopfFeld(QStringLiteral("f22_1")), QString::fromLatin1(fall.waehrung));
+    }
+    form.setModalResult(ui::ModalResult::Cancel);
+}
+
 // Box 17a resolves a typed prefix of a country code: one country completes
 // it, several offer the chooser, none says so and keeps the text.
 TEST_P(StammauswahlTest, Box17aResolvesAPrefixThroughTheDataModule)

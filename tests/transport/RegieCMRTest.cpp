@@ -4,7 +4,10 @@
 
 #include "common/NummernDialog.h"
 #include "platform/db/Table.h"
+#include "platform/ui/SpeedButton.h"
+#include "platform/ui/StatusBar.h"
 #include "transport/TfrmCmr.h"
+#include "transport/TfrmCmrFolg.h"
 #include "transport/TfrmRegieCMR.h"
 
 #include <QLineEdit>
@@ -115,6 +118,94 @@ TEST_P(RegieCMRTest, DeleteRemovesTheRangeWithItsLines)
     EXPECT_EQ(daten->zeilen(2), 2);
     EXPECT_EQ(daten->zeilen(6), 2);
     EXPECT_TRUE(regie.kopf().filtered());
+}
+
+// Which of first, prior, next and last are on.
+struct Navigation
+{
+    bool erste, vorherige, naechste, letzte;
+    bool operator==(const Navigation &) const = default;
+};
+
+std::ostream &operator<<(std::ostream &aus, const Navigation &n)
+{
+    return aus << n.erste << n.vorherige << n.naechste << n.letzte;
+}
+
+// After every move the way that is left stays open: on the last note first
+// and prior, on the first next and last, between them all four. A list of
+// one note is at its end.
+TEST_P(RegieCMRTest, NavigationButtonsOpenTheWayThatIsLeft)
+{
+    const Navigation amAnfang{false, false, true, true};
+    const Navigation amEnde{true, true, false, false};
+    const Navigation dazwischen{true, true, true, true};
+    using Knopf = ui::SpeedButton *TfrmRegie::*;
+    struct Schritt
+    {
+        Knopf knopf;   // nullptr: as shown
+        Navigation danach;
+    };
+    struct Fall
+    {
+        const char *name;
+        QList<int> notes;
+        QList<Schritt> schritte;
+    };
+    const QList<Fall> faelle{
+        {"the master alone", {}, {{nullptr, amEnde}, {&TfrmRegie::SpeedButtonErste, amEnde}}},
+        {"one note, the master hidden", {4}, {{nullptr, amEnde}, {&TfrmRegie::SpeedButtonLetzte, amEnde}}},
+        {"three notes",
+         {4, 5, 6},
+         {{nullptr, amAnfang},
+          {&TfrmRegie::SpeedButtonNaechste, dazwischen},
+          {&TfrmRegie::SpeedButtonNaechste, amEnde},
+          {&TfrmRegie::SpeedButtonVorherige, dazwischen},
+          {&TfrmRegie::SpeedButtonVorherige, amAnfang},
+          {&TfrmRegie::SpeedButtonLetzte, amEnde},
+          {&TfrmRegie::SpeedButtonErste, amAnfang}}},
+    };
+    for (const Fall &fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        daten->setzen(QStringLiteral("DELETE FROM \"CMR\""));
+        for (int nummer : fall.notes)
+            daten->frachtbrief(nummer, QStringLiteral("E%1").arg(nummer));
+        TfrmRegieCMR regie(daten->datenbank);
+        regie.show();
+        for (const Schritt &schritt : fall.schritte) {
+            if (schritt.knopf)
+                (regie.*schritt.knopf)->click();
+            EXPECT_EQ((Navigation{regie.SpeedButtonErste->isEnabled(), regie.SpeedButtonVorherige->isEnabled(),
+                                  regie.SpeedButtonNaechste->isEnabled(), regie.SpeedButtonLetzte->isEnabled()}),
+                      schritt.danach)
+                << "on " << regie.kopf().field(0).asInteger();
+        }
+        regie.setModalResult(ui::ModalResult::Cancel);
+    }
+}
+
+// The CMR names the master record after the number's prefix, in its entry
+// form and in the line form of the master's first line.
+TEST_P(RegieCMRTest, TheMasterFormsReadBelegNrMasterFormular)
+{
+    TfrmRegieCMR regie(daten->datenbank);
+    regie.show();
+    QString eingabe;
+    QString zeile;
+    ModalForms formulare;
+    formulare.whenShown<TfrmCmr>([&](TfrmCmr &form) {
+        eingabe = form.statusBar()->panelText(1);
+        ModalForms darin;
+        darin.whenShown<TfrmCmrFolg>([&](TfrmCmrFolg &folg) {
+            zeile = folg.statusBar()->panelText(1);
+            folg.setModalResult(ui::ModalResult::Cancel);
+        });
+        form.navigator[4]->click();
+        form.setModalResult(ui::ModalResult::Cancel);
+    });
+    regie.MasterForm();
+    EXPECT_EQ(eingabe, QStringLiteral("BelegNr: Master-Formular"));
+    EXPECT_EQ(zeile, QStringLiteral("BelegNr: Master-Formular (1. Position)"));
 }
 
 SPEICHER_TESTS(RegieCMRTest);

@@ -86,6 +86,9 @@ public:
     // No record follows the current one (also on an empty table and at eof);
     // the cursor does not move.
     bool atLastRecord();
+    // No record comes before the current one (also on an empty table and at
+    // bof); the cursor does not move.
+    bool atFirstRecord();
     bool isEmpty() const;
     int recordCount();          // honours range, filter and master link
     int recNo();                // 1-based position in the current order; -1 unknown

@@ -546,6 +546,17 @@ bool Table::atLastRecord()
     return d->fetch(&d->rows.back(), false, true, 1).rows.empty();
 }
 
+bool Table::atFirstRecord()
+{
+    if (!d->open || d->state == DatasetState::Insert || d->bof || d->rows.empty())
+        return d->open && d->state != DatasetState::Insert;
+    if (d->current > 0)
+        return false;
+    if (d->startKnown)
+        return true;
+    return d->fetch(&d->rows.front(), false, false, 1).rows.empty();
+}
+
 bool Table::isEmpty() const
 {
     if (!d->open)

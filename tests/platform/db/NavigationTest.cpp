@@ -89,6 +89,49 @@ TEST_P(NavigationTest, RecordNumberFromEitherEnd)
     }
 }
 
+// Whether a record comes before or after the current one, wherever the
+// cursor's window starts and ends and however the cursor got there; a
+// range's ends count as the table's.
+TEST_P(NavigationTest, FirstAndLastRecordAreKnownWithoutMoving)
+{
+    createBelege(20);
+    for (int windowRows : {0, 2}) {
+        SCOPED_TRACE(windowRows);
+        Table table(database(), QStringLiteral("Belege"));
+        table.setWindowRows(windowRows);
+        table.open();
+        EXPECT_TRUE(table.atFirstRecord());
+        EXPECT_FALSE(table.atLastRecord());
+        table.last();
+        EXPECT_TRUE(table.atLastRecord());
+        EXPECT_FALSE(table.atFirstRecord());
+        // Back to the first record by single steps: not at bof, yet first.
+        while (table["BelegNr"].asInteger() > 1)
+            table.prior();
+        EXPECT_FALSE(table.bof());
+        EXPECT_TRUE(table.atFirstRecord());
+        EXPECT_EQ(table["BelegNr"].asInteger(), 1) << "asking does not move";
+        ASSERT_TRUE(table.findKey({20}));
+        EXPECT_TRUE(table.atLastRecord());
+        ASSERT_TRUE(table.findKey({2}));
+        EXPECT_FALSE(table.atFirstRecord());
+        table.setRange({5}, {7});
+        table.first();
+        table.next();
+        table.next();
+        EXPECT_TRUE(table.atLastRecord());
+        table.prior();
+        table.prior();
+        EXPECT_TRUE(table.atFirstRecord());
+        EXPECT_EQ(table["BelegNr"].asInteger(), 5);
+    }
+    Table leer(database(), QStringLiteral("Belege"));
+    leer.open();
+    leer.setRange({100}, {200});
+    EXPECT_TRUE(leer.atFirstRecord());
+    EXPECT_TRUE(leer.atLastRecord());
+}
+
 TEST_P(NavigationTest, EmptyTableIsBofAndEof)
 {
     createBelege(0);

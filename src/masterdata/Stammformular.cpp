@@ -282,8 +282,12 @@ QWidget *Stammformular::karteAufbauen(QWidget *eltern)
                                        feld.werte, rahmen);
             break;
         }
-        if (feld.zeichen > 0)
-            eingabe->setFixedWidth(eingabeMass.horizontalAdvance(QString(feld.zeichen, u'W')) + 16);
+        if (feld.zeichen > 0) {
+            if (auto *edit = qobject_cast<ui::DataEdit *>(eingabe))
+                edit->setWidthInCharacters(feld.zeichen);
+            else
+                eingabe->setFixedWidth(eingabeMass.horizontalAdvance(QString(feld.zeichen, u'W')) + 16);
+        }
         QLabel *label = nullptr;
         if (feld.art != Eingabeart::Kontrollkaestchen && !feld.beschriftung.isEmpty()) {
             label = new QLabel(feld.beschriftung, rahmen);

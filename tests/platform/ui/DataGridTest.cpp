@@ -34,7 +34,7 @@ protected:
         source = std::make_unique<db::DataSource>(customers.get());
         grid = std::make_unique<ui::DataGrid>();
         grid->setObjectName(QStringLiteral("dbgrBenutzer"));
-        grid->setColumns({{QStringLiteral("Nummer"), QStringLiteral("Kunden-Nr."), 60},
+        grid->setColumns({{QStringLiteral("Nummer"), QStringLiteral("Kunden-Nr."), 120},
                           {QStringLiteral("Name"), QStringLiteral("Kunde"), 0}});
         grid->setDataSource(source.get());
         grid->resize(300, grid->horizontalHeader()->sizeHint().height() + 10 * grid->verticalHeader()->defaultSectionSize() + 8);
@@ -80,7 +80,7 @@ TEST_F(DataGridTest, AGridWithoutDataIgnoresTheWheelAndKeepsItFromTheForm)
     ui::Form form;
     auto *box = new ui::ScrollBox(form.body());
     box->resize(300, 200);
-    box->content()->resize(280, 2000);
+    box->content()->setMinimumSize(280, 2000);
     auto *lonely = new ui::DataGrid(box->content());
     lonely->resize(250, 150);
     auto *layout = new QVBoxLayout(form.body());
@@ -259,9 +259,13 @@ TEST_F(DataGridTest, ColumnsTitlesAndOwnerDrawnCells)
 {
     showList(5);
     EXPECT_EQ(grid->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Kunden-Nr."));
-    EXPECT_EQ(grid->columnWidth(0), 60);
+    EXPECT_EQ(grid->columnWidth(0), 120);
     grid->setColumnTitle(1, QStringLiteral("Name des Kunden"));
     EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Name des Kunden"));
+    // A column narrower than its title is widened until the title shows whole.
+    grid->setColumnTitle(0, QStringLiteral("Nummer des Kunden im Stamm"));
+    const QFontMetrics titel(grid->horizontalHeader()->font());
+    EXPECT_GT(grid->columnWidth(0), titel.horizontalAdvance(QStringLiteral("Nummer des Kunden im Stamm")));
 
     QStringList drawn;
     grid->onDrawCell = [&](QPainter &painter, const QStyleOptionViewItem &option, const ui::GridCell &cell) {

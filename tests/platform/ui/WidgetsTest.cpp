@@ -29,7 +29,7 @@ TEST(ScrollBox, TheWheelScrollsByItsDistanceAndAFieldLowDownScrollsUp)
 {
     ui::ScrollBox box;
     box.resize(300, 400);
-    box.content()->resize(280, 3000);
+    box.content()->setMinimumSize(280, 3000);
     auto *low = new QLineEdit(box.content());
     low->move(10, 700);
     showActive(box);

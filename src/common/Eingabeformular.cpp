@@ -109,6 +109,7 @@ void Eingabeformular::aufbauen()
     QWidget *inhalt = ScrollBox1->content();
     auto *raster = new QGridLayout(inhalt);
     raster->setColumnStretch(2, 1);
+    raster->setColumnMinimumWidth(0, 220);
     QHash<QString, QVBoxLayout *> kaesten;
     QHBoxLayout *letzteZeile = nullptr;
     for (const Eingabefeld &feld : felder_) {
@@ -124,6 +125,9 @@ void Eingabeformular::aufbauen()
             const int reihe = raster->rowCount();
             auto *titel = new QLabel(feld.kasten, inhalt);
             titel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            // A long title takes two lines rather than push the boxes aside.
+            titel->setWordWrap(true);
+            titel->setMaximumWidth(260);
             raster->addWidget(titel, reihe, 0);
             kastenTitel_.insert(feld.kasten, titel);
             kasten = new QVBoxLayout;
@@ -134,6 +138,9 @@ void Eingabeformular::aufbauen()
         if (!feld.nebenVorigem || !letzteZeile) {
             letzteZeile = new QHBoxLayout;
             kasten->addLayout(letzteZeile);
+            // A line keeps its controls side by side from the left, also
+            // those a form adds later (its own buttons beside a box).
+            kasten->setAlignment(letzteZeile, Qt::AlignLeft);
         }
         letzteZeile->addWidget(control);
         zeilen_.insert(feld.steuerelement, letzteZeile);
@@ -141,18 +148,9 @@ void Eingabeformular::aufbauen()
     // The grid answers to its own name; its frame holds the line buttons.
     if (positionsliste_)
         steuerelemente_.insert(positionsliste_->objectName(), positionsliste_);
-    for (QHBoxLayout *zeile : std::as_const(zeilen_))
-        zeile->addStretch();
     raster->setRowStretch(raster->rowCount(), 1);
     for (const Auswahlbindung &bindung : auswahlen_)
         knopfBauen(bindung);
-    for (QHBoxLayout *zeile : std::as_const(zeilen_)) {
-        // The stretch added above goes last again, after any lookup button.
-        if (QLayoutItem *dehnung = zeile->itemAt(zeile->count() - 1); dehnung && dehnung->spacerItem()) {
-            zeile->removeItem(dehnung);
-            zeile->addItem(dehnung);
-        }
-    }
 
     ui::applyAppearance(this, Erscheinungsbild(), ui::LabelFont::Document);
     for (const Eingabefeld &feld : felder_) {
@@ -225,7 +223,8 @@ QWidget *Eingabeformular::steuerelementBauen(const Eingabefeld &feld, QWidget *e
         positionsliste_->setRowSelect(true);
         positionsliste_->setFocusPolicy(Qt::ClickFocus);
         positionsliste_->setDataSource(quelle);
-        positionsliste_->setMinimumSize(560, 130);
+        positionsliste_->setMinimumHeight(130);
+        positionsliste_->setWidthFollowsColumns(true);
         spalte->addWidget(positionsliste_);
         positionsKnoepfe_ = new QHBoxLayout;
         spalte->addLayout(positionsKnoepfe_);

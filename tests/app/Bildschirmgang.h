@@ -138,7 +138,14 @@ private:
             fehler[schluessel] = befund;
         QString datei = QStringLiteral("%1 %2").arg(gesehen.size(), 3, 10, QLatin1Char('0')).arg(schluessel);
         datei.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9ÄÖÜäöüß.,()+-]+")), QStringLiteral("_"));
-        fenster->grab().save(QDir(ausgabe_).filePath(datei.left(120) + QStringLiteral(".png")));
+        datei = QDir(ausgabe_).filePath(datei.left(120));
+        fenster->grab().save(datei + QStringLiteral(".png"));
+        // A scrolling form also whole, as it reads when scrolled through.
+        int teil = 0;
+        for (QScrollArea *bereich : fenster->findChildren<QScrollArea *>()) {
+            if (bereich->widget() && bereich->isVisibleTo(fenster) && !qobject_cast<QAbstractItemView *>(bereich))
+                bereich->widget()->grab().save(datei + QStringLiteral(" ganz%1.png").arg(++teil));
+        }
     }
 
     void behandeln(QWidget *w, const QString &pfad)

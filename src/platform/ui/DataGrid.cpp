@@ -27,12 +27,13 @@ namespace {
 int fieldCharacters(const db::FieldDef &def)
 {
     switch (def.type) {
-    case db::FieldType::Alpha: return std::clamp(def.size, 2, 40);
+    // A long text shows its first words in a list, as names and descriptions are read.
+    case db::FieldType::Alpha: return std::clamp(def.size, 2, 24);
     case db::FieldType::Date: return 10;
     case db::FieldType::Timestamp: return 19;
     case db::FieldType::Time: return 8;
     case db::FieldType::Logical: return 5;
-    case db::FieldType::Memo: return 30;
+    case db::FieldType::Memo: return 24;
     default: return isNumeric(def.type) ? 12 : 10;
     }
 }
@@ -219,6 +220,8 @@ void DataGrid::applyColumnLayout()
     model_->setColumns(columns);
     db::Table *dataset = table();
     const QFontMetrics titleMetrics(horizontalHeader()->font());
+    // The widths asked for (a last column may stretch beyond its own).
+    int total = 0;
     for (int i = 0; i < columns.size(); ++i) {
         int width = columns.at(i).width;
         if (width <= 0) {
@@ -232,6 +235,12 @@ void DataGrid::applyColumnLayout()
         // The title is always shown whole.
         width = std::max(width, titleMetrics.horizontalAdvance(columns.at(i).title) + 16);
         setColumnWidth(i, width);
+        total += width;
+    }
+    if (widthFollowsColumns_) {
+        total += 2 * frameWidth() + (scrollBar_ ? scrollBar_->sizeHint().width() : 0)
+            + (verticalHeader()->isVisible() ? verticalHeader()->width() : 0);
+        setMinimumWidth(total);
     }
 }
 
@@ -244,6 +253,12 @@ void DataGrid::fitRowsToFont()
         setMinimumHeight(titles + minimumVisibleRows_ * verticalHeader()->defaultSectionSize() + 2 * frameWidth()
                          + horizontalScrollBar()->sizeHint().height());
     }
+}
+
+void DataGrid::setWidthFollowsColumns(bool follows)
+{
+    widthFollowsColumns_ = follows;
+    applyColumnLayout();
 }
 
 void DataGrid::setMinimumVisibleRows(int rows)

@@ -62,6 +62,8 @@ public:
     void addColumn(const GridColumn &column);
     QList<GridColumn> columns() const;
     void setColumnTitle(int column, const QString &title);
+    // Wide enough for all its columns, however small its form is laid out.
+    void setWidthFollowsColumns(bool follows);
     // At least that many rows stay in sight however small its form is laid out.
     void setMinimumVisibleRows(int rows);
     // The width of a column that shows that many characters of a field.
@@ -158,6 +160,7 @@ private:
     bool positionQueryPending_ = false;
     bool filling_ = false;
     int minimumVisibleRows_ = 0;
+    bool widthFollowsColumns_ = false;
 };
 
 } // namespace ui

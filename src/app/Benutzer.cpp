@@ -264,6 +264,7 @@ void TfrmBenutzer::Suchen()
     QString gewaehlt;
     {
         TfrmSuche suche(this);
+        suche.DBGrid1->setColumns(DBGrid1->columns());
         suche.DBGrid1->setDataSource(dsBenutzer);
         for (const Suchkriterium &kriterium : kriterien)
             suche.RadioGroup1->addItem(kriterium.titel);

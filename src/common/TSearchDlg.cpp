@@ -87,6 +87,8 @@ bool BelegSuchen(db::Table &tabelle, db::DataSource &quelle, const QString &name
     const QString alterIndex = tabelle.indexName();
     const QString alteFelder = tabelle.indexFieldNames();
     TSearchDlg dialog(parent);
+    if (const ui::DataGrid *liste = ui::DataGrid::gridShowing(parent, &quelle))
+        dialog.DBGrid1->setColumns(liste->columns());
     dialog.DBGrid1->setDataSource(&quelle);
     dialog.onTextChanged = [&](TSearchDlg &suche) {
         const QString text = suche.Edit1->text();

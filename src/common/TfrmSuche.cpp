@@ -157,6 +157,8 @@ bool StammdatenSuchen(db::Table &tabelle, db::DataSource &quelle, const QList<Su
     {
         ui::WaitCursor sanduhr;
         dialog = std::make_unique<TfrmSuche>(parent);
+        if (const ui::DataGrid *liste = ui::DataGrid::gridShowing(parent, &quelle))
+            dialog->DBGrid1->setColumns(liste->columns());
         dialog->DBGrid1->setDataSource(&quelle);
         for (const Suchkriterium &kriterium : kriterien)
             dialog->RadioGroup1->addItem(kriterium.titel);

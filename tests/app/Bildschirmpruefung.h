@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEnterEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QImage>
@@ -209,6 +210,19 @@ inline void kontrastPruefen(QWidget *w, QStringList &fehler)
     // A quarter of the scale; a disabled caption is greyed, but still read.
     if (!hebtSichAb(w->grab().toImage(), w->isEnabled() ? 8 : 4))
         fehler << QStringLiteral("Beschriftung \"%1\" von %2 hebt sich nicht vom Grund ab").arg(text, name(w));
+    // Under the mouse too: a button's hover look must not hide its caption.
+    if (auto *knopf = qobject_cast<QToolButton *>(w); knopf && knopf->isEnabled()) {
+        const QPointF mitte(knopf->width() / 2.0, knopf->height() / 2.0);
+        QEnterEvent hinein(mitte, knopf->mapToGlobal(mitte), knopf->mapToGlobal(mitte));
+        knopf->setAttribute(Qt::WA_UnderMouse, true);
+        QApplication::sendEvent(knopf, &hinein);
+        const bool lesbar = hebtSichAb(knopf->grab().toImage(), 8);
+        QEvent hinaus(QEvent::Leave);
+        knopf->setAttribute(Qt::WA_UnderMouse, false);
+        QApplication::sendEvent(knopf, &hinaus);
+        if (!lesbar)
+            fehler << QStringLiteral("Beschriftung \"%1\" von %2 ist unter der Maus nicht zu lesen").arg(text, name(w));
+    }
 }
 
 // A grid shows at least three rows when its table has them, its titles and

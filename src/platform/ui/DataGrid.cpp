@@ -141,6 +141,17 @@ bool DataGrid::active() const
     return dataset && source_->enabled() && dataset->isOpen();
 }
 
+DataGrid *DataGrid::gridShowing(const QWidget *form, const db::DataSource *source)
+{
+    if (!form || !source)
+        return nullptr;
+    for (DataGrid *grid : form->findChildren<DataGrid *>()) {
+        if (grid->dataSource() == source && !grid->columns_.isEmpty())
+            return grid;
+    }
+    return nullptr;
+}
+
 void DataGrid::setColumns(const QList<GridColumn> &columns)
 {
     columns_ = columns;

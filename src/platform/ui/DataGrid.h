@@ -57,6 +57,11 @@ public:
     void setDataSource(db::DataSource *source);
     db::DataSource *dataSource() const;
 
+    // The grid of that form that lists the source, so that a dialog showing
+    // the same rows (a search) shows them with the form's columns; nullptr
+    // when it has none.
+    static DataGrid *gridShowing(const QWidget *form, const db::DataSource *source);
+
     // No columns: every field of the dataset, titled with its name.
     void setColumns(const QList<GridColumn> &columns);
     void addColumn(const GridColumn &column);

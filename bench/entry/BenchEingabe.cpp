@@ -11,7 +11,7 @@
 #include "platform/db/Table.h"
 #include "sad_export/Tabelle_EINFOLG.h"
 #include "sad_export/Tabelle_EINHEIT.h"
-#include "sad_export/TfrmEinheit.h"
+#include "common/Belegformular.h"
 #include "sad_export/TfrmRegieAE.h"
 
 #include <QApplication>
@@ -66,7 +66,7 @@ void BM_EntryFormOpen(benchmark::State &state)
     const int nummer = int(state.range(0));
     for (auto _ : state) {
         daten.regie->kopf().findKey({nummer});
-        TfrmEinheit form(*daten.regie, QStringLiteral("BelegNr: %1").arg(nummer));
+        Belegformular form(*daten.regie, QStringLiteral("BelegNr: %1").arg(nummer));
         form.show();
         QApplication::processEvents();
         form.setModalResult(ui::ModalResult::Cancel);

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "common/Eingabedeklaration.h"
 #include "common/Suchkriterium.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
+
+class Beleghaken;
 
 // One printed page kind: its row of the user's print settings (S_BENUTZ),
 // keyed by the name.
@@ -98,10 +103,51 @@ struct Belegart
         QString druckTitel;                // the print form's caption before the number
     };
 
+    // A button under a list: its component name, caption and hint.
+    struct Knopf
+    {
+        QString name;
+        QString titel;
+        QString hinweis;
+    };
+    // The entry form of one document.
+    struct Eingabe
+    {
+        QString name;                      // the form's name ("frmCmr"), also for the pickers
+        QString titel;
+        QList<Eingabefeld> felder;
+        QList<Auswahlbindung> auswahlen;
+        QList<Spalte> positionsspalten;    // the grid of the lines
+        // Under the grid: first, prior, next, last, add, delete, edit.
+        QList<Knopf> positionsknoepfe;
+    };
+    // The form of one line, opened from the entry form's line buttons.
+    struct Positionsform
+    {
+        QString name;
+        QString titel;
+        QList<Eingabefeld> felder;
+        QList<Auswahlbindung> auswahlen;
+    };
+    // The dialog of the check of required boxes, shared by the entry form
+    // (its own group) and the line form (the lines' group beside it).
+    struct Pruefdialogart
+    {
+        QString name;
+        QString titel;
+    };
+
     Tabellen tabellen;
     Parameter parameter;
     Druck druck;
     Regie regie;
+    Eingabe eingabe;
+    Positionsform position;
+    Pruefdialogart pruefdialog;
+    Pruefung pruefung;             // of the entry form; none: no check
+    Pruefung positionsPruefung;    // of the line form; none: no check
+    // The family's own logic at the engine's named points; none: the engine's.
+    std::function<std::unique_ptr<Beleghaken>()> haken;
 
     bool hatPositionen() const { return !tabellen.positionen.isEmpty(); }
 };

@@ -1,9 +1,10 @@
 #include "common/Belegformular.h"
 
 #include "common/Navigationsknoepfe.h"
+#include "common/Positionsformular.h"
 #include "common/Programmzustand.h"
+#include "common/Pruefdialog.h"
 #include "common/TSR_dbGrid.h"
-#include "common/TfrmRegie.h"
 #include "platform/db/Field.h"
 #include "platform/db/Table.h"
 #include "platform/ui/Guard.h"
@@ -15,10 +16,8 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 
-Belegformular::Belegformular(const QString &name, const QString &titel, TfrmRegie &regie, const QString &status,
-                             const QList<Eingabefeld> &felder, const QList<Auswahlbindung> &auswahlen,
-                             QWidget *parent)
-    : Eingabeformular(name, felder, auswahlen,
+Belegformular::Belegformular(TfrmRegie &regie, const QString &status, QWidget *parent)
+    : Eingabeformular(regie.art().eingabe.name, regie.art().eingabe.felder, regie.art().eingabe.auswahlen,
                       {&regie.regie().kopfQuelle(), regie.regie().positionenQuelle(),
                        &regie.regie().parameterQuelle()},
                       parent),
@@ -26,7 +25,8 @@ Belegformular::Belegformular(const QString &name, const QString &titel, TfrmRegi
       positionen_(regie.regie()),
       status_(status)
 {
-    setWindowTitle(titel);
+    const Belegart &art = regie.art();
+    setWindowTitle(art.eingabe.titel);
     setStatus(status);
     Drucken1 = ui::addMenuItem(menuBar(), QStringLiteral("Drucken1"), QStringLiteral("&Drucken"));
     Schliessen1 = ui::addMenuItem(menuBar(), QStringLiteral("Schliessen1"), QStringLiteral("&Schließen"));
@@ -34,16 +34,38 @@ Belegformular::Belegformular(const QString &name, const QString &titel, TfrmRegi
     connect(Schliessen1, &QAction::triggered, this, [this] { setModalResult(ui::ModalResult::Cancel); });
 
     Belegregister &daten = regie.regie();
-    festeFelderEinrichten(daten.art().parameter.festeFelder, daten.aufMaster());
+    festeFelderEinrichten(art.parameter.festeFelder, daten.aufMaster());
     // New lines take the master's first line only where the family keeps one;
     // without it they simply start empty.
-    if (daten.art().regie.masterPosition)
+    if (art.regie.masterPosition)
         ui::guard([this] { positionen_.masterwerteLesen(); });
+
+    if (TSR_dbGrid *liste = positionsliste()) {
+        QList<ui::GridColumn> spalten;
+        for (const Belegart::Spalte &spalte : art.eingabe.positionsspalten)
+            spalten << ui::GridColumn{spalte.feld, spalte.titel, spalte.breite > 0 ? liste->widthFor(spalte.breite) : 0};
+        if (!spalten.isEmpty())
+            liste->setColumns(spalten);
+        positionsKnoepfeBauen();
+    }
+    positionen_.neuBerechnen = [this] { regie_.haken().positionenGeaendert(*this); };
+    positionen_.positionsformular = [this] {
+        Positionsformular formular(regie_, status_, this);
+        formular.showModal();
+    };
+    regie.haken().eingabeformularGebaut(*this);
 }
 
 bool Belegformular::pruefungAn()
 {
     return regie_.regie().pruefungAn();
+}
+
+bool Belegformular::belegPruefen()
+{
+    const Belegart &art = regie_.art();
+    return pruefen(art.pruefung, !art.pruefung.leer() && pruefungAn(),
+                   [this, &art](const QStringList &angekreuzt) { return PruefdialogZeigen(art, angekreuzt, false, this); });
 }
 
 void Belegformular::Drucken()
@@ -52,11 +74,11 @@ void Belegformular::Drucken()
                         [this] { regie_.haken().druckformularZeigen(regie_, int(regie_.regie().aktuelleNummer())); });
 }
 
-QList<ui::SpeedButton *> Belegformular::positionsKnoepfeBauen(const QList<Knopf> &knoepfe)
+void Belegformular::positionsKnoepfeBauen()
 {
     const bool gerahmt = Erscheinungsbild().framedSpeedButtons;
     QList<ui::SpeedButton *> gebaut;
-    for (const Knopf &knopf : knoepfe) {
+    for (const Belegart::Knopf &knopf : regie_.art().eingabe.positionsknoepfe) {
         auto *neu = new ui::SpeedButton(knopf.name, knopf.titel, positionsliste()->parentWidget());
         neu->setFlat(!gerahmt);
         ui::setHint(neu, knopf.hinweis);
@@ -64,8 +86,8 @@ QList<ui::SpeedButton *> Belegformular::positionsKnoepfeBauen(const QList<Knopf>
         gebaut << neu;
     }
     positionsKnoepfe()->addStretch();
-    if (gebaut.size() != 7)
-        return gebaut;
+    if (gebaut.size() != 7 || !regie_.regie().positionen())
+        return;
 
     db::Table &zeilen = *regie_.regie().positionen();
     connect(gebaut[0], &QAbstractButton::clicked, this, ui::guarded([&zeilen] { zeilen.first(); }));
@@ -88,7 +110,6 @@ QList<ui::SpeedButton *> Belegformular::positionsKnoepfeBauen(const QList<Knopf>
     connect(&zeilen, &db::Table::recordChanged, this, [this] { positionsNavigation(); });
     connect(&zeilen, &db::Table::layoutChanged, this, [this] { positionsNavigation(); });
     positionsNavigation();
-    return gebaut;
 }
 
 void Belegformular::positionsNavigation()

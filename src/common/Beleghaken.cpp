@@ -1,10 +1,11 @@
 #include "common/Beleghaken.h"
 
+#include "common/Belegformular.h"
 #include "platform/ui/Dialogs.h"
 
-void Beleghaken::eingabeformularZeigen(TfrmRegie &, const QString &)
+void Beleghaken::positionenGeaendert(Belegformular &formular)
 {
-    ui::showInformation(QStringLiteral("Das Eingabeformular dieser Belegart ist noch nicht gebaut."));
+    formular.regie().regie().positionsanzahlSpeichern();
 }
 
 void Beleghaken::druckformularZeigen(TfrmRegie &, int)

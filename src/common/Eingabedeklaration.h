@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // An entry form as data: which control edits which field, what it says in
 // status panel 0, which lookup F9 or its button opens and what the lookup's
 // choice fills. The engine (Eingabeformular) builds and binds the controls
@@ -87,6 +89,8 @@ struct Auswahlbindung
     FokusDanach fokus = FokusDanach::Naechstes;
     QString fokusZiel = {};
     bool fokusNurNachWahl = false;  // a cancelled lookup leaves the focus where it is
+    // An option under which the focus stays where it is instead, asked each time.
+    bool (*fokusBleibtWenn)() = nullptr;
     bool buchen = true;         // the record is posted after the dialog
     bool tasteBeimDruecken = false;   // F9 acts on press instead of release
     QString hinweis = {};
@@ -118,18 +122,25 @@ inline Pruefregel einesLeer(const QStringList &felder)
     return {Pruefart::EinesLeer, felder};
 }
 
-// A caption of the check dialog and when it is ticked.
-struct Pruefhaken
+// One point of a check of required boxes: its caption in the check dialog,
+// ticked while its rule holds, and the gap it makes (by default the same
+// rule). The first gap found, in the order of the points, gets the focus:
+// the first field of an "empty" or "all empty" rule, the first empty field
+// of an "any empty" one.
+struct Pruefpunkt
 {
     QString beschriftung;
     Pruefregel regel;
+    std::optional<Pruefregel> luecke = {};   // the gap, where it differs from the ticked rule
+    bool keineLuecke = false;                // only ticked: never stops the form
 };
 
-// The check of required boxes of one form.
+// The check of required boxes of one form: its points and the title of
+// their group in the family's check dialog.
 struct Pruefung
 {
-    QList<Pruefregel> luecken;      // any one holding is a gap
-    QList<Pruefhaken> haken;        // the dialog's ticks for this form
-    // The first rule holding puts the focus into its first field.
-    QList<Pruefregel> fokusreihenfolge;
+    QString gruppe = QStringLiteral("Nicht ausgefüllte Felder sind markiert!");
+    QList<Pruefpunkt> punkte;
+
+    bool leer() const { return punkte.isEmpty(); }
 };

@@ -379,6 +379,8 @@ void Eingabeformular::auswahlAusfuehren(const QString &knopf)
 
 void Eingabeformular::fokusNach(const Auswahlbindung &bindung, QWidget *ausgangspunkt)
 {
+    if (bindung.fokusBleibtWenn && bindung.fokusBleibtWenn())
+        return;
     switch (bindung.fokus) {
     case FokusDanach::Unveraendert:
         return;
@@ -507,25 +509,34 @@ bool Eingabeformular::pruefen(const Pruefung &pruefung, bool an,
 {
     if (!an)
         return true;
-    bool luecke = false;
-    for (const Pruefregel &regel : pruefung.luecken)
-        luecke = luecke || regelTrifftZu(regel);
-    if (!luecke)
-        return true;
-    QStringList angekreuzt;
-    for (const Pruefhaken &haken : pruefung.haken) {
-        if (regelTrifftZu(haken.regel))
-            angekreuzt << haken.beschriftung;
-    }
-    const int ergebnis = dialog(angekreuzt);
-    for (const Pruefregel &regel : pruefung.fokusreihenfolge) {
-        if (regelTrifftZu(regel)) {
-            if (QWidget *control = steuerelementFuer(regel.felder.value(0))) {
-                ScrollBox1->ensureWidgetVisible(control);
-                control->setFocus(Qt::OtherFocusReason);
-            }
+    const Pruefpunkt *ersteLuecke = nullptr;
+    for (const Pruefpunkt &punkt : pruefung.punkte) {
+        if (!punkt.keineLuecke && regelTrifftZu(punkt.luecke.value_or(punkt.regel))) {
+            ersteLuecke = &punkt;
             break;
         }
+    }
+    if (!ersteLuecke)
+        return true;
+    QStringList angekreuzt;
+    for (const Pruefpunkt &punkt : pruefung.punkte) {
+        if (!punkt.beschriftung.isEmpty() && regelTrifftZu(punkt.regel))
+            angekreuzt << punkt.beschriftung;
+    }
+    const int ergebnis = dialog(angekreuzt);
+    const Pruefregel luecke = ersteLuecke->luecke.value_or(ersteLuecke->regel);
+    QString feld = luecke.felder.value(0);
+    if (luecke.art == Pruefart::EinesLeer) {
+        for (const QString &kandidat : luecke.felder) {
+            if (feldText(kandidat).isEmpty()) {
+                feld = kandidat;
+                break;
+            }
+        }
+    }
+    if (QWidget *control = steuerelementFuer(feld)) {
+        ScrollBox1->ensureWidgetVisible(control);
+        control->setFocus(Qt::OtherFocusReason);
     }
     return ergebnis != ui::ModalResult::Correct;
 }

@@ -1,5 +1,7 @@
 #include "common/Pruefdialog.h"
 
+#include "common/Belegart.h"
+
 #include "common/Programmzustand.h"
 #include "platform/ui/SpeedButton.h"
 
@@ -65,4 +67,30 @@ QStringList Pruefdialog::angekreuzt() const
             ergebnis << kaestchen->text();
     }
     return ergebnis;
+}
+
+namespace {
+
+QStringList beschriftungen(const Pruefung &pruefung)
+{
+    QStringList liste;
+    for (const Pruefpunkt &punkt : pruefung.punkte) {
+        if (!punkt.beschriftung.isEmpty())
+            liste << punkt.beschriftung;
+    }
+    return liste;
+}
+
+} // namespace
+
+int PruefdialogZeigen(const Belegart &art, const QStringList &angekreuzt, bool position, QWidget *parent)
+{
+    QList<Pruefdialog::Gruppe> gruppen{{art.pruefung.gruppe, beschriftungen(art.pruefung)}};
+    if (!art.positionsPruefung.leer())
+        gruppen << Pruefdialog::Gruppe{art.positionsPruefung.gruppe, beschriftungen(art.positionsPruefung)};
+    Pruefdialog dialog(art.pruefdialog.titel, gruppen, parent);
+    dialog.setObjectName(art.pruefdialog.name);
+    dialog.ankreuzen(angekreuzt);
+    dialog.setGruppeSichtbar(1, position);
+    return dialog.showModal();
 }

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+struct Belegart;
+
 class QCheckBox;
 class QGroupBox;
 
@@ -37,3 +39,8 @@ private:
     QList<QGroupBox *> gruppen_;
     QList<QCheckBox *> kaestchen_;
 };
+
+// The family's check dialog with these captions ticked: the entry form's
+// group alone, or (for the line form) the lines' group beside it, the entry
+// form's unticked. Its result: 2 "Schließen", 4 "Korrigieren".
+int PruefdialogZeigen(const Belegart &art, const QStringList &angekreuzt, bool position, QWidget *parent);

@@ -12,7 +12,7 @@
 namespace {
 
 // Texts a caller hands over for "nothing to preset".
-bool leer(const QString &text)
+bool ohneText(const QString &text)
 {
     return text.trimmed().isEmpty() || text.trimmed() == QLatin1String("0");
 }
@@ -79,11 +79,11 @@ void TfrmDateTime::WaehleDatum(QString &text, const QDate &datum)
 bool TfrmDateTime::WaehleDatumZeit(QString &datumText, QString &zeitText)
 {
     TfrmDateTime picker;
-    if (!leer(datumText)) {
+    if (!ohneText(datumText)) {
         if (const std::optional<QDate> datum = db::parseDate(datumText))
             picker.MonthCalendar1->setSelectedDate(*datum);
     }
-    if (!leer(zeitText))
+    if (!ohneText(zeitText))
         picker.MaskEdit1->setText(zeitText);
     picker.setFixedHeight(290);
     if (picker.showModal() == ui::ModalResult::Ok) {

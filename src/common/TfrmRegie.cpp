@@ -1,5 +1,7 @@
 #include "common/TfrmRegie.h"
 
+#include "common/Belegformular.h"
+
 #include "common/BelegKopieren.h"
 #include "common/Datensatzsperre.h"
 #include "common/Formhelfer.h"
@@ -40,14 +42,14 @@ void hervorheben(QWidget *knopf, bool an)
 
 } // namespace
 
-TfrmRegie::TfrmRegie(const Belegart &art, std::unique_ptr<Beleghaken> haken, db::Database &datenbank,
-                     QWidget *parent)
+TfrmRegie::TfrmRegie(const Belegart &art, db::Database &datenbank, QWidget *parent)
     : ui::Form(parent),
-      haken_(haken ? std::move(haken) : std::make_unique<Beleghaken>()),
+      haken_(art.haken ? art.haken() : std::make_unique<Beleghaken>()),
       register_(std::make_unique<Belegregister>(art, datenbank))
 {
     setWindowTitle(art.regie.titel);
     formularAufbauen();
+    haken_->registerGebaut(*this);
     register_->oeffnen();
     dbgrRegie->setDataSource(&register_->kopfQuelle());
     knoepfeAktualisieren();
@@ -274,6 +276,19 @@ void TfrmRegie::Neu()
     Bearbeiten();
 }
 
+void TfrmRegie::eingabeformularZeigen(const QString &status)
+{
+    // A family declared without an entry form (a test's) opens none.
+    if (art().eingabe.felder.isEmpty())
+        return;
+    std::unique_ptr<Belegformular> formular;
+    {
+        ui::WaitCursor warten;
+        formular = std::make_unique<Belegformular>(*this, status, this);
+    }
+    formular->showModal();
+}
+
 void TfrmRegie::Bearbeiten()
 {
     Belegregister &regie = *register_;
@@ -288,7 +303,7 @@ void TfrmRegie::Bearbeiten()
     const QString status = nummer > master - 1 ? regie.art().regie.statusMaster
                                                : regie.art().regie.statusBeleg + text;
     try {
-        haken_->eingabeformularZeigen(*this, status);
+        eingabeformularZeigen(status);
         if (regie.kopf().findKey({nummer}))
             regie.positionsanzahlSpeichern();
     } catch (...) {

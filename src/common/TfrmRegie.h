@@ -3,6 +3,7 @@
 #include "common/Belegart.h"
 #include "common/Beleghaken.h"
 #include "common/Belegregister.h"
+#include "platform/db/Database.h"
 #include "platform/db/DatabaseError.h"
 #include "platform/db/Table.h"
 #include "platform/ui/Dialogs.h"
@@ -37,8 +38,8 @@ class TfrmRegie : public ui::Form
 {
     Q_OBJECT
 public:
-    TfrmRegie(const Belegart &art, std::unique_ptr<Beleghaken> haken, db::Database &datenbank,
-              QWidget *parent = nullptr);
+    // The family's register; its hooks come from the declaration.
+    TfrmRegie(const Belegart &art, db::Database &datenbank, QWidget *parent = nullptr);
     ~TfrmRegie() override;
 
     Belegregister &regie() { return *register_; }
@@ -95,6 +96,8 @@ protected:
 
 private:
     void formularAufbauen();
+    // "&Bearbeiten": the family's entry form on the current document, modal.
+    void eingabeformularZeigen(const QString &status);
     void knoepfeAktualisieren();
     void hervorhebungZuruecksetzen();
 
@@ -103,6 +106,22 @@ private:
     QList<ui::SpeedButton *> befehle_;
     QList<QAction *> sperrbareEintraege_;
     bool gezeigt_ = false;
+};
+
+// A family's register under the name the program knows it by
+// (`using TfrmRegieCMR = Familienregister<CmrFrachtbrief>;`): a register of
+// the declared family on the program's data store or another one.
+template<const Belegart &(*Art)()>
+class Familienregister : public TfrmRegie
+{
+public:
+    explicit Familienregister(QWidget *parent = nullptr)
+        : TfrmRegie(Art(), db::Database::alias(QStringLiteral("Z_Tavero")), parent)
+    {
+    }
+    explicit Familienregister(db::Database &datenbank, QWidget *parent = nullptr) : TfrmRegie(Art(), datenbank, parent)
+    {
+    }
 };
 
 // A register for the main window's dispatcher: when another workstation

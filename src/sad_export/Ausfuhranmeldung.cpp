@@ -1,6 +1,7 @@
 #include "sad_export/Ausfuhranmeldung.h"
 
 #include "common/TfrmVorabstempler.h"
+#include "sad_export/EinheitHaken.h"
 #include "platform/sys/Files.h"
 
 const Belegart &Ausfuhranmeldung()
@@ -35,6 +36,35 @@ const Belegart &Ausfuhranmeldung()
             .kopieGibtVorschlagZurueck = true,
             .druckTitel = QStringLiteral("Druck Einheitspapier - Belegnummer: "),
         },
+        .eingabe = {
+            .name = QStringLiteral("frmEinheit"),
+            .titel = QStringLiteral("Ausfuhranmeldung"),
+            .felder = EinheitFelder(),
+            .auswahlen = EinheitAuswahlen(),
+            .positionsspalten = {Spalte{QStringLiteral("pos"), QStringLiteral("Pos."), 4},
+                                 Spalte{QStringLiteral("f33_1"), QStringLiteral("Warennummer")},
+                                 Spalte{QStringLiteral("f31_1"), QStringLiteral("Bezeichnung")},
+                                 Spalte{QStringLiteral("f31_2"), QStringLiteral("Bezeichnung")},
+                                 Spalte{QStringLiteral("f31_3"), QStringLiteral("Bezeichnung")}},
+            .positionsknoepfe = {
+                {QStringLiteral("sbPosErste"), QStringLiteral("|<"), QStringLiteral("Erste Position")},
+                {QStringLiteral("sbPosVorherige"), QStringLiteral("<"), QStringLiteral("Vorherige Position")},
+                {QStringLiteral("sbPosNaechste"), QStringLiteral(">"), QStringLiteral("Nächste Position")},
+                {QStringLiteral("sbPosLetzte"), QStringLiteral(">|"), QStringLiteral("Letzte Position")},
+                {QStringLiteral("sbPosHinzufuegen"), QStringLiteral("+"), QStringLiteral("Position hinzufügen")},
+                {QStringLiteral("sbPosLoeschen"), QStringLiteral("-"), QStringLiteral("Aktuelle Position löschen")},
+                {QStringLiteral("sbPosBearbeiten"), QStringLiteral("..."), QStringLiteral("aktuelle Position bearbeiten")},
+            },
+        },
+        .position = {.name = QStringLiteral("frmEinAnl"),
+                     .titel = QStringLiteral("Packstücke und Warenbezeichnung"),
+                     .felder = PositionFelder(),
+                     .auswahlen = PositionAuswahlen()},
+        .pruefdialog = {.name = QStringLiteral("frmPlausi"),
+                        .titel = QStringLiteral("Genehmigungsprüfung Einheitspapier")},
+        .pruefung = PruefungEinheitspapier(),
+        .positionsPruefung = PruefungPosition(),
+        .haken = [] { return std::make_unique<EinheitHaken>(); },
     };
     return art;
 }

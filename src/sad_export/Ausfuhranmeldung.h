@@ -8,6 +8,19 @@
 // EINHEIT, items in EINFOLG, numbered through VorschlagNr_1_1.
 const Belegart &Ausfuhranmeldung();
 
+// Its entry form, item form and checks as data. The control names are part
+// of the interface: the fixed-field list Memo_1 and the pickers writing by
+// Tag name them.
+QList<Eingabefeld> EinheitFelder();
+QList<Auswahlbindung> EinheitAuswahlen();
+QList<Eingabefeld> PositionFelder();
+QList<Auswahlbindung> PositionAuswahlen();
+// The box-44 panel of the item form, hidden for the first item of an
+// ordinary declaration.
+QString Feld44Kasten();
+Pruefung PruefungEinheitspapier();
+Pruefung PruefungPosition();
+
 // Its pre-stamper lists in the program folder: the boxes left unprinted and
 // the boxes printed in advance, which the print reads.
 inline constexpr QLatin1String VorabUnbedrucktAE("Vorab.KD0");

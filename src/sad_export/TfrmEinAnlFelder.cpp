@@ -1,5 +1,5 @@
 #include "common/Programmzustand.h"
-#include "sad_export/TfrmEinAnl.h"
+#include "sad_export/Ausfuhranmeldung.h"
 
 using namespace Qt::StringLiterals;
 
@@ -78,13 +78,12 @@ QList<Auswahlbindung> PositionAuswahlen()
         ware << Zuordnung{beschreibung[i], {QStringLiteral("bez%1").arg(i + 1)}};
     ware << Zuordnung{u"DBEdit6"_s, {u"waren"_s}} << Zuordnung{u"DBEdit4"_s, {u"Netto"_s}}
          << Zuordnung{u"DBEdit18"_s, {u"Einheit"_s}};
-    const bool feld33Fokus = programmzustand().AEFeld33Focus;
     return {
         A{.knopf = u"sbPackst"_s, .auswahl = u"AuswahlPackstueck"_s, .nebenSteuerelement = u"DBEdit25"_s,
           .zuordnungen = {{u"DBEdit25"_s, {u"Anzahl"_s, u"packart"_s}, u"%1 %2"_s}}},
         A{.knopf = u"sbWare"_s, .auswahl = u"AuswahlWarenNr"_s, .nebenSteuerelement = u"DBEdit26"_s,
-          .zuordnungen = ware, .fokus = feld33Fokus ? FokusDanach::Unveraendert : FokusDanach::Ziel,
-          .fokusZiel = u"DBEdit26"_s},
+          .zuordnungen = ware, .fokus = FokusDanach::Ziel, .fokusZiel = u"DBEdit26"_s,
+          .fokusBleibtWenn = [] { return programmzustand().AEFeld33Focus; }},
         A{.knopf = u"sbBundesland"_s, .auswahl = u"AuswahlBundesland"_s, .nebenSteuerelement = u"DBEdit7"_s,
           .index = u"Ulandi"_s, .zuordnungen = {{u"DBEdit7"_s, {u"Ulandi"_s}}}, .fokus = FokusDanach::Unveraendert},
         A{.knopf = u"sbVerfahren1"_s, .auswahl = u"AuswahlVerfahren1"_s, .nebenSteuerelement = u"DBEdit2"_s,

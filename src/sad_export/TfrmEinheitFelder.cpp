@@ -1,4 +1,4 @@
-#include "sad_export/TfrmEinheit.h"
+#include "sad_export/Ausfuhranmeldung.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,5 +1,7 @@
 #include "transport/Cmr.h"
 
+#include "transport/CmrHaken.h"
+
 const Belegart &CmrFrachtbrief()
 {
     using Spalte = Belegart::Spalte;
@@ -29,6 +31,31 @@ const Belegart &CmrFrachtbrief()
                               {QStringLiteral("Empfänger"), QStringLiteral("C2_1"), true}},
             .druckTitel = QStringLiteral("Druck Cmr - Belegnummer: "),
         },
+        .eingabe = {
+            .name = QStringLiteral("frmCmr"),
+            .titel = QStringLiteral("CMR-Frachtbrief"),
+            .felder = CmrFelder(),
+            .auswahlen = CmrAuswahlen(),
+            .positionsspalten = {Spalte{QStringLiteral("Pos"), QStringLiteral("Pos."), 4},
+                                 Spalte{QStringLiteral("C6"), QStringLiteral("Bezeichnung")},
+                                 Spalte{QStringLiteral("C10"), QStringLiteral("Stat.-Nr.")},
+                                 Spalte{QStringLiteral("C11"), QStringLiteral("Brutto(kg)")},
+                                 Spalte{QStringLiteral("C12"), QStringLiteral("Umfang m³")}},
+            .positionsknoepfe = {{QStringLiteral("nbFirst"), QStringLiteral("|<"), QStringLiteral("Erster Datensatz")},
+                                 {QStringLiteral("nbPrior"), QStringLiteral("<"), QStringLiteral("Vorheriger Datensatz")},
+                                 {QStringLiteral("nbNext"), QStringLiteral(">"), QStringLiteral("Nächster Datensatz")},
+                                 {QStringLiteral("nbLast"), QStringLiteral(">|"), QStringLiteral("Letzter Datensatz")},
+                                 {QStringLiteral("nbInsert"), QStringLiteral("+"), QStringLiteral("Datensatz einfügen")},
+                                 {QStringLiteral("nbDelete"), QStringLiteral("-"), QStringLiteral("Datensatz löschen")},
+                                 {QStringLiteral("nbEdit"), QStringLiteral("..."), QStringLiteral("Datensatz bearbeiten")}},
+        },
+        .position = {.name = QStringLiteral("frmCmrFolg"),
+                     .titel = QStringLiteral("CMR - Frachtbrief Positionen"),
+                     .felder = CmrPositionFelder(),
+                     .auswahlen = CmrPositionAuswahlen()},
+        .pruefdialog = {.name = QStringLiteral("frmCmr_Plausi"), .titel = QStringLiteral("Genehmigungsprüfung CMR")},
+        .pruefung = CmrPruefung(),
+        .haken = [] { return std::make_unique<CmrHaken>(); },
     };
     return art;
 }

@@ -1,4 +1,4 @@
-#include "transport/TfrmCmr.h"
+#include "transport/Cmr.h"
 
 using namespace Qt::StringLiterals;
 
@@ -141,14 +141,8 @@ QList<Auswahlbindung> CmrAuswahlen()
 }
 
 // Sender and consignee: each missing when its first two lines are empty.
-const Pruefung &CmrPruefung()
+Pruefung CmrPruefung()
 {
-    static const Pruefregel absender = alleLeer({u"C1_1"_s, u"C1_2"_s});
-    static const Pruefregel empfaenger = alleLeer({u"C2_1"_s, u"C2_2"_s});
-    static const Pruefung pruefung{
-        .luecken = {absender, empfaenger},
-        .haken = {{u"1 Ausführer / Exporteur"_s, absender}, {u"2 Angaben"_s, empfaenger}},
-        .fokusreihenfolge = {absender, empfaenger},
-    };
-    return pruefung;
+    return {.punkte = {{u"1 Ausführer / Exporteur"_s, alleLeer({u"C1_1"_s, u"C1_2"_s})},
+                       {u"2 Angaben"_s, alleLeer({u"C2_1"_s, u"C2_2"_s})}}};
 }

@@ -1,35 +1,8 @@
-#include "transport/TfrmCmrFolg.h"
-
-#include "common/TfrmRegie.h"
-#include "platform/db/Field.h"
-#include "platform/db/Table.h"
-#include "platform/ui/Menus.h"
-
-#include <QAction>
-#include <QMenuBar>
+#include "transport/Cmr.h"
 
 using namespace Qt::StringLiterals;
 
-TfrmCmrFolg *frmCmrFolg = nullptr;
-
-TfrmCmrFolg::TfrmCmrFolg(TfrmRegie &regie, const QString &status, QWidget *parent)
-    : Eingabeformular(u"frmCmrFolg"_s, CmrPositionFelder(), CmrPositionAuswahlen(),
-                      {nullptr, regie.regie().positionenQuelle(), nullptr}, parent)
-{
-    setWindowTitle(u"CMR - Frachtbrief Positionen"_s);
-    frmCmrFolg = this;
-    Schliessen1 = ui::addMenuItem(menuBar(), u"Schliessen1"_s, u"&Schließen"_s);
-    connect(Schliessen1, &QAction::triggered, this, [this] { setModalResult(ui::ModalResult::Cancel); });
-    const int position = regie.regie().positionen()->field(1).asInteger();
-    setStatus(status + u" ("_s + QString::number(position) + u". Position)"_s);
-}
-
-TfrmCmrFolg::~TfrmCmrFolg()
-{
-    if (frmCmrFolg == this)
-        frmCmrFolg = nullptr;
-}
-
+// The boxes of one line of goods (boxes 6 to 12).
 QList<Eingabefeld> CmrPositionFelder()
 {
     using E = Eingabefeld;

@@ -2,10 +2,8 @@
 
 #include "common/Eingabeauswahl.h"
 #include "common/Eingabedeklaration.h"
-#include "sad_export/TfrmEinAnl.h"
-#include "sad_export/TfrmEinheit.h"
-#include "transport/TfrmCmr.h"
-#include "transport/TfrmCmrFolg.h"
+#include "sad_export/Ausfuhranmeldung.h"
+#include "transport/Cmr.h"
 
 #include <gtest/gtest.h>
 

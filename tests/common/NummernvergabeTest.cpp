@@ -2,7 +2,6 @@
 #include "support/ScriptedDialogs.h"
 #include "support/Testspeicher.h"
 
-#include "common/Beleghaken.h"
 #include "common/NummernDialog.h"
 #include "common/Tabelle_S_PARAME.h"
 #include "common/TfrmRegie.h"
@@ -28,6 +27,7 @@ const char *kindVariable = "RAZAZU_NUMMERN_KIND";
 // back after a copy.
 const Belegart &testart()
 {
+    // No entry form: "&Bearbeiten" shows nothing, the clerk is done at once.
     static const Belegart art{
         .tabellen = {.kopf = QStringLiteral("NUMMERN")},
         .parameter = {.vorschlag = QStringLiteral("VorschlagNr_10")},
@@ -37,13 +37,6 @@ const Belegart &testart()
     };
     return art;
 }
-
-// "&Bearbeiten" shows no form: the clerk is done at once.
-class OhneFormular : public Beleghaken
-{
-public:
-    void eingabeformularZeigen(TfrmRegie &, const QString &) override {}
-};
 
 struct Nummerndaten : Testspeicher
 {
@@ -101,7 +94,7 @@ class NummernvergabeTest : public SpeicherTest<Nummerndaten>
 protected:
     std::unique_ptr<TfrmRegie> regieOeffnen()
     {
-        return std::make_unique<TfrmRegie>(testart(), std::make_unique<OhneFormular>(), daten->datenbank);
+        return std::make_unique<TfrmRegie>(testart(), daten->datenbank);
     }
     // Another workstation on the same store.
     std::unique_ptr<db::Database> andererArbeitsplatz()
@@ -128,7 +121,7 @@ TEST(NummernKind, NimmtZweihundertVorschlaege)
     if (qEnvironmentVariableIsEmpty(kindVariable))
         GTEST_SKIP() << "started by NummernvergabeTest.TwoWorkstationsPressingNewAtOnceNeverGetTheSameNumber only";
     Nummerndaten daten(Speicher::SQLite, qEnvironmentVariable(kindVariable));
-    TfrmRegie regie(testart(), std::make_unique<OhneFormular>(), daten.datenbank);
+    TfrmRegie regie(testart(), daten.datenbank);
     ScriptedDialogs dialoge;
     QStringList fehlerberichte;
     const sys::ExceptionHandler vorher = sys::setExceptionHandler(
@@ -308,7 +301,7 @@ TEST(Nummernvergabe, ABusyParameterRecordGetsTheLockMessage)
 {
     Nummerndaten daten(Speicher::SQLite);
     daten.vorschlagSetzen(5);
-    TfrmRegie regie(testart(), std::make_unique<OhneFormular>(), daten.datenbank);
+    TfrmRegie regie(testart(), daten.datenbank);
     db::Database andere(daten.datenbank.aliasName());
     andere.setPath(daten.datenbank.path());
     andere.open();

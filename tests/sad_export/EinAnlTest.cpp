@@ -5,8 +5,8 @@
 #include "common/Programmzustand.h"
 #include "platform/db/Table.h"
 #include "platform/ui/StatusBar.h"
-#include "sad_export/TfrmEinAnl.h"
-#include "sad_export/TfrmPlausi.h"
+#include "common/Positionsformular.h"
+#include "common/Pruefdialog.h"
 #include "sad_export/TfrmRegieAE.h"
 
 #include <QAction>
@@ -52,7 +52,7 @@ TEST_P(EinAnlTest, GoodsNumberTakeOverFillsTheItem)
     ASSERT_TRUE(regie.regie().positionen()->findKey({5, 2}));
     for (bool feld33Fokus : {true, false}) {
         programmzustand().AEFeld33Focus = feld33Fokus;
-        TfrmEinAnl form(regie, QStringLiteral("BelegNr: 5"));
+        Positionsformular form(regie, QStringLiteral("BelegNr: 5"));
         eingabeZeigen(form);
         EXPECT_EQ(form.statusBar()->panelText(1), "BelegNr: 5 (2. Position)");
         edit(form, "DBEdit28")->setFocus();
@@ -94,7 +94,7 @@ TEST_P(EinAnlTest, TakeOversPutColumnsTogether)
     for (const Fall &fall : faelle) {
         SCOPED_TRACE(fall.ergebnis);
         FalscheAuswahl auswahl(QString::fromLatin1(fall.auswahl), [&](const Auswahlanfrage &) { return fall.werte; });
-        TfrmEinAnl form(regie, QStringLiteral("BelegNr: 5"));
+        Positionsformular form(regie, QStringLiteral("BelegNr: 5"));
         eingabeZeigen(form);
         const QString knopf = QString::fromLatin1(fall.steuerelement) == u"DBEdit25" ? QStringLiteral("sbPackst")
                                                                                      : QStringLiteral("sbFeld40");
@@ -122,7 +122,7 @@ TEST_P(EinAnlTest, Box37ListsFillTheirFields)
     });
     TfrmRegieAE regie;
     ASSERT_TRUE(regie.kopf().findKey({5}));
-    TfrmEinAnl form(regie, QStringLiteral("BelegNr: 5"));
+    Positionsformular form(regie, QStringLiteral("BelegNr: 5"));
     eingabeZeigen(form);
     edit(form, "DBEdit2")->setFocus();
     tasteDruecken(Qt::Key_F9);
@@ -145,7 +145,7 @@ TEST_P(EinAnlTest, Box44PanelOnlyFromTheSecondItem)
     ASSERT_TRUE(regie.kopf().findKey({5}));
     for (int pos : {1, 2}) {
         ASSERT_TRUE(regie.regie().positionen()->findKey({5, pos}));
-        TfrmEinAnl form(regie, QStringLiteral("BelegNr: 5"));
+        Positionsformular form(regie, QStringLiteral("BelegNr: 5"));
         eingabeZeigen(form);
         EXPECT_EQ(form.steuerelement(QStringLiteral("DBEdit8"))->isVisible(), pos == 2) << pos;
         EXPECT_EQ(form.steuerelement(QStringLiteral("sbFeld44"))->isVisible(), pos == 2) << pos;
@@ -165,12 +165,12 @@ TEST_P(EinAnlTest, ItemCheckOnClosing)
     daten->datenbank.execute(QStringLiteral("UPDATE \"S_PARAME\" SET \"Plausi_1_1\" = ?"), {true});
     TfrmRegieAE regie;
     ASSERT_TRUE(regie.kopf().findKey({5}));
-    TfrmEinAnl form(regie, QStringLiteral("BelegNr: 5"));
+    Positionsformular form(regie, QStringLiteral("BelegNr: 5"));
     eingabeZeigen(form);
     ModalForms formulare;
     QStringList angekreuzt;
     bool kopfgruppeSichtbar = false;
-    formulare.whenShown<TfrmPlausi>([&](TfrmPlausi &dialog) {
+    formulare.whenShown<Pruefdialog>([&](Pruefdialog &dialog) {
         angekreuzt = dialog.angekreuzt();
         kopfgruppeSichtbar = !dialog.gruppe(0)->isHidden() && !dialog.gruppe(1)->isHidden();
         dialog.Korrigieren->click();
@@ -183,7 +183,7 @@ TEST_P(EinAnlTest, ItemCheckOnClosing)
 
     eintippen(edit(form, "DBEdit7"), QStringLiteral("02"));
     ModalForms ohneDialog;
-    ohneDialog.failIfShown<TfrmPlausi>();
+    ohneDialog.failIfShown<Pruefdialog>();
     form.setModalResult(ui::ModalResult::Cancel);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(positionsFeld(1, QStringLiteral("f34_2")), "02") << "closing posts the item";

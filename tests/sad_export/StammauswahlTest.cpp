@@ -15,8 +15,8 @@
 #include "platform/db/Table.h"
 #include "platform/ui/SpeedButton.h"
 #include "sad_export/Ausfuhrauswahlen.h"
-#include "sad_export/TfrmEinAnl.h"
-#include "sad_export/TfrmEinheit.h"
+#include "common/Positionsformular.h"
+#include "common/Belegformular.h"
 #include "sad_export/TfrmInfoF40.h"
 #include "sad_export/TfrmRegieAE.h"
 
@@ -91,7 +91,7 @@ TEST_P(StammauswahlTest, HeaderLookupsShowThePickersAndWriteTheChoice)
 {
     TfrmRegieAE regie;
     ASSERT_TRUE(regie.kopf().findKey({5}));
-    TfrmEinheit form(regie, QStringLiteral("BelegNr: 5"));
+    Belegformular form(regie, QStringLiteral("BelegNr: 5"));
     eingabeZeigen(form);
 
     ModalForms formulare;
@@ -128,7 +128,7 @@ TEST_P(StammauswahlTest, TheCountryPickerStartsOnTheBoxsCodeAndListsByName)
                                             "VALUES ('039', 'Schweiz', 'CH', 'CHF')"));
     TfrmRegieAE regie;
     ASSERT_TRUE(regie.kopf().findKey({5}));
-    TfrmEinheit form(regie, QStringLiteral("BelegNr: 5"));
+    Belegformular form(regie, QStringLiteral("BelegNr: 5"));
     eingabeZeigen(form);
     const QStringList nachName{QStringLiteral("Deutschland"), QStringLiteral("Schweiz"), QStringLiteral("Ukraine"),
                                QStringLiteral("Vereinigte Staaten")};
@@ -170,7 +170,7 @@ TEST_P(StammauswahlTest, Box17aResolvesAPrefixThroughTheDataModule)
     masterdata::datenmodulErzeugen();
     TfrmRegieAE regie;
     ASSERT_TRUE(regie.kopf().findKey({5}));
-    TfrmEinheit form(regie, QStringLiteral("BelegNr: 5"));
+    Belegformular form(regie, QStringLiteral("BelegNr: 5"));
     eingabeZeigen(form);
     QLineEdit *box17a = edit(form, "DBEdit11");
 
@@ -204,7 +204,7 @@ TEST_P(StammauswahlTest, ItemLookupsTakeOverGoodsNumberAndBox40)
     TfrmRegieAE regie;
     ASSERT_TRUE(regie.kopf().findKey({5}));
     ASSERT_TRUE(regie.regie().positionen()->findKey({5, 1}));
-    TfrmEinAnl form(regie, QStringLiteral("BelegNr: 5"));
+    Positionsformular form(regie, QStringLiteral("BelegNr: 5"));
     eingabeZeigen(form);
 
     ModalForms formulare;

@@ -1,4 +1,5 @@
 #include "Cmrdaten.h"
+#include "support/Namens.h"
 #include "support/ModalForms.h"
 #include "support/ScriptedDialogs.h"
 
@@ -7,9 +8,9 @@
 #include "platform/ui/ScrollBox.h"
 #include "platform/ui/SpeedButton.h"
 #include "platform/ui/StatusBar.h"
-#include "transport/TfrmCmr.h"
-#include "transport/TfrmCmrFolg.h"
-#include "transport/TfrmCmr_Plausi.h"
+#include "common/Belegformular.h"
+#include "common/Positionsformular.h"
+#include "common/Pruefdialog.h"
 #include "transport/TfrmRegieCMR.h"
 
 #include <QApplication>
@@ -48,7 +49,7 @@ protected:
         daten->frachtbrief(12, QStringLiteral("Empfänger"), 2);
         regie = std::make_unique<TfrmRegieCMR>(daten->datenbank);
         ASSERT_TRUE(regie->kopf().findKey({12}));
-        form = std::make_unique<TfrmCmr>(*regie, QStringLiteral("BelegNr: 12"));
+        form = std::make_unique<Belegformular>(*regie, QStringLiteral("BelegNr: 12"));
         form->show();
         QApplication::setActiveWindow(form.get());
     }
@@ -69,7 +70,7 @@ protected:
     void plausi(bool an) { daten->setzen(QStringLiteral("UPDATE \"S_PARAME\" SET \"Plausi_10\" = ?"), {an}); regie->regie().parameter().refresh(); }
 
     std::unique_ptr<TfrmRegieCMR> regie;
-    std::unique_ptr<TfrmCmr> form;
+    std::unique_ptr<Belegformular> form;
 };
 
 // The head of the paper form stands above the boxes.
@@ -144,7 +145,7 @@ TEST_P(CmrEingabeTest, TheLineFormTakesTheGoodsNumber)
     db::Table &zeilen = *regie->regie().positionen();
     zeilen.first();
     zeilen.edit();
-    TfrmCmrFolg zeile(*regie, QStringLiteral("BelegNr: 12"));
+    Positionsformular zeile(*regie, QStringLiteral("BelegNr: 12"));
     EXPECT_EQ(zeile.statusBar()->panelText(1), QStringLiteral("BelegNr: 12 (1. Position)"));
     {
         CmrFalscheAuswahl abbruch(QStringLiteral("AuswahlWarennummer"), std::nullopt);
@@ -166,27 +167,27 @@ TEST_P(CmrEingabeTest, TheCheckAsksForSenderAndConsignee)
 {
     plausi(false);
     tippen("DBEdit6", QString());
-    EXPECT_TRUE(form->PlausiPruef());
+    EXPECT_TRUE(form->belegPruefen());
 
     plausi(true);
     tippen("DBEdit1", QString());
     tippen("DBEdit2", QStringLiteral("nur Zeile 2"));
     tippen("DBEdit6", QStringLiteral("Empfänger"));
-    EXPECT_TRUE(form->PlausiPruef()) << "no dialog: ModalForms would fail the test";
+    EXPECT_TRUE(form->belegPruefen()) << "no dialog: ModalForms would fail the test";
 
     tippen("DBEdit6", QString());
     QStringList angekreuzt;
     ModalForms formulare;
-    formulare.whenShown<TfrmCmr_Plausi>([&](TfrmCmr_Plausi &dialog) {
+    formulare.whenShown<Pruefdialog>([&](Pruefdialog &dialog) {
         angekreuzt = dialog.angekreuzt();
         dialog.Korrigieren->click();
     });
-    EXPECT_FALSE(form->PlausiPruef());
+    EXPECT_FALSE(form->belegPruefen());
     EXPECT_EQ(angekreuzt, QStringList{QStringLiteral("2 Angaben")});
     EXPECT_EQ(form->focusWidget(), form->steuerelement(QStringLiteral("DBEdit6")));
 
-    formulare.whenShown<TfrmCmr_Plausi>([](TfrmCmr_Plausi &dialog) { dialog.Schliessen->click(); });
-    EXPECT_TRUE(form->PlausiPruef());
+    formulare.whenShown<Pruefdialog>([](Pruefdialog &dialog) { dialog.Schliessen->click(); });
+    EXPECT_TRUE(form->belegPruefen());
 }
 
 // Lines: a new one follows the last, a deleted one closes the gap, and the
@@ -194,14 +195,14 @@ TEST_P(CmrEingabeTest, TheCheckAsksForSenderAndConsignee)
 TEST_P(CmrEingabeTest, LinesAreNumberedWithoutGaps)
 {
     ModalForms formulare;
-    formulare.whenShown<TfrmCmrFolg>([](TfrmCmrFolg &zeile) { zeile.setModalResult(ui::ModalResult::Cancel); });
-    form->navigator[4]->click();
+    formulare.whenShown<Positionsformular>([](Positionsformular &zeile) { zeile.setModalResult(ui::ModalResult::Cancel); });
+    namens<ui::SpeedButton>(*form, QStringLiteral("nbInsert"))->click();
     EXPECT_EQ(daten->zeilen(12), 3);
     EXPECT_EQ(daten->kopf(12, QStringLiteral("Positionen")), QStringLiteral("3"));
     regie->regie().positionen()->first();
     ScriptedDialogs dialoge;
     dialoge.answerMessage(QStringLiteral("Datensatz löschen?"), ui::ModalResult::Ok);
-    form->navigator[5]->click();
+    namens<ui::SpeedButton>(*form, QStringLiteral("nbDelete"))->click();
     EXPECT_EQ(daten->wert(QStringLiteral("SELECT MAX(\"Pos\") FROM \"Cmrfolg\" WHERE \"BelegNr\" = 12")).toInt(), 2);
     EXPECT_EQ(daten->kopf(12, QStringLiteral("Positionen")), QStringLiteral("2"));
     EXPECT_EQ(daten->wert(QStringLiteral("SELECT \"C6\" FROM \"Cmrfolg\" WHERE \"BelegNr\" = 12 AND \"Pos\" = 1")).toString(),

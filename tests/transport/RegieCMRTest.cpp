@@ -1,4 +1,5 @@
 #include "Cmrdaten.h"
+#include "support/Namens.h"
 #include "support/ModalForms.h"
 #include "support/ScriptedDialogs.h"
 
@@ -6,8 +7,8 @@
 #include "platform/db/Table.h"
 #include "platform/ui/SpeedButton.h"
 #include "platform/ui/StatusBar.h"
-#include "transport/TfrmCmr.h"
-#include "transport/TfrmCmrFolg.h"
+#include "common/Belegformular.h"
+#include "common/Positionsformular.h"
 #include "transport/TfrmRegieCMR.h"
 
 #include <QLineEdit>
@@ -21,7 +22,7 @@ class RegieCMRTest : public CmrTest
 protected:
     void eingabeSchliessen(ModalForms &formulare)
     {
-        formulare.whenShown<TfrmCmr>([](TfrmCmr &form) { form.setModalResult(ui::ModalResult::Cancel); });
+        formulare.whenShown<Belegformular>([](Belegformular &form) { form.setModalResult(ui::ModalResult::Cancel); });
     }
     void nummernAntworten(ModalForms &formulare, const QString &von, const QString &bis)
     {
@@ -41,14 +42,12 @@ TEST_P(RegieCMRTest, TheMasterHasNoLineAndIsHiddenByTheFilterOnceANoteExists)
 {
     {
         TfrmRegieCMR regie(daten->datenbank);
-        EXPECT_EQ(frmRegieCMR, &regie);
         regie.show();
         EXPECT_EQ(daten->zeilen(2000000000), 0);
         EXPECT_FALSE(regie.kopf().filtered());
         EXPECT_EQ(regie.kopf().field(0).asInteger(), 2000000000);
         regie.setModalResult(ui::ModalResult::Cancel);
     }
-    EXPECT_EQ(frmRegieCMR, nullptr);
     daten->frachtbrief(4, QStringLiteral("Empfänger"));
     TfrmRegieCMR regie(daten->datenbank);
     regie.show();
@@ -193,14 +192,14 @@ TEST_P(RegieCMRTest, TheMasterFormsReadBelegNrMasterFormular)
     QString eingabe;
     QString zeile;
     ModalForms formulare;
-    formulare.whenShown<TfrmCmr>([&](TfrmCmr &form) {
+    formulare.whenShown<Belegformular>([&](Belegformular &form) {
         eingabe = form.statusBar()->panelText(1);
         ModalForms darin;
-        darin.whenShown<TfrmCmrFolg>([&](TfrmCmrFolg &folg) {
+        darin.whenShown<Positionsformular>([&](Positionsformular &folg) {
             zeile = folg.statusBar()->panelText(1);
             folg.setModalResult(ui::ModalResult::Cancel);
         });
-        form.navigator[4]->click();
+        namens<ui::SpeedButton>(form, QStringLiteral("nbInsert"))->click();
         form.setModalResult(ui::ModalResult::Cancel);
     });
     regie.MasterForm();

@@ -7,14 +7,13 @@
 #include "platform/db/Table.h"
 #include "platform/db/TextFormat.h"
 #include "platform/ui/Appearance.h"
-#include "platform/ui/ScrollBox.h"
 #include "transport/Cmr.h"
 #include "transport/TfrmCmrFolg.h"
 #include "transport/TfrmCmr_Plausi.h"
 #include "transport/TfrmCmr_d.h"
 
 #include <QDate>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -51,24 +50,26 @@ private:
     QColor fuellung_;
 };
 
-// The head of the paper form, top right above the boxes.
-void cmrKopfBauen(ui::ScrollBox &scrollbox)
+// The head of the paper form, top right: the four title lines, and the
+// "C M R" ellipse above the CMR number.
+void cmrKopfBauen(Eingabeformular &form)
 {
-    auto *raster = qobject_cast<QGridLayout *>(scrollbox.content()->layout());
-    if (!raster)
-        return;
-    auto *kopf = new QWidget(scrollbox.content());
-    auto *spalte = new QVBoxLayout(kopf);
+    auto *titel = new QWidget;
+    auto *zeilen = new QVBoxLayout(titel);
     for (const QString &zeile : {QStringLiteral("INTERNATIONALER"), QStringLiteral("FRACHTBRIEF"),
                                  QStringLiteral("LETTRE DE VOITURE"), QStringLiteral("INTERNATIONAL")}) {
-        auto *label = new QLabel(zeile, kopf);
+        auto *label = new QLabel(zeile, titel);
         label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
         label->setStyleSheet(QStringLiteral("color: black"));
-        spalte->addWidget(label);
+        zeilen->addWidget(label);
     }
-    spalte->addWidget(new CmrEllipse(Erscheinungsbild().background, kopf));
-    spalte->addStretch();
-    raster->addWidget(kopf, 0, 2, 4, 1, Qt::AlignTop | Qt::AlignLeft);
+    zeilen->addStretch();
+    form.aufPapierSetzen(titel, {1090, 120, 1540, 370});
+
+    auto *oval = new QWidget;
+    auto *mitte = new QHBoxLayout(oval);
+    mitte->addWidget(new CmrEllipse(Erscheinungsbild().background, oval), 0, Qt::AlignCenter);
+    form.aufPapierSetzen(oval, {1540, 120, 2020, 245});
 }
 
 } // namespace
@@ -98,7 +99,7 @@ TfrmCmr::TfrmCmr(TfrmRegie &regie, const QString &status, QWidget *parent)
                     CmrAuswahlen(), parent)
 {
     frmCmr = this;
-    cmrKopfBauen(*ScrollBox1);
+    cmrKopfBauen(*this);
     navigator = positionsKnoepfeBauen({
         {QStringLiteral("nbFirst"), QStringLiteral("|<"), QStringLiteral("Erster Datensatz")},
         {QStringLiteral("nbPrior"), QStringLiteral("<"), QStringLiteral("Vorheriger Datensatz")},

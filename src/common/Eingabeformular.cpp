@@ -187,15 +187,19 @@ void Eingabeformular::aufPapierSetzen(QWidget *widget, const Papierplatz &platz)
 // (the line grid's columns, a head).
 void Eingabeformular::fensterGroesseSetzen()
 {
-    const QSize inhalt = ScrollBox1->content()->minimumSizeHint();
+    QWidget *inhalt = ScrollBox1->content();
     const int rand = 2 * ScrollBox1->frameWidth();
+    const int balken = ScrollBox1->verticalScrollBar()->sizeHint().width();
+    const int breite = std::clamp(inhalt->minimumSizeHint().width() + rand + balken, 820, 1400);
+    // Titles wrap, so the boxes' height follows the width they get.
+    const int hoehe = inhalt->hasHeightForWidth() ? inhalt->heightForWidth(breite - rand - balken)
+                                                  : inhalt->sizeHint().height();
     int leisten = rand;
     if (auto *leiste = findChild<QMenuBar *>())
         leisten += leiste->sizeHint().height();
     if (ui::StatusBar *status = existingStatusBar())
         leisten += status->sizeHint().height();
-    resize(std::clamp(inhalt.width() + rand + ScrollBox1->verticalScrollBar()->sizeHint().width(), 820, 1400),
-           std::clamp(inhalt.height() + leisten, 200, 680));
+    resize(breite, std::clamp(hoehe + leisten, 200, 680));
 }
 
 QWidget *Eingabeformular::steuerelementBauen(const Eingabefeld &feld, QWidget *eltern)

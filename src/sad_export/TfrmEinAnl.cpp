@@ -12,9 +12,19 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QLabel>
 #include <QMenuBar>
 
 TfrmEinAnl *frmEinAnl = nullptr;
+
+void gemeinschaftKopfSetzen(Eingabeformular &form, const Papierplatz &platz)
+{
+    auto *kopf = new QLabel(QStringLiteral("EUROPÄISCHE GEMEINSCHAFT"));
+    kopf->setObjectName(QStringLiteral("lblGemeinschaft"));
+    kopf->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
+    kopf->setStyleSheet(QStringLiteral("color: black"));
+    form.aufPapierSetzen(kopf, platz);
+}
 
 TfrmEinAnl::TfrmEinAnl(TfrmRegie &regie, const QString &status, QWidget *parent)
     : Eingabeformular(QStringLiteral("frmEinAnl"), PositionFelder(), PositionAuswahlen(),
@@ -43,6 +53,7 @@ TfrmEinAnl::TfrmEinAnl(TfrmRegie &regie, const QString &status, QWidget *parent)
         });
         connect(ret, &ui::DataCheckBox::exited, this, [ret, normal] { ret->setPalette(normal); });
     }
+    gemeinschaftKopfSetzen(*this, {220, 1030, 2040, 1110});
     // A click on the free area stores the item.
     ScrollBox1->content()->installEventFilter(this);
 }

@@ -28,6 +28,10 @@ private:
 
 extern TfrmEinAnl *frmEinAnl;
 
+// "EUROPÄISCHE GEMEINSCHAFT", the head of the paper form, at its place
+// above the boxes of the entry and the item form.
+void gemeinschaftKopfSetzen(Eingabeformular &form, const Papierplatz &platz);
+
 QList<Eingabefeld> PositionFelder();
 // The box-44 panel, hidden for the first item of an ordinary declaration.
 QString Feld44Kasten();

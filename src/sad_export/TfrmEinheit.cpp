@@ -43,6 +43,7 @@ TfrmEinheit::TfrmEinheit(TfrmRegie &regie, const QString &status, QWidget *paren
                     EinheitAuswahlen(), parent)
 {
     frmEinheit = this;
+    gemeinschaftKopfSetzen(*this, {220, 20, 640, 95});
     knoepfeBauen();
     wechselnBauen();
 

@@ -44,7 +44,7 @@ QList<Eingabefeld> EinheitFelder()
     const QString h54 = QStringLiteral("54 Unterschrift und Name des Anmelders / Vertreters");
 
     return {
-        E{.steuerelement = u"DBEdit71"_s, .feld = u"AENR"_s, .kasten = ae, .platz = {220, 20, 1145, 95}, .hilfe = h2,
+        E{.steuerelement = u"DBEdit71"_s, .feld = u"AENR"_s, .kasten = ae, .platz = {640, 20, 1145, 95}, .hilfe = h2,
           .auswahl = u"sbFeld2"_s},
         E{.steuerelement = u"DBEdit3"_s, .feld = u"F1_1"_s, .kasten = k1, .platz = {1145, 60, 1450, 180},
           .hilfe = mitUebernahme(k1), .auswahl = u"sbFeld1"_s, .blaettern = Blaettern::NachOben},

@@ -55,8 +55,8 @@ struct Form
     const char *titel;
     // Builds the form on its register, shows it and hands it over.
     std::function<void(db::Database &, const Zeigen &)> oeffnen;
-    // Boxes, named by one of their controls, that the paper has side by
-    // side: the first on the left.
+    // Boxes, named by one of their controls (or the form's own widgets by
+    // name), that the paper has side by side: the first on the left.
     QList<std::pair<const char *, const char *>> nebeneinander;
 };
 
@@ -78,7 +78,9 @@ const QList<Form> &formulare()
              TfrmEinheit form(regie, QStringLiteral("BelegNr: 5"));
              zeigen(form, pruefen);
          },
-         {{"DBEdit30", "DBEdit3"},
+         {{"lblGemeinschaft", "DBEdit71"},
+          {"DBEdit71", "DBEdit3"},
+          {"DBEdit30", "DBEdit3"},
           {"DBEdit30", "DBEdit57"},
           {"DBEdit4", "DBEdit68"},
           {"DBEdit35", "DBEdit11"},
@@ -126,14 +128,14 @@ const QList<Form> &formulare()
     return alle;
 }
 
-// The box a control stands in.
+// The box a control stands in, or a widget of the form's own by its name.
 QWidget *kastenMit(const Eingabeformular &form, const char *steuerelement)
 {
     for (const Eingabefeld &feld : form.felder()) {
         if (feld.steuerelement == QLatin1String(steuerelement))
             return form.kastenVon(feld.kasten);
     }
-    return nullptr;
+    return form.ScrollBox1->content()->findChild<QWidget *>(QString::fromLatin1(steuerelement));
 }
 
 // What stands on the form's grid and is shown: its boxes and its own widgets.

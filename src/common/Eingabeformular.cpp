@@ -124,22 +124,19 @@ void Eingabeformular::aufbauen()
     QHBoxLayout *letzteZeile = nullptr;
     QString letzterKasten;
     for (const Eingabefeld &feld : felder_) {
-        if (feld.verborgen) {
-            QWidget *control = steuerelementBauen(feld, inhalt);
-            steuerelemente_.insert(feld.steuerelement, control);
-            feldZeilen_.insert(feld.feld.toLower(), &feld);
-            control->hide();
-            continue;
-        }
-        QFrame *kasten = kaesten_.value(feld.kasten);
-        if (!kasten) {
+        QFrame *kasten = feld.verborgen ? nullptr : kaesten_.value(feld.kasten);
+        if (!kasten && !feld.verborgen) {
             kasten = kastenRahmen(feld.kasten, inhalt);
             kaesten_.insert(feld.kasten, kasten);
             reihenfolge << feld.kasten;
         }
-        QWidget *control = steuerelementBauen(feld, kasten);
+        QWidget *control = steuerelementBauen(feld, kasten ? kasten : inhalt);
         steuerelemente_.insert(feld.steuerelement, control);
         feldZeilen_.insert(feld.feld.toLower(), &feld);
+        if (!kasten) {
+            control->hide();
+            continue;
+        }
         auto *spalte = static_cast<QVBoxLayout *>(kasten->layout());
         if (!feld.nebenVorigem || !letzteZeile || letzterKasten != feld.kasten) {
             letzteZeile = new QHBoxLayout;

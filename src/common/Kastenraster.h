@@ -7,7 +7,6 @@
 
 class QFrame;
 class QGridLayout;
-class QVBoxLayout;
 class QWidget;
 
 // A box of an entry form framed and titled as the paper form draws it: a

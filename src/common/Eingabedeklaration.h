@@ -31,19 +31,37 @@ enum class Blaettern {
     ScrollDelta,        // leaving it scrolls so work goes on in the upper three quarters
 };
 
+// Where a box stands on its paper form: its ruling rectangle, x and y in
+// 0.1 mm from the sheet's top-left as the print draws it. The entry form
+// cuts its grid at the edges of all its boxes' rectangles, so boxes stand
+// side by side where the paper has them side by side, and share the width
+// as the paper does.
+struct Papierplatz
+{
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+
+    bool leer() const { return x2 <= x1 || y2 <= y1; }
+};
+
 // One control of the form, in tab order.
 struct Eingabefeld
 {
     QString steuerelement;      // "DBEdit3"
     QString feld;               // "F1_1"
     QString kasten;             // the box it stands in ("1 Anmeldung"); rows of one box go together
+    // The box's place on the paper form, given on (one of) its rows; a box
+    // without one goes below the placed ones, across the whole width.
+    Papierplatz platz = {};
     QString hilfe = {};         // status panel 0 while the control has the focus
     QString auswahl = {};       // the lookup button F9 clicks (Auswahlbindung::knopf); empty: none
     Feldart art = Feldart::Edit;
     Datenquelle quelle = Datenquelle::Kopf;
     bool nurLesen = false;      // read-only, no tab stop, red font (counters)
     bool verborgen = false;
-    bool nebenVorigem = false;  // on the line of the previous control of its box
+    bool nebenVorigem = false;  // on the line of the previous control of its box, else on a line below
     Blaettern blaettern = Blaettern::Keins;
     QString wahr = QStringLiteral("True");    // check boxes: the values written
     QString falsch = QStringLiteral("False");

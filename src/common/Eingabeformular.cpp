@@ -3,6 +3,7 @@
 #include "common/Datensatzsperre.h"
 #include "common/Eingabeauswahl.h"
 #include "common/Eingabeformulare.h"
+#include "common/Kastenraster.h"
 #include "common/Programmzustand.h"
 #include "common/TSR_dbGrid.h"
 #include "platform/db/DataSource.h"
@@ -17,11 +18,15 @@
 #include "platform/ui/SpeedButton.h"
 #include "platform/ui/StatusBar.h"
 
-#include <QGridLayout>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
 
 QString mitUebernahme(const QString &hilfe)
 {
@@ -107,59 +112,91 @@ void Eingabeformular::aufbauen()
     layout->addWidget(ScrollBox1);
 
     QWidget *inhalt = ScrollBox1->content();
-    auto *raster = new QGridLayout(inhalt);
-    raster->setColumnStretch(2, 1);
-    raster->setColumnMinimumWidth(0, 220);
-    QHash<QString, QVBoxLayout *> kaesten;
-    QHBoxLayout *letzteZeile = nullptr;
+    raster_ = std::make_unique<Kastenraster>(inhalt);
+    QHash<QString, Papierplatz> plaetze;
     for (const Eingabefeld &feld : felder_) {
-        QWidget *control = steuerelementBauen(feld, inhalt);
+        if (!feld.platz.leer() && !plaetze.contains(feld.kasten))
+            plaetze.insert(feld.kasten, feld.platz);
+    }
+    // Controls are made in the table's order, which is thus the tab order,
+    // wherever their boxes stand.
+    QStringList reihenfolge;
+    QHBoxLayout *letzteZeile = nullptr;
+    QString letzterKasten;
+    for (const Eingabefeld &feld : felder_) {
+        QFrame *kasten = feld.verborgen ? nullptr : kaesten_.value(feld.kasten);
+        if (!kasten && !feld.verborgen) {
+            kasten = kastenRahmen(feld.kasten, inhalt);
+            kaesten_.insert(feld.kasten, kasten);
+            reihenfolge << feld.kasten;
+        }
+        QWidget *control = steuerelementBauen(feld, kasten ? kasten : inhalt);
         steuerelemente_.insert(feld.steuerelement, control);
         feldZeilen_.insert(feld.feld.toLower(), &feld);
-        if (feld.verborgen) {
+        if (!kasten) {
             control->hide();
             continue;
         }
-        QVBoxLayout *kasten = kaesten.value(feld.kasten);
-        if (!kasten) {
-            const int reihe = raster->rowCount();
-            auto *titel = new QLabel(feld.kasten, inhalt);
-            titel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            // A long title takes two lines rather than push the boxes aside.
-            titel->setWordWrap(true);
-            titel->setMaximumWidth(260);
-            raster->addWidget(titel, reihe, 0);
-            kastenTitel_.insert(feld.kasten, titel);
-            kasten = new QVBoxLayout;
-            raster->addLayout(kasten, reihe, 1);
-            kaesten.insert(feld.kasten, kasten);
-            letzteZeile = nullptr;
-        }
-        if (!feld.nebenVorigem || !letzteZeile) {
+        auto *spalte = static_cast<QVBoxLayout *>(kasten->layout());
+        if (!feld.nebenVorigem || !letzteZeile || letzterKasten != feld.kasten) {
             letzteZeile = new QHBoxLayout;
-            kasten->addLayout(letzteZeile);
+            spalte->addLayout(letzteZeile);
             // A line keeps its controls side by side from the left, also
             // those a form adds later (its own buttons beside a box).
-            kasten->setAlignment(letzteZeile, Qt::AlignLeft);
+            spalte->setAlignment(letzteZeile, Qt::AlignLeft);
         }
+        letzterKasten = feld.kasten;
         letzteZeile->addWidget(control);
         zeilen_.insert(feld.steuerelement, letzteZeile);
+    }
+    for (const QString &name : std::as_const(reihenfolge)) {
+        QFrame *kasten = kaesten_.value(name);
+        static_cast<QVBoxLayout *>(kasten->layout())->addStretch(1);
+        raster_->setzen(kasten, plaetze.value(name));
     }
     // The grid answers to its own name; its frame holds the line buttons.
     if (positionsliste_)
         steuerelemente_.insert(positionsliste_->objectName(), positionsliste_);
-    raster->setRowStretch(raster->rowCount(), 1);
     for (const Auswahlbindung &bindung : auswahlen_)
         knopfBauen(bindung);
 
     ui::applyAppearance(this, Erscheinungsbild(), ui::LabelFont::Document);
     for (const Eingabefeld &feld : felder_) {
-        if (feld.nurLesen) {
-            if (auto *edit = qobject_cast<ui::DataEdit *>(steuerelemente_.value(feld.steuerelement)))
-                edit->setFontColor(sys::colors::red);
-        }
+        auto *edit = qobject_cast<ui::DataEdit *>(steuerelemente_.value(feld.steuerelement));
+        if (!edit)
+            continue;
+        if (feld.nurLesen)
+            edit->setFontColor(sys::colors::red);
+        // As wide as its field holds: the paper form has room for it.
+        if (const db::Field *gebunden = edit->field(); gebunden && feld.maxZeichen == 0 && gebunden->size() > 0)
+            edit->setWidthInCharacters(std::max(2, gebunden->size()));
     }
-    resize(820, 620);
+}
+
+void Eingabeformular::aufPapierSetzen(QWidget *widget, const Papierplatz &platz)
+{
+    raster_->setzen(widget, platz);
+}
+
+// Wide enough for the boxes side by side (without a horizontal bar unless
+// the paper form needs more than a screen), high enough for the first boxes;
+// taken when first shown, with what the form added after the field table
+// (the line grid's columns, a head).
+void Eingabeformular::fensterGroesseSetzen()
+{
+    QWidget *inhalt = ScrollBox1->content();
+    const int rand = 2 * ScrollBox1->frameWidth();
+    const int balken = ScrollBox1->verticalScrollBar()->sizeHint().width();
+    const int breite = std::clamp(inhalt->minimumSizeHint().width() + rand + balken, 820, 1400);
+    // Titles wrap, so the boxes' height follows the width they get.
+    const int hoehe = inhalt->hasHeightForWidth() ? inhalt->heightForWidth(breite - rand - balken)
+                                                  : inhalt->sizeHint().height();
+    int leisten = rand;
+    if (auto *leiste = findChild<QMenuBar *>())
+        leisten += leiste->sizeHint().height();
+    if (ui::StatusBar *status = existingStatusBar())
+        leisten += status->sizeHint().height();
+    resize(breite, std::clamp(hoehe + leisten, 200, 680));
 }
 
 QWidget *Eingabeformular::steuerelementBauen(const Eingabefeld &feld, QWidget *eltern)
@@ -304,19 +341,13 @@ void Eingabeformular::schreiben(const QString &steuerelement, const QString &tex
 
 void Eingabeformular::setKastenSichtbar(const QString &kasten, bool sichtbar)
 {
-    if (QLabel *titel = kastenTitel_.value(kasten))
-        titel->setVisible(sichtbar);
-    for (const Eingabefeld &feld : std::as_const(felder_)) {
-        if (feld.kasten != kasten || feld.verborgen)
-            continue;
-        if (QWidget *control = steuerelemente_.value(feld.steuerelement))
-            control->setVisible(sichtbar);
-        for (const Auswahlbindung &bindung : std::as_const(auswahlen_)) {
-            if (bindung.nebenSteuerelement == feld.steuerelement)
-                if (QWidget *knopf = steuerelemente_.value(bindung.knopf))
-                    knopf->setVisible(sichtbar);
-        }
-    }
+    if (QFrame *rahmen = kaesten_.value(kasten))
+        rahmen->setVisible(sichtbar);
+}
+
+QFrame *Eingabeformular::kastenVon(const QString &kasten) const
+{
+    return kaesten_.value(kasten);
 }
 
 void Eingabeformular::setStatus(const QString &text)
@@ -326,6 +357,8 @@ void Eingabeformular::setStatus(const QString &text)
 
 void Eingabeformular::showEvent(QShowEvent *event)
 {
+    if (std::exchange(ersteAnzeige_, false))
+        fensterGroesseSetzen();
     ui::Form::showEvent(event);
     registriereEingabeformular(name_, this);
 }

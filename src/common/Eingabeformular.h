@@ -7,9 +7,11 @@
 #include <QHash>
 #include <QList>
 #include <functional>
+#include <memory>
 
+class Kastenraster;
+class QFrame;
 class QHBoxLayout;
-class QLabel;
 class TSR_dbGrid;
 
 namespace db {
@@ -22,7 +24,9 @@ class SpeedButton;
 }
 
 // The entry-form engine: a scrolling form whose controls it builds and binds
-// from a field table, box by box in the table's order, with
+// from a field table, each box framed and titled at its place on the paper
+// form (Papierplatz), its controls in the table's order, which is the tab
+// order, with
 //  - the box's help text in status panel 0 while a control has the focus;
 //  - F9 (on release, or on press where the binding says so) clicking the
 //    control's lookup button, and the lookup run as its binding says: the
@@ -96,6 +100,11 @@ public:
 
     // Shows or hides a box: its title, its controls and their buttons.
     void setKastenSichtbar(const QString &kasten, bool sichtbar);
+    // The frame of a box, by its caption in the field table.
+    QFrame *kastenVon(const QString &kasten) const;
+    // A widget of the form's own (the head of the paper form) at its place
+    // among the boxes.
+    void aufPapierSetzen(QWidget *widget, const Papierplatz &platz);
 
     // Status panel 1.
     void setStatus(const QString &text);
@@ -107,6 +116,7 @@ protected:
 
 private:
     void aufbauen();
+    void fensterGroesseSetzen();
     QWidget *steuerelementBauen(const Eingabefeld &feld, QWidget *eltern);
     void knopfBauen(const Auswahlbindung &bindung);
     void steuerelementVerbinden(QWidget *control, const Eingabefeld &feld);
@@ -120,10 +130,12 @@ private:
     Quellen quellen_;
     QHash<QString, QWidget *> steuerelemente_;
     QHash<QString, QHBoxLayout *> zeilen_;
-    QHash<QString, QLabel *> kastenTitel_;
+    std::unique_ptr<Kastenraster> raster_;
+    QHash<QString, QFrame *> kaesten_;
     QHash<QString, const Eingabefeld *> feldZeilen_;
     TSR_dbGrid *positionsliste_ = nullptr;
     QHBoxLayout *positionsKnoepfe_ = nullptr;
     QString festeFelderFeld_;
     bool master_ = false;
+    bool ersteAnzeige_ = true;
 };

@@ -19,6 +19,7 @@
 #include <QCursor>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <memory>
@@ -52,6 +53,17 @@ void feld14Knopf(Belegformular &formular, const char *knopfName, const char *men
                                  formular.schreiben(neben, voran ? text + edit->text() : edit->text() + text);
                          }));
     }
+}
+
+// "EUROPÄISCHE GEMEINSCHAFT", the head of the paper form, at its place above
+// the boxes.
+void gemeinschaftKopfSetzen(Eingabeformular &formular, const Papierplatz &platz)
+{
+    auto *kopf = new QLabel(QStringLiteral("EUROPÄISCHE GEMEINSCHAFT"));
+    kopf->setObjectName(QStringLiteral("lblGemeinschaft"));
+    kopf->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
+    kopf->setStyleSheet(QStringLiteral("color: black"));
+    formular.aufPapierSetzen(kopf, platz);
 }
 
 // With the statement flag (§5d) set the two free box-44 lines are not for
@@ -127,6 +139,7 @@ void EinheitHaken::registerGebaut(TfrmRegie &regie)
 
 void EinheitHaken::eingabeformularGebaut(Belegformular &formular)
 {
+    gemeinschaftKopfSetzen(formular, {220, 20, 640, 95});
     feld14Knopf(formular, "SpeedButton14_1", "PopupMenu14_1", QStringLiteral("DBEdit34"),
                 {{QStringLiteral("1 - Anmelder"), QStringLiteral("[1] ")},
                  {QStringLiteral("2 - Vertreter (direkte Vertretung im Sinne von Artikel 5 Abs. 2 erster "
@@ -171,6 +184,7 @@ void EinheitHaken::positionsformularGebaut(Positionsformular &formular)
         });
         QObject::connect(ret, &ui::DataCheckBox::exited, ret, [ret, normal] { ret->setPalette(normal); });
     }
+    gemeinschaftKopfSetzen(formular, {220, 1030, 2040, 1110});
     formular.ScrollBox1->content()->installEventFilter(new FreieFlaecheSpeichert(formular));
 }
 

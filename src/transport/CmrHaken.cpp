@@ -5,12 +5,11 @@
 #include "platform/db/Field.h"
 #include "platform/db/Table.h"
 #include "platform/db/TextFormat.h"
-#include "platform/ui/ScrollBox.h"
 #include "transport/Cmr.h"
 #include "transport/TfrmCmr_d.h"
 
 #include <QDate>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -57,24 +56,26 @@ void CmrHaken::nachNeu(TfrmRegie &regie)
     kopf.post();
 }
 
-// The head of the paper form, top right above the boxes.
+// The head of the paper form, top right: the four title lines, and the
+// "C M R" ellipse above the CMR number.
 void CmrHaken::eingabeformularGebaut(Belegformular &formular)
 {
-    auto *raster = qobject_cast<QGridLayout *>(formular.ScrollBox1->content()->layout());
-    if (!raster)
-        return;
-    auto *kopf = new QWidget(formular.ScrollBox1->content());
-    auto *spalte = new QVBoxLayout(kopf);
+    auto *titel = new QWidget;
+    auto *zeilen = new QVBoxLayout(titel);
     for (const QString &zeile : {QStringLiteral("INTERNATIONALER"), QStringLiteral("FRACHTBRIEF"),
                                  QStringLiteral("LETTRE DE VOITURE"), QStringLiteral("INTERNATIONAL")}) {
-        auto *label = new QLabel(zeile, kopf);
+        auto *label = new QLabel(zeile, titel);
         label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
         label->setStyleSheet(QStringLiteral("color: black"));
-        spalte->addWidget(label);
+        zeilen->addWidget(label);
     }
-    spalte->addWidget(new CmrEllipse(Erscheinungsbild().background, kopf));
-    spalte->addStretch();
-    raster->addWidget(kopf, 0, 2, 4, 1, Qt::AlignTop | Qt::AlignLeft);
+    zeilen->addStretch();
+    formular.aufPapierSetzen(titel, {1090, 120, 1540, 370});
+
+    auto *oval = new QWidget;
+    auto *mitte = new QHBoxLayout(oval);
+    mitte->addWidget(new CmrEllipse(Erscheinungsbild().background, oval), 0, Qt::AlignCenter);
+    formular.aufPapierSetzen(oval, {1540, 120, 2020, 245});
 }
 
 void CmrHaken::druckformularZeigen(TfrmRegie &regie, int belegNr)
